@@ -14,6 +14,9 @@ public:
     virtual void ShowMessage(const wxString& message, const wxString& caption) = 0;
     // A console line: level 0 a warning, level 1 an error.
     virtual void Report(int level, const wxString& message) = 0;
+    // The console's remembered message: a report equal to it is not shown again. The canvas
+    // clears it on every click and overwrites it with its trace texts.
+    virtual void SetLastMessage(const wxString& message) { (void)message; }
     // The canvas should repaint when it next can.
     virtual void RequestRepaint() {}
 };

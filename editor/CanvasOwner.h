@@ -1,0 +1,23 @@
+#pragma once
+// What the canvas asks of the window that owns it (the main window; a bare test frame in tests).
+
+class CanvasOwner
+{
+public:
+    virtual ~CanvasOwner() = default;
+    // Enables or disables groups of commands named by command-state bits.
+    virtual void EnableCommands(long mask) = 0;
+    virtual void DisableCommands(long mask) = 0;
+    // Whether a simulation run exists.
+    virtual bool IsSimulationRunning() const = 0;
+    // Whether Shift alone is held (kept by the application's event filter).
+    virtual bool IsShiftHeld() const = 0;
+};
+
+// The view zoom of the canvas in tenths (10 = 100 %), each axis kept between 5 and 15.
+struct ViewZoom
+{
+    int x = 10;
+    int y = 10;
+};
+ViewZoom& TheViewZoom();

@@ -1,0 +1,34 @@
+#pragma once
+// The undo history of the canvas: every finished edit becomes one undoable command holding the
+// program text before and after it. The canvas owns the history; the main window's Edit menu
+// and toolbar call Undo and Redo.
+
+class CProgram;
+class wxCommandProcessor;
+class CStateCommand;
+
+class EditHistory
+{
+public:
+    explicit EditHistory(CProgram& program);
+    ~EditHistory();
+
+    // Records the edit just made when the program text changed; true when a command was stored.
+    // A new pending command then starts from the program as it is now.
+    bool CommitEdit();
+    bool CanUndo() const;
+    bool CanRedo() const;
+    // Rebuilds the program from the text before (after) the last undone (redone) edit.
+    bool Undo();
+    bool Redo();
+    // Forgets every command (a new or opened project) and starts from the program as it is now.
+    void Reset();
+
+private:
+    CProgram& m_program;
+    wxCommandProcessor* m_processor;
+    CStateCommand* m_pending;
+};
+
+// The history of the one canvas of the running program.
+EditHistory& TheEditHistory();
