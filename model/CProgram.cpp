@@ -158,8 +158,11 @@ CState* CProgram::FindBlock(CState* start, const std::function<bool(CState*)>& h
                     return member;
             continue;
         }
-        CState* successors[3] = {item.block->OwnsSon() ? item.block->GetSon() : nullptr,
-                                 item.block->GetBranchSon(0), item.block->GetBranchSon(1)};
+        // Only owned links are followed, so loops and joins never make the search run for ever.
+        CState* successors[3] = {item.block->GetSon(), item.block->GetBranchSon(0), item.block->GetBranchSon(1)};
+        for (CState*& successor : successors)
+            if (successor && successor->GetParent() != item.block)
+                successor = nullptr;
         for (int i = 2; i >= 0; --i)
             if (successors[i]) {
                 stack.push_back({successors[i], false});

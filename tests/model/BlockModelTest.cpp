@@ -3,6 +3,7 @@
 #include "model/StateKinds.h"
 
 #include <gtest/gtest.h>
+#include <set>
 
 namespace {
 CState* Proto(PalettePage page, size_t i) { return Prototypes::Get().At(page, i); }
@@ -136,5 +137,210 @@ TEST_F(ProgramFixture, FindBlockDoesNotFollowLoopsAndDeleteStopsAtThem)
     EXPECT_EQ(a->GetSon(), nullptr);
     EXPECT_EQ(a->GetExtraParent(0), nullptr);
     program.Clear();
+    EXPECT_EQ(root->GetSon(), nullptr);
+}
+
+TEST(Describe, TextsOfEachShape)
+{
+    CState* wait = Proto(PalettePage::Action, 0)->Clone();
+    wait->SetPosition(300, 100);
+    wait->SetParameterText("10");
+    EXPECT_EQ(wait->Describe(), "State Wait: Position:300,100.Param: '10'. Name: Wacht ");
+    EXPECT_EQ(wait->GetLabel(), "Wacht = 10.");
+
+    CState* detector = Proto(PalettePage::Sensor, 3)->Clone();
+    detector->SetPosition(20, 338);
+    detector->SetParameterText("500");
+    detector->SetConditionOperator(">=");
+    EXPECT_EQ(detector->Describe(), "State Detector1: Position:20,338.Param: '500'. Name: Sensor1. Cond: GTE");
+    EXPECT_EQ(detector->GetLabel(), "Sensor1 >= 500 ?");
+
+    CState* variable = Proto(PalettePage::Sensor, 5)->Clone();
+    variable->SetName("x");
+    variable->SetPosition(0, -60);
+    EXPECT_EQ(variable->Describe(), "State Variable: Position:0,-60.Param: '0'. Name: x");
+
+    CState* link = BlockFromFileWord("LinkHalf", TheProgram());
+    link->SetConnectorMask(0x90);
+    link->SetPosition(1, 2);
+    EXPECT_EQ(link->Describe(), "State LinkHalf: Position:1,2.BGtype: 144");
+    EXPECT_EQ(link->GetLabel(), "");
+    EXPECT_EQ(link->GetConfigurationTitle(), "");
+
+    CState* stop = Proto(PalettePage::Action, 8)->Clone();
+    stop->SetPosition(5, 6);
+    EXPECT_EQ(stop->Describe(), "State Stop: Position:5,6");
+    EXPECT_EQ(stop->GetLabel(), "Stop");
+    EXPECT_EQ(stop->GetConfigurationTitle(), "Configuration Stop ");
+    for (CState* b : {wait, detector, variable, link, stop})
+        delete b;
+}
+
+TEST(Compatibility, StepListsOfTheActionPrototypes)
+{
+    const Prototypes& registry = Prototypes::Get();
+    CState* forward = registry.At(PalettePage::Action2, 0);
+    CState* backward = registry.At(PalettePage::Action2, 1);
+    CState* motor1 = registry.At(PalettePage::Action, 3);
+    EXPECT_TRUE(forward->IsCompatible(0, forward->GetPrototypeId()));
+    EXPECT_TRUE(forward->IsCompatible(0, backward->GetPrototypeId()));
+    EXPECT_TRUE(forward->IsCompatible(2, backward->GetPrototypeId()));
+    EXPECT_FALSE(forward->IsCompatible(1, backward->GetPrototypeId()));
+    EXPECT_EQ(motor1->GetCompatibleIds(0).GetCount(), 0u);
+    // Every prototype has its own id.
+    std::set<int> ids;
+    size_t count = 0;
+    for (PalettePage page : {PalettePage::Action, PalettePage::Action2, PalettePage::Sensor, PalettePage::Link})
+        for (CState* p : registry.Page(page)) {
+            ids.insert(p->GetPrototypeId());
+            ++count;
+        }
+    EXPECT_EQ(count, 32u);
+    EXPECT_EQ(ids.size(), count);
+}
+
+TEST_F(ProgramFixture, InsertAfterMovesTheFormerSonBehind)
+{
+    CState* root = program.GetRoot();
+    CState* a = Proto(PalettePage::Action, 0)->Clone();
+    CState* b = Proto(PalettePage::Action, 1)->Clone();
+    program.InsertAfter(a, root, true);
+    program.InsertAfter(b, root, true);
+    EXPECT_EQ(root->GetSon(), b);
+    EXPECT_EQ(b->GetParent(), root);
+    EXPECT_EQ(b->GetSon(), a);
+    EXPECT_EQ(a->GetParent(), b);
+
+    // A block that already has a parent gets the new predecessor as an extra parent.
+    CState* c = Proto(PalettePage::Action, 2)->Clone();
+    program.InsertAfter(c, a, true);
+    CState* d = Proto(PalettePage::Action, 0)->Clone();
+    program.InsertAfter(d, c, true);
+    program.InsertAfter(c, d, false); // d's first branch slot now names c, which keeps its parent
+    EXPECT_EQ(d->GetBranchSon(0), c);
+    EXPECT_EQ(c->GetParent(), a);
+    EXPECT_EQ(c->GetExtraParent(0), d);
+    d->SetBranchSon(0, nullptr);
+    c->SetExtraParent(0, nullptr);
+}
+
+TEST_F(ProgramFixture, SwapInPlaceExchangesPositionAndLinks)
+{
+    CState* root = program.GetRoot();
+    CState* wait = Proto(PalettePage::Action, 0)->Clone();
+    CState* stop = Proto(PalettePage::Action, 8)->Clone();
+    CState* buzzer = Proto(PalettePage::Action, 1)->Clone();
+    wait->SetPosition(577, 108);
+    stop->SetPosition(577, 168);
+    buzzer->SetPosition(900, 900);
+    program.InsertAfter(wait, root, true);
+    program.InsertAfter(stop, wait, true);
+    wait->SetSideSet(SideSet::Top);
+    program.SwapInPlace(wait, buzzer);
+    EXPECT_EQ(root->GetSon(), buzzer);
+    EXPECT_EQ(buzzer->GetParent(), root);
+    EXPECT_EQ(buzzer->GetSon(), stop);
+    EXPECT_EQ(stop->GetParent(), buzzer);
+    EXPECT_EQ(buzzer->GetX(), 577);
+    EXPECT_EQ(buzzer->GetY(), 108);
+    EXPECT_EQ(wait->GetX(), 900);
+    EXPECT_EQ(wait->GetParent(), nullptr);
+    EXPECT_EQ(buzzer->GetSideSet() & 1, 1);
+    delete wait;
+}
+
+TEST(Links, RecomputeSidesFromNeighbours)
+{
+    CState* parent = Proto(PalettePage::Action, 0)->Clone();
+    CState* piece = Prototypes::Get().LinkPrototype()->Clone();
+    parent->SetPosition(100, 100);
+    piece->SetPosition(100, 160);
+    piece->SetParent(parent);
+    piece->RecomputeLinkSides();
+    // Parent above and a loose end: top entry and the opposite side, bottom.
+    EXPECT_EQ(piece->GetConnectorMask() & 0x96, 0x06);
+    CState* son = Proto(PalettePage::Action, 1)->Clone();
+    son->SetPosition(160, 160);
+    piece->SetSon(son);
+    piece->RecomputeLinkSides();
+    EXPECT_EQ(piece->GetConnectorMask() & 0x96, 0x12);
+    EXPECT_EQ(piece->GetSideSet(), SideSet::Top | SideSet::Right);
+    piece->DisconnectSides(1, 0);
+    EXPECT_EQ(Connector::Right(piece->GetConnectorMask()), 0);
+    for (CState* b : {parent, piece, son})
+        delete b;
+}
+
+TEST(Links, MakeHalfOnlyForLinkPieces)
+{
+    CState* wait = Proto(PalettePage::Action, 0)->Clone();
+    wait->MakeHalf();
+    EXPECT_FALSE(wait->IsHalf());
+    CState* piece = Prototypes::Get().LinkPrototype()->Clone();
+    piece->MakeHalf();
+    EXPECT_TRUE(piece->IsHalf());
+    delete wait;
+    delete piece;
+}
+
+TEST(Tiles, FileNamesAndFallback)
+{
+    EXPECT_EQ(TileFileName(Connector::Pack(2, 0, 1, 0), false), "top2right0bottom1left0.png");
+    EXPECT_EQ(TileFileName(Connector::Pack(2, 0, 1, 0), true), "top2right0bottom1left0_half.png");
+    EXPECT_EQ(TileFileName(Connector::Pack(0, 1, 0, 2), true), "top0right1bottom0left2_half.png");
+    EXPECT_EQ(TileFileName(Connector::Pack(1, 1, 1, 1), false), "top2right1bottom1left2.png");
+    EXPECT_EQ(TileFileName(Connector::Pack(2, 1, 1, 2), true), "top2right1bottom1left2.png");
+    EXPECT_EQ(TileFileName(Connector::Pack(2, 1, 0, 0), true), "top2right1bottom1left2.png");
+    EXPECT_EQ(TileFileName(Connector::Pack(2, 1, 0, 0), false), "top2right1bottom0left0.png");
+}
+
+TEST(Geometry, NeighbourPointsAreOneStepAway)
+{
+    CState* wait = Proto(PalettePage::Action, 0)->Clone();
+    wait->SetPosition(100, 200);
+    EXPECT_EQ(wait->GetNeighbourPoint(Direction::Down).y, 260);
+    EXPECT_EQ(wait->GetNeighbourPoint(Direction::Up).y, 140);
+    EXPECT_EQ(wait->GetNeighbourPoint(Direction::Right).x, 160);
+    auto anchor = wait->GetAnchorRect(Direction::Down);
+    EXPECT_EQ(anchor.x, 116);
+    EXPECT_EQ(anchor.y, 264);
+    EXPECT_EQ(anchor.width, 64);
+    EXPECT_EQ(anchor.height, 32);
+    CState* stop = Proto(PalettePage::Action, 8)->Clone();
+    EXPECT_TRUE(stop->GetAnchorRect(Direction::Down).IsEmpty()); // no bottom connector
+    EXPECT_FALSE(stop->GetAnchorRect(Direction::Down, true).IsEmpty());
+    delete wait;
+    delete stop;
+}
+
+TEST_F(ProgramFixture, ResetPrototypeNamesRestoresDefaults)
+{
+    CState* motor = Proto(PalettePage::Action, 3);
+    CState* stop = Proto(PalettePage::Action, 8);
+    motor->SetName("Links");
+    stop->SetName("End");
+    program.ResetPrototypeNames();
+    EXPECT_EQ(motor->GetName(), "Motor1");
+    EXPECT_EQ(stop->GetName(), "Stop");
+}
+
+TEST_F(ProgramFixture, DeletingAVariableBlockKeepsTheListSound)
+{
+    CState* root = program.GetRoot();
+    CState* other = Proto(PalettePage::Sensor, 5)->Clone();
+    other->SetName("x");
+    other->SetVariableIndex(0);
+    CState* listed = BlockFromFileWord("Variable", program);
+    listed->SetName("x");
+    program.InsertAfter(other, root, true);
+    program.InsertAfter(listed, other, true);
+    ASSERT_EQ(program.Variables().GetCount(), 1u);
+    // The listed assignment goes: the other assignment of x takes its entry and index.
+    program.Unlink(listed);
+    ASSERT_EQ(program.Variables().GetCount(), 1u);
+    EXPECT_EQ(program.Variables().GetFirst()->GetData(), other);
+    EXPECT_EQ(program.VariableIndex("x"), 0);
+    program.Clear();
+    EXPECT_EQ(program.Variables().GetCount(), 0u);
     EXPECT_EQ(root->GetSon(), nullptr);
 }
