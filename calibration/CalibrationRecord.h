@@ -10,15 +10,15 @@ class CalibrationRecord
 public:
     struct Servo
     {
-        int pulseMinPositional, pulseMaxPositional;
-        int pulseMinContinuous, pulseMaxContinuous;
-        int angleMin, angleMax;
-        int flags; // bit 0 reversed direction, bit 1 continuous rotation
+        int pulseMinPositional = 0, pulseMaxPositional = 0;
+        int pulseMinContinuous = 0, pulseMaxContinuous = 0;
+        int angleMin = 0, angleMax = 0;
+        int flags = 0; // bit 0 reversed direction, bit 1 continuous rotation
     };
     struct Motor
     {
-        int minimum, maximum;
-        int flags; // 1 when reversed
+        int minimum = 0, maximum = 0;
+        int flags = 0; // 1 when reversed
     };
 
     // The built-in values (servo 2 rotates continuously).
@@ -36,12 +36,15 @@ public:
     int DirectionWord() const;
     void SetDirectionWord(int word);
 
-    // Takes one text line; true when it was a calibration line (its value is stored).
+    // Takes one text line; true when it was a calibration line (its value is stored). A pulse value
+    // goes into the pair that the servo's continuous bit selects at that moment; a value that is not
+    // a number reads as 0.
     bool ParseLine(const wxString& line);
     // The thirteen calibration lines, each ending with "\n".
     wxString Lines() const;
 
-    // Whether a block must be written: compared with the defaults (angle limits of a positional servo count).
+    // Whether a block must be written: compared with the defaults (the pulse pair the defaults'
+    // continuous bit selects, and the angle limits of a servo positional in the defaults).
     bool DiffersFromDefaults(const CalibrationRecord& defaults) const;
     // Whether a project's calibration is worth offering (angle limits never count).
     bool DiffersFromProject(const CalibrationRecord& project) const;

@@ -2,7 +2,10 @@
 
 namespace {
 
-bool IsContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
+bool IsContinuation(unsigned char c)
+{
+    return (c & 0xC0) == 0x80;
+}
 
 // Appends the code point, or U+FFFD when it cannot stand in a string (a lone surrogate).
 void AppendCodePoint(std::wstring& out, unsigned long cp)

@@ -9,7 +9,10 @@
 // Decodes file bytes: a byte-order mark (UTF-8, UTF-16 LE or BE) decides the encoding; without one
 // the bytes are read as UTF-8 when they are valid UTF-8, else as ISO-8859-1. Any bytes are accepted.
 wxString DecodeText(const char* data, size_t size);
-inline wxString DecodeText(const std::string& bytes) { return DecodeText(bytes.data(), bytes.size()); }
+inline wxString DecodeText(const std::string& bytes)
+{
+    return DecodeText(bytes.data(), bytes.size());
+}
 
 // The ISO-8859-1 bytes of text; characters above U+00FF become '?'.
 std::string EncodeLatin1(const wxString& text);

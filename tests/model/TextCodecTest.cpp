@@ -3,8 +3,14 @@
 #include <gtest/gtest.h>
 
 namespace {
-wxString Decode(const std::string& bytes) { return DecodeText(bytes.data(), bytes.size()); }
-std::vector<wxString> Lines(const char* text) { return SplitLines(wxString::FromUTF8(text)); }
+wxString Decode(const std::string& bytes)
+{
+    return DecodeText(bytes.data(), bytes.size());
+}
+std::vector<wxString> Lines(const char* text)
+{
+    return SplitLines(wxString::FromUTF8(text));
+}
 } // namespace
 
 TEST(DecodeText, ValidUtf8IsReadAsUtf8)
@@ -36,12 +42,24 @@ TEST(DecodeText, InvalidUtf8FallsBackToLatin1ByteForByte)
 
 TEST(DecodeText, ByteOrderMarksDecideTheEncoding)
 {
-    EXPECT_EQ(Decode("\xEF\xBB\xBF" "File1:/tmp/\xC3\xA9"), wxString(L"File1:/tmp/\u00e9"));
-    EXPECT_EQ(Decode(std::string("\xFF\xFE" "A\0\xE9\0\xAC\x20", 8)), wxString(L"A\u00e9\u20ac"));
-    EXPECT_EQ(Decode(std::string("\xFE\xFF" "\0A\0\xE9\x20\xAC", 8)), wxString(L"A\u00e9\u20ac"));
+    EXPECT_EQ(Decode("\xEF\xBB\xBF"
+                     "File1:/tmp/\xC3\xA9"),
+              wxString(L"File1:/tmp/\u00e9"));
+    EXPECT_EQ(Decode(std::string("\xFF\xFE"
+                                 "A\0\xE9\0\xAC\x20",
+                                 8)),
+              wxString(L"A\u00e9\u20ac"));
+    EXPECT_EQ(Decode(std::string("\xFE\xFF"
+                                 "\0A\0\xE9\x20\xAC",
+                                 8)),
+              wxString(L"A\u00e9\u20ac"));
     // A surrogate pair, a lone surrogate and an odd last byte.
     EXPECT_EQ(Decode(std::string("\xFF\xFE\x3D\xD8\x00\xDE", 6)).length(), 1u);
-    EXPECT_EQ(Decode(std::string("\xFF\xFE\x00\xD8" "A\0" "B", 7)), wxString(L"\ufffdA"));
+    EXPECT_EQ(Decode(std::string("\xFF\xFE\x00\xD8"
+                                 "A\0"
+                                 "B",
+                                 7)),
+              wxString(L"\ufffdA"));
 }
 
 TEST(DecodeText, NulBytesAndGarbageAreKept)
