@@ -12,6 +12,8 @@ public:
     virtual bool IsSimulationRunning() const = 0;
     // Whether Shift alone is held (kept by the application's event filter).
     virtual bool IsShiftHeld() const = 0;
+    // Enables or disables the three zoom commands: 4610 "Zoom in", 4611 "Zoom uit", 4612 "Beginwaarden zoom".
+    virtual void EnableZoomCommands(bool zoomIn, bool zoomOut, bool reset) = 0;
 };
 
 // The view zoom of the canvas in tenths (10 = 100 %), each axis kept between 5 and 15.

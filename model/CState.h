@@ -109,6 +109,11 @@ public:
     void ConnectSides(int sides);
     void DisconnectSides(int dx, int dy);
     void RecomputeLinkSides();
+    // The shape a link piece or a condition shows for its actual flow (entries 2, exits 1);
+    // any other block keeps its drawn shape.
+    int FlowShape() const;
+    // Brings the drawn shape and its tiles up to date with FlowShape; tiles are reloaded only on a change.
+    void RefreshShape();
 
     // Graph links. The setters change one pointer only; keeping the back pointers is the caller's task.
     void SetParent(CState* block) { m_parent = block; }

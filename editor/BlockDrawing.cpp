@@ -1,0 +1,145 @@
+#include "editor/BlockDrawing.h"
+
+#include "editor/WxImageStore.h"
+#include "model/CState.h"
+
+#include <algorithm>
+#include <unordered_set>
+#include <vector>
+#include <wx/font.h>
+#include <wx/graphics.h>
+
+namespace {
+int StepDirection(const CState& from, const CState& to)
+{
+    if (from.GetY() == to.GetY())
+        return to.GetX() > from.GetX() ? Direction::Right : Direction::Left;
+    return to.GetY() > from.GetY() ? Direction::Down : Direction::Up;
+}
+} // namespace
+
+BlockPainter::BlockPainter(wxGraphicsContext* gc) : m_gc(gc)
+{
+    for (int i = 0; i < 4; ++i)
+        m_overlays[i] = LoadPicture(wxString::Format("Img/State/pos%d.png", i));
+    m_yes = LoadPicture("Img/State/oui.png");
+    m_no = LoadPicture("Img/State/non.png");
+}
+
+void BlockPainter::SetVisibleArea(double x, double y, double width, double height)
+{
+    m_clipped = true;
+    m_left = x, m_top = y, m_right = x + width, m_bottom = y + height;
+}
+
+bool BlockPainter::IsVisible(const CState& block) const
+{
+    if (!m_clipped)
+        return true;
+    // Labels and texts stay inside the block's own box; the box is at least a standard block.
+    const int w = std::max(block.ImageWidth(), kBlockUnits), h = std::max(block.ImageHeight(), kBlockUnits);
+    return block.GetX() + w >= m_left && block.GetX() <= m_right && block.GetY() + h >= m_top &&
+           block.GetY() <= m_bottom;
+}
+
+void BlockPainter::DrawPicture(const ImageHandle& picture, double x, double y)
+{
+    if (picture)
+        DrawPicture(picture, x, y, picture->Width(), picture->Height());
+}
+
+void BlockPainter::DrawPicture(const ImageHandle& picture, double x, double y, double width, double height)
+{
+    if (const WxBlockImage* image = AsWx(picture))
+        m_gc->DrawBitmap(image->GraphicsBitmap(), x, y, width, height);
+}
+
+void BlockPainter::DrawBlock(CState& block, bool highlighted)
+{
+    block.RefreshShape();
+    if (!IsVisible(block))
+        return;
+    const int x = block.GetX(), y = block.GetY();
+    DrawPicture(highlighted ? block.GetRedTile() : block.GetBlueTile(), x, y);
+    DrawPicture(block.DisplayedImage(), x, y);
+    if (block.IsCondition()) {
+        DrawPicture(m_overlays[block.GetSonExitSide() & 3], x, y);
+        DrawPicture(m_overlays[block.GetBranchExitSide() & 3], x, y);
+    }
+    DrawExitLabel(block);
+    if (block.GetCategory() == Category::Action && block.HasParameter() && block.IsOnCanvas())
+        DrawParameterText(block);
+}
+
+void BlockPainter::DrawExitLabel(CState& block)
+{
+    const CState* parent = block.GetParent();
+    if (!parent || !parent->IsCondition())
+        return;
+    const int step = StepDirection(*parent, block);
+    const ImageHandle* label = nullptr;
+    if (step == parent->GetSonExitSide())
+        label = &m_yes;
+    else if (step == parent->GetBranchExitSide())
+        label = &m_no;
+    if (!label)
+        return;
+    const int w = block.ImageWidth(), h = block.ImageHeight();
+    const bool vertical = step == Direction::Down || step == Direction::Up;
+    const int lx = vertical ? block.GetX() + w / 2 : block.GetX() + w / 2 - 16;
+    const int ly = vertical ? block.GetY() + h / 2 - 16 : block.GetY() + h / 2 - 32;
+    DrawPicture(*label, lx, ly, 32, 32);
+}
+
+void BlockPainter::DrawParameterText(CState& block)
+{
+    if (!m_fontSet) {
+        m_gc->SetFont(wxFont(9, wxFONTFAMILY_SWISS, wxFONTSTYLE_NORMAL, wxFONTWEIGHT_NORMAL), *wxBLACK);
+        m_fontSet = true;
+    }
+    const wxString& text = block.GetParameterText();
+    double width = 0, height = 0;
+    m_gc->GetTextExtent(text, &width, &height);
+    m_gc->DrawText(text, block.GetX() + 48 - width / 2, block.GetY() + 64);
+}
+
+void BlockPainter::DrawTree(CState* root, const CState* skipped)
+{
+    // Iterative walk in the canvas's order: the block, then every block of its son's row, then of
+    // its branch son's row, each subtree completed before the next.
+    // A damaged graph with a cycle through owned links is drawn once, never walked forever.
+    std::unordered_set<const CState*> seen;
+    std::vector<CState*> stack{root};
+    while (!stack.empty()) {
+        CState* block = stack.back();
+        stack.pop_back();
+        if (!seen.insert(block).second)
+            continue;
+        if (block != skipped)
+            DrawBlock(*block, false);
+        std::vector<CState*> next;
+        for (CState* successor : {block->GetSon(), block->GetBranchSon(0)}) {
+            if (!successor)
+                continue;
+            if (block->GetParent() && successor->GetParent() != block)
+                continue; // a loop or join: drawn where it is owned
+            for (CState* member = successor->LeftmostOfRow(); member; member = member->GetRowNeighbour(1))
+                next.push_back(member);
+        }
+        for (auto it = next.rbegin(); it != next.rend(); ++it)
+            stack.push_back(*it);
+    }
+}
+
+void DrawBlock(CState& block, wxGraphicsContext* gc, bool highlighted)
+{
+    BlockPainter painter(gc);
+    painter.DrawBlock(block, highlighted);
+}
+
+void DrawTree(CState* root, wxGraphicsContext* gc)
+{
+    BlockPainter painter(gc);
+    if (root)
+        painter.DrawTree(root, nullptr);
+}

@@ -1,0 +1,43 @@
+#pragma once
+// Drawing blocks: the stack of pictures of one block (tile, image, condition overlays, exit
+// labels, parameter text) and the walk over the program tree that the canvas and the printout share.
+
+#include "model/ImageStore.h"
+
+class CState;
+class wxGraphicsContext;
+
+// Draws blocks into one graphics context; keeps what every block of a drawing shares (the
+// overlays, the labels, the font), and optionally skips blocks outside a visible rectangle.
+class BlockPainter
+{
+public:
+    explicit BlockPainter(wxGraphicsContext* gc);
+    // Blocks whose 96-unit box lies wholly outside this rectangle (drawing units) are skipped.
+    void SetVisibleArea(double x, double y, double width, double height);
+
+    // Draws one block, with the red tile when highlighted.
+    void DrawBlock(CState& block, bool highlighted);
+    // Draws the tree below and including block, skipping the block given as skipped (the current
+    // block, drawn last by the caller).
+    void DrawTree(CState* block, const CState* skipped);
+
+private:
+    bool IsVisible(const CState& block) const;
+    void DrawPicture(const ImageHandle& picture, double x, double y);
+    void DrawPicture(const ImageHandle& picture, double x, double y, double width, double height);
+    void DrawExitLabel(CState& block);
+    void DrawParameterText(CState& block);
+
+    wxGraphicsContext* m_gc;
+    ImageHandle m_overlays[4];
+    ImageHandle m_yes, m_no;
+    bool m_fontSet = false;
+    bool m_clipped = false;
+    double m_left = 0, m_top = 0, m_right = 0, m_bottom = 0;
+};
+
+// One block drawn on its own.
+void DrawBlock(CState& block, wxGraphicsContext* gc, bool highlighted);
+// The program tree from root drawn the way the canvas does: every block but the current one.
+void DrawTree(CState* root, wxGraphicsContext* gc);

@@ -1,0 +1,343 @@
+#include "editor/CProjectViewer.h"
+
+#include "editor/BlockDrawing.h"
+#include "editor/CanvasOwner.h"
+#include "editor/WxImageStore.h"
+#include "model/CProgram.h"
+#include "model/UserInterface.h"
+
+#include <algorithm>
+#include <memory>
+#include <wx/dcbuffer.h>
+#include <wx/graphics.h>
+#include <wx/scrolbar.h>
+#include <wx/tooltip.h>
+
+namespace {
+double ZoomX() { return TheViewZoom().x / 10.0; }
+double ZoomY() { return TheViewZoom().y / 10.0; }
+
+// A cursor made from a picture of the image store, with its hot spot; the standard cursor without the picture.
+wxCursor PictureCursor(const wxString& path, int hotX, int hotY)
+{
+    const WxBlockImage* picture = AsWx(LoadPicture(path));
+    if (!picture)
+        return *wxSTANDARD_CURSOR;
+    wxImage image = picture->Image();
+    image.SetOption(wxIMAGE_OPTION_CUR_HOTSPOT_X, std::min(hotX, image.GetWidth() - 1));
+    image.SetOption(wxIMAGE_OPTION_CUR_HOTSPOT_Y, std::min(hotY, image.GetHeight() - 1));
+    return wxCursor(image);
+}
+} // namespace
+
+// clang-format off
+wxBEGIN_EVENT_TABLE(CProjectViewer, wxPanel)
+    EVT_KEY_DOWN(CProjectViewer::OnKeyDown)
+    EVT_PAINT(CProjectViewer::OnPaint)
+    EVT_ERASE_BACKGROUND(CProjectViewer::OnEraseBackground)
+    EVT_SCROLL(CProjectViewer::OnScroll)
+    EVT_SET_CURSOR(CProjectViewer::OnSetCursor)
+    EVT_SIZE(CProjectViewer::OnSize)
+wxEND_EVENT_TABLE()
+// clang-format on
+
+CProjectViewer::CProjectViewer(wxWindow* parent, CanvasOwner* owner)
+    : wxPanel(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxTAB_TRAVERSAL | wxBORDER_NONE), m_owner(owner)
+{
+    SetBackgroundStyle(wxBG_STYLE_PAINT);
+    m_horizontalBar = new wxScrollBar(this, wxID_ANY, wxDefaultPosition, wxSize(-1, kBarSize), wxSB_HORIZONTAL);
+    m_verticalBar = new wxScrollBar(this, wxID_ANY, wxDefaultPosition, wxSize(kBarSize, -1), wxSB_VERTICAL);
+    m_horizontalBar->SetScrollbar(m_scrollX, kAreaWidth, kAreaWidth, kAreaWidth);
+    m_verticalBar->SetScrollbar(m_scrollY, kAreaHeight, kAreaHeight, kAreaHeight);
+
+    CProgram& program = TheProgram();
+    if (!program.GetRoot()) {
+        CState* root = program.EnsureRoot();
+        root->SetViewer(this);
+    }
+
+    // A long first tip makes the tip window wide enough for the block descriptions shown later.
+    SetToolTip("....................... string extra long ..........");
+    wxToolTip::SetDelay(100);
+
+    Bind(wxEVT_LEFT_DOWN, &CProjectViewer::OnMouse, this);
+    Bind(wxEVT_LEAVE_WINDOW, &CProjectViewer::OnMouse, this);
+    Bind(wxEVT_LEFT_UP, &CProjectViewer::OnMouse, this);
+    Bind(wxEVT_RIGHT_UP, &CProjectViewer::OnMouse, this);
+    Bind(wxEVT_MOTION, &CProjectViewer::OnMouse, this);
+    Bind(wxEVT_RIGHT_DOWN, &CProjectViewer::OnRightDown, this);
+    Bind(wxEVT_LEFT_DCLICK, &CProjectViewer::OnPropertiesCommand, this);
+}
+
+CProjectViewer::~CProjectViewer()
+{
+    for (CStateList& list : m_lists)
+        list.Clear();
+}
+
+void CProjectViewer::SetTool(int tool)
+{
+    m_tool = tool;
+    m_toolChanged = true;
+}
+
+wxPoint CProjectViewer::ToDrawing(const wxPoint& window) const
+{
+    return wxPoint(static_cast<int>(window.x / ZoomX() - m_offsetX), static_cast<int>(window.y / ZoomY() - m_offsetY));
+}
+
+wxPoint CProjectViewer::ToWindow(const wxPoint& drawing) const
+{
+    return wxPoint(static_cast<int>((drawing.x + m_offsetX) * ZoomX()),
+                   static_cast<int>((drawing.y + m_offsetY) * ZoomY()));
+}
+
+void CProjectViewer::OnEraseBackground(wxEraseEvent&) {}
+
+void CProjectViewer::OnPaint(wxPaintEvent&)
+{
+    wxBufferedPaintDC dc(this);
+    std::unique_ptr<wxGraphicsContext> gc(wxGraphicsContext::Create(dc));
+    if (gc)
+        PaintView(gc.get(), GetClientSize());
+}
+
+void CProjectViewer::PaintView(wxGraphicsContext* gc, const wxSize& size)
+{
+    const wxColour background(240, 240, 240);
+    gc->SetPen(wxPen(background, 1, wxPENSTYLE_SOLID));
+    gc->SetBrush(wxBrush(background));
+    gc->DrawRectangle(0, 0, size.x, size.y);
+
+    AttachPendingPath();
+    const double zx = ZoomX(), zy = ZoomY();
+    gc->Scale(zx, zy);
+    gc->Translate(m_offsetX, m_offsetY);
+    BlockPainter painter(gc);
+    painter.SetVisibleArea(-m_offsetX, -m_offsetY, size.x / zx, size.y / zy);
+    CState* current = GetCurrentBlock();
+    if (CState* root = TheProgram().GetRoot())
+        painter.DrawTree(root, current);
+    if (current)
+        painter.DrawBlock(*current, true);
+    DetachPendingPath();
+}
+
+void CProjectViewer::UpdateScrollBars()
+{
+    const double zx = ZoomX(), zy = ZoomY();
+    const wxSize client = GetClientSize();
+    // Thumb, page and range are all in window pixels of the zoomed drawing area.
+    const int visibleWidth = std::max(client.x - m_verticalBar->GetSize().x, 1);
+    const int visibleHeight = std::max(client.y - m_horizontalBar->GetSize().y, 1);
+    m_horizontalBar->SetScrollbar(static_cast<int>(m_scrollX * zx), visibleWidth, static_cast<int>(kAreaWidth * zx),
+                                  visibleWidth, true);
+    m_verticalBar->SetScrollbar(static_cast<int>(m_scrollY * zy), visibleHeight, static_cast<int>(kAreaHeight * zy),
+                                visibleHeight, true);
+}
+
+void CProjectViewer::OnScroll(wxScrollEvent& event)
+{
+    const bool vertical = event.GetOrientation() == wxVERTICAL;
+    wxScrollBar* bar = vertical ? m_verticalBar : m_horizontalBar;
+    const double zoom = vertical ? ZoomY() : ZoomX();
+    int& scroll = vertical ? m_scrollY : m_scrollX;
+    const int position = static_cast<int>(bar->GetThumbPosition() / zoom);
+    const int change = scroll - position;
+    scroll = position;
+    if (change == 0)
+        return;
+    // Every kind of scroll moves the view with the thumb, so the two never disagree.
+    if (TheProgram().GetRoot()) {
+        if (vertical)
+            m_offsetY += change;
+        else
+            m_offsetX += change;
+    }
+    Ui().SetLastMessage(
+        wxString::Format("In RangeY = %d, pageSizeY = %d, ThumbPosY=%d, ThumbSizeY=%d, offset(%2.3f,%2.3f)",
+                         m_verticalBar->GetRange(), m_verticalBar->GetPageSize(), m_verticalBar->GetThumbPosition(),
+                         m_verticalBar->GetThumbSize(), m_offsetX, m_offsetY));
+    Refresh();
+}
+
+void CProjectViewer::OnSize(wxSizeEvent&)
+{
+    const wxSize size = GetClientSize();
+    m_horizontalBar->SetSize(0, size.y - kBarSize, std::max(size.x - kBarSize, 1), kBarSize);
+    m_verticalBar->SetSize(size.x - kBarSize, 0, kBarSize, std::max(size.y - kBarSize, 1));
+    UpdateScrollBars();
+    Refresh();
+}
+
+bool CProjectViewer::ZoomStep(int step)
+{
+    ViewZoom& zoom = TheViewZoom();
+    const int x = zoom.x + step, y = zoom.y + step;
+    zoom.x = std::clamp(x, 5, 15);
+    zoom.y = std::clamp(y, 5, 15);
+    return zoom.x == x && zoom.y == y;
+}
+
+void CProjectViewer::ApplyZoomChange()
+{
+    const ViewZoom& zoom = TheViewZoom();
+    if (m_owner)
+        m_owner->EnableZoomCommands(zoom.x < 15, zoom.x > 5, zoom.x != 10);
+    UpdateScrollBars();
+    Refresh();
+}
+
+void CProjectViewer::ZoomIn()
+{
+    ZoomStep(1);
+    ApplyZoomChange();
+}
+
+void CProjectViewer::ZoomOut()
+{
+    ZoomStep(-1);
+    ApplyZoomChange();
+}
+
+void CProjectViewer::ZoomReset()
+{
+    TheViewZoom() = ViewZoom();
+    ApplyZoomChange();
+}
+
+bool CProjectViewer::ZoomClick(wxMouseEvent& event)
+{
+    bool inside;
+    if (event.LeftDown())
+        inside = ZoomStep(1);
+    else if (event.RightDown() && m_tool == ZoomTool)
+        inside = ZoomStep(-1);
+    else
+        return false;
+    ApplyZoomChange();
+    return inside;
+}
+
+void CProjectViewer::OnRightDown(wxMouseEvent& event) { ZoomClick(event); }
+
+void CProjectViewer::Pan(wxMouseEvent& event)
+{
+    const wxPoint mouse = event.GetPosition();
+    if (m_toolChanged) {
+        if (event.LeftDown()) {
+            m_toolChanged = false;
+            m_lastMouseX = mouse.x, m_lastMouseY = mouse.y;
+        }
+        return;
+    }
+    if (event.Leaving()) {
+        m_toolChanged = true;
+        m_lastMouseX = mouse.x, m_lastMouseY = mouse.y;
+        return;
+    }
+    if (event.LeftUp()) {
+        m_toolChanged = true;
+        return;
+    }
+    const double zx = ZoomX(), zy = ZoomY();
+    int dx = static_cast<int>((mouse.x - m_lastMouseX) / zx);
+    int dy = static_cast<int>((mouse.y - m_lastMouseY) / zy);
+    // The view stays inside the drawing area: scroll position within 0 .. area size - visible size.
+    const wxSize client = GetClientSize();
+    const int visibleWidth = static_cast<int>(client.x / zx), visibleHeight = static_cast<int>(client.y / zy);
+    if (m_scrollX - dx < 0)
+        dx = m_scrollX;
+    if (m_scrollX - dx + visibleWidth > kAreaWidth)
+        dx = m_scrollX + visibleWidth - kAreaWidth;
+    if (m_scrollY - dy < 0)
+        dy = m_scrollY;
+    if (m_scrollY - dy + visibleHeight > kAreaHeight)
+        dy = m_scrollY + visibleHeight - kAreaHeight;
+    if (TheProgram().GetRoot())
+        m_offsetX += dx, m_offsetY += dy;
+    m_scrollX -= dx, m_scrollY -= dy;
+    UpdateScrollBars();
+    m_lastMouseX = mouse.x, m_lastMouseY = mouse.y;
+    if (dx != 0 || dy != 0)
+        Refresh();
+}
+
+wxCursor CProjectViewer::CursorForTool() const
+{
+    static const wxCursor move = PictureCursor("Img/Icons/move_cursor.png", 16, 16);
+    static const wxCursor zoom = PictureCursor("Img/Icons/zoom.png", 13, 13);
+    static const wxCursor link = PictureCursor("Img/Icons/mouse_link.png", 2, 2);
+    switch (m_tool) {
+    case MoveTool: return move;
+    case ZoomTool: return zoom;
+    case LinkTool: return link;
+    default: return *wxSTANDARD_CURSOR;
+    }
+}
+
+void CProjectViewer::OnSetCursor(wxSetCursorEvent& event)
+{
+    const wxPoint at(event.GetX(), event.GetY());
+    for (wxScrollBar* bar : {m_horizontalBar, m_verticalBar})
+        if (bar->IsShown() && bar->GetRect().Contains(at)) {
+            event.Skip();
+            return;
+        }
+    const wxCursor cursor = CursorForTool();
+    event.SetCursor(cursor);
+    SetCursor(cursor);
+}
+
+void CProjectViewer::OnMouse(wxMouseEvent& event)
+{
+    bool changed = false;
+    switch (m_tool) {
+    case SelectTool:
+        m_linkHoverX = m_linkHoverY = -1;
+        changed = RunSelectTool(event);
+        break;
+    case MoveTool:
+        m_linkHoverX = m_linkHoverY = -1;
+        m_tipFrozen = false;
+        Pan(event);
+        break;
+    case ZoomTool:
+        m_linkHoverX = m_linkHoverY = -1;
+        m_tipFrozen = false;
+        ZoomClick(event);
+        break;
+    case LinkTool:
+        m_tipFrozen = false;
+        changed = RunLinkTool(event);
+        break;
+    default: break;
+    }
+    if (changed)
+        CommitEdit();
+    if (event.LeftDown() || event.Leaving())
+        Ui().SetLastMessage(wxString()); // a repeated warning shows again after a new click
+    if (event.LeftDown() || changed) {
+        CState* root = TheProgram().GetRoot();
+        if (root && root->GetSon() && m_owner)
+            m_owner->EnableCommands(m_owner->IsSimulationRunning() ? 0x13be : 0x13be | 0x4000);
+    }
+}
+
+void CProjectViewer::OnKeyDown(wxKeyEvent& event)
+{
+    CState* current = GetCurrentBlock();
+    if (event.GetKeyCode() != WXK_DELETE || !current || !current->IsDeletable()) {
+        event.Skip();
+        return;
+    }
+    DeleteCurrentBlock();
+    SetCurrentBlock(nullptr);
+    Refresh();
+}
+
+void CProjectViewer::CommitEdit()
+{
+    if (RecordEdit() && m_owner)
+        m_owner->DisableCommands(0x40);
+}

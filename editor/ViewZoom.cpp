@@ -1,0 +1,7 @@
+#include "editor/CanvasOwner.h"
+
+ViewZoom& TheViewZoom()
+{
+    static ViewZoom zoom;
+    return zoom;
+}

@@ -1,0 +1,66 @@
+#include "editor/WxImageStore.h"
+
+#include <memory>
+#include <wx/filename.h>
+#include <wx/log.h>
+
+namespace {
+std::unique_ptr<WxImageStore> g_store;
+} // namespace
+
+const wxBitmap& WxBlockImage::Bitmap() const
+{
+    if (!m_bitmap.IsOk())
+        m_bitmap = wxBitmap(m_image);
+    return m_bitmap;
+}
+
+const wxGraphicsBitmap& WxBlockImage::GraphicsBitmap() const
+{
+    if (m_graphicsBitmap.IsNull())
+        m_graphicsBitmap = wxGraphicsRenderer::GetDefaultRenderer()->CreateBitmapFromImage(m_image);
+    return m_graphicsBitmap;
+}
+
+WxImageStore::WxImageStore(const wxString& baseFolder) : m_baseFolder(baseFolder)
+{
+    if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG))
+        wxImage::AddHandler(new wxPNGHandler);
+}
+
+wxString WxImageStore::FullPath(const wxString& relativePath) const
+{
+    return m_baseFolder.empty() ? relativePath : m_baseFolder + "/" + relativePath;
+}
+
+ImageHandle WxImageStore::Load(const wxString& relativePath)
+{
+    auto found = m_cache.find(relativePath);
+    if (found != m_cache.end())
+        return found->second;
+    ImageHandle handle;
+    const wxString path = FullPath(relativePath);
+    if (wxFileName::FileExists(path)) {
+        wxLogNull quiet; // a damaged picture is simply not drawn
+        wxImage image;
+        if (image.LoadFile(path, wxBITMAP_TYPE_PNG) && image.IsOk())
+            handle = std::make_shared<WxBlockImage>(image);
+    }
+    m_cache.emplace(relativePath, handle);
+    return handle;
+}
+
+WxImageStore* InstallWxImageStore(const wxString& baseFolder)
+{
+    auto store = std::make_unique<WxImageStore>(baseFolder);
+    InstallImageStore(store.get());
+    g_store = std::move(store); // blocks keep their shared handles alive after a replacement
+    return g_store.get();
+}
+
+WxImageStore* TheWxImageStore() { return g_store.get(); }
+
+ImageHandle LoadPicture(const wxString& relativePath)
+{
+    return g_store ? g_store->Load(relativePath) : ImageHandle();
+}

@@ -1,0 +1,70 @@
+#include "model/CState.h"
+
+namespace {
+// The direction of the step from block a to block b: along a row right or left, otherwise down or up.
+int StepDirection(const CState& a, const CState& b)
+{
+    if (a.GetY() == b.GetY())
+        return b.GetX() > a.GetX() ? Direction::Right : Direction::Left;
+    return b.GetY() > a.GetY() ? Direction::Down : Direction::Up;
+}
+
+int OppositeDirection(int direction)
+{
+    switch (direction) {
+    case Direction::Down: return Direction::Up;
+    case Direction::Up: return Direction::Down;
+    case Direction::Right: return Direction::Left;
+    default: return Direction::Right;
+    }
+}
+
+// Writes a side value into a shape code on the side a direction points to.
+int WithSide(int shape, int direction, int value)
+{
+    int shift;
+    switch (direction) {
+    case Direction::Down: shift = Connector::BottomShift; break;
+    case Direction::Up: shift = Connector::TopShift; break;
+    case Direction::Right: shift = Connector::RightShift; break;
+    case Direction::Left: shift = Connector::LeftShift; break;
+    default: return shape;
+    }
+    return (shape & ~(3 << shift)) | ((value & 3) << shift);
+}
+} // namespace
+
+int CState::FlowShape() const
+{
+    if (IsLinkPiece()) {
+        int shape = 0;
+        if (m_parent)
+            shape = WithSide(shape, StepDirection(*this, *m_parent), 2);
+        for (const CState* extra : m_extraParents)
+            if (extra)
+                shape = WithSide(shape, StepDirection(*this, *extra), 2);
+        // A loose end continues straight on.
+        if (m_parent && !m_son && !m_extraParents[0] && !m_extraParents[1])
+            shape = WithSide(shape, OppositeDirection(StepDirection(*this, *m_parent)), 1);
+        if (m_son)
+            shape = WithSide(shape, StepDirection(*this, *m_son), 1);
+        return shape;
+    }
+    if (IsCondition()) {
+        if (!m_parent)
+            return 0;
+        int shape = WithSide(0, StepDirection(*this, *m_parent), 2);
+        shape = WithSide(shape, m_sonExitSide, 1);
+        return WithSide(shape, m_branchExitSide, 1);
+    }
+    return m_drawnShape;
+}
+
+void CState::RefreshShape()
+{
+    const int shape = FlowShape();
+    if (shape == m_drawnShape)
+        return;
+    LoadTiles(shape, IsLinkPiece());
+    m_drawnShape = shape;
+}

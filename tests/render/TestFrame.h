@@ -1,0 +1,49 @@
+#pragma once
+// A bare frame that owns a canvas the way the main window does, and records what the canvas asks of it.
+
+#include "editor/CProjectViewer.h"
+#include "editor/CanvasOwner.h"
+
+#include <wx/app.h>
+#include <wx/frame.h>
+#include <wx/stopwatch.h>
+#include <wx/utils.h>
+
+class TestFrame : public wxFrame, public CanvasOwner
+{
+public:
+    explicit TestFrame(const wxSize& clientSize = wxSize(800, 600))
+        : wxFrame(nullptr, wxID_ANY, "Tamek canvas test")
+    {
+        canvas = new CProjectViewer(this, this);
+        SetClientSize(clientSize);
+        Show();
+        WaitFor([&] { return canvas->GetClientSize() == clientSize; });
+    }
+
+    void EnableCommands(long mask) override { enabled |= mask, disabled &= ~mask; }
+    void DisableCommands(long mask) override { disabled |= mask, enabled &= ~mask; }
+    bool IsSimulationRunning() const override { return simulationRunning; }
+    bool IsShiftHeld() const override { return false; }
+    void EnableZoomCommands(bool in, bool out, bool reset) override
+    {
+        zoomInEnabled = in, zoomOutEnabled = out, zoomResetEnabled = reset;
+    }
+
+    // Lets the event loop run until the condition holds or the time is up; returns the condition.
+    template <typename Predicate>
+    static bool WaitFor(Predicate condition, long milliseconds = 3000)
+    {
+        wxStopWatch watch;
+        while (!condition() && watch.Time() < milliseconds) {
+            wxTheApp->Yield(true);
+            wxMilliSleep(5);
+        }
+        return condition();
+    }
+
+    CProjectViewer* canvas = nullptr;
+    long enabled = 0, disabled = 0;
+    bool simulationRunning = false;
+    bool zoomInEnabled = true, zoomOutEnabled = true, zoomResetEnabled = false;
+};
