@@ -1,4 +1,10 @@
-# The sanitizer build stops at the first error.
+# The sanitizer build stops at the first error. Fuzz targets always run under the sanitizers.
+if(TAMEK_FUZZ)
+    if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+        message(FATAL_ERROR "TAMEK_FUZZ needs clang (configure with CC=clang CXX=clang++)")
+    endif()
+    set(TAMEK_SANITIZE ON CACHE BOOL "Build with address and undefined-behaviour sanitizers" FORCE)
+endif()
 if(TAMEK_SANITIZE)
     add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
     add_link_options(-fsanitize=address,undefined -fno-sanitize-recover=all)
