@@ -339,6 +339,12 @@ CalibrationRecord& ProjectCalibration()
     return project;
 }
 
+void ResetProjectCalibration()
+{
+    ProjectCalibration() = DefaultCalibration();
+    ProjectCalibration().present = false;
+}
+
 wxString CalibrationBlock(const CalibrationRecord& current)
 {
     return current.DiffersFromDefaults(DefaultCalibration()) ? current.Lines() : wxString();

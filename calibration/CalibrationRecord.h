@@ -60,6 +60,9 @@ public:
 CalibrationRecord& CurrentCalibration();
 const CalibrationRecord& DefaultCalibration();
 CalibrationRecord& ProjectCalibration();
+// Sets the project calibration back to the defaults, not present: done before a project is read,
+// so a project without calibration lines never offers the one of the project before it.
+void ResetProjectCalibration();
 
 // The calibration block of a file: the lines of current when it differs from the defaults, else nothing.
 wxString CalibrationBlock(const CalibrationRecord& current);

@@ -82,8 +82,7 @@ std::vector<wxString> ReadSettingsText(const std::string& bytes, CalibrationReco
 std::vector<wxString> ReadSettings(const wxString& path)
 {
     CurrentCalibration() = DefaultCalibration();
-    ProjectCalibration() = DefaultCalibration();
-    ProjectCalibration().present = false;
+    ResetProjectCalibration();
     EnsureFolderOf(path);
     std::string bytes;
     if (!wxFileName::FileExists(path) || !ReadWholeFile(path, bytes))

@@ -257,4 +257,9 @@ TEST(CalibrationRecords, ThreeRecordsStartFromTheDefaults)
     EXPECT_FALSE(ProjectCalibration().present);
     EXPECT_FALSE(ProjectCalibration().DiffersFromDefaults(DefaultCalibration()));
     EXPECT_TRUE(CurrentCalibration().present);
+    ProjectCalibration().ParseLine("Motor1Mi:3");
+    ProjectCalibration().present = true;
+    ResetProjectCalibration();
+    EXPECT_FALSE(ProjectCalibration().present);
+    EXPECT_EQ(ProjectCalibration().motor[0].minimum, 24);
 }
