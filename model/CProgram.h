@@ -100,6 +100,7 @@ private:
     friend class ProgramCompiler;
     friend class ProjectWriter;
     friend class ProjectReader;
+    friend class EditingRules;
 
     CState* m_root = nullptr;
     int m_nodeCounter = 0;

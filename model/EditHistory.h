@@ -12,6 +12,8 @@ class EditHistory
 public:
     explicit EditHistory(CProgram& program);
     ~EditHistory();
+    EditHistory(const EditHistory&) = delete;
+    EditHistory& operator=(const EditHistory&) = delete;
 
     // Records the edit just made when the program text changed; true when a command was stored.
     // A new pending command then starts from the program as it is now.
@@ -25,6 +27,9 @@ public:
     void Reset();
 
 private:
+    // Replaces the pending command by one made from the program as it is now.
+    void StartPending();
+
     CProgram& m_program;
     wxCommandProcessor* m_processor;
     CStateCommand* m_pending;

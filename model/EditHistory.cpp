@@ -1,0 +1,72 @@
+#include "model/EditHistory.h"
+
+#include "model/CProgram.h"
+#include "model/CStateCommand.h"
+
+#include <wx/cmdproc.h>
+
+EditHistory::EditHistory(CProgram& program)
+    : m_program(program), m_processor(new wxCommandProcessor(-1)), m_pending(new CStateCommand(program))
+{
+}
+
+EditHistory::~EditHistory()
+{
+    delete m_pending;
+    delete m_processor;
+}
+
+bool EditHistory::CommitEdit()
+{
+    CStateCommand* finished = m_pending;
+    m_pending = nullptr;
+    const bool changed = finished->Finish();
+    if (changed)
+        m_processor->Store(finished); // the edit is already made: Do is not run again
+    else
+        delete finished;
+    m_pending = new CStateCommand(m_program);
+    return changed;
+}
+
+bool EditHistory::CanUndo() const { return m_processor->CanUndo(); }
+
+bool EditHistory::CanRedo() const { return m_processor->CanRedo(); }
+
+bool EditHistory::Undo()
+{
+    if (!m_processor->CanUndo())
+        return false;
+    m_program.Clear();
+    const bool done = m_processor->Undo();
+    StartPending();
+    return done;
+}
+
+bool EditHistory::Redo()
+{
+    if (!m_processor->CanRedo())
+        return false;
+    m_program.Clear();
+    const bool done = m_processor->Redo();
+    StartPending();
+    return done;
+}
+
+void EditHistory::Reset()
+{
+    m_processor->ClearCommands();
+    StartPending();
+}
+
+void EditHistory::StartPending()
+{
+    delete m_pending;
+    m_pending = new CStateCommand(m_program);
+}
+
+EditHistory& TheEditHistory()
+{
+    static EditHistory* history = new EditHistory(TheProgram()); // lives until the program ends
+    return *history;
+}
