@@ -1,6 +1,7 @@
 #include "TestFrame.h"
 
 #include "model/CProgram.h"
+#include "model/UserInterface.h"
 
 #include <gtest/gtest.h>
 #include <wx/scrolbar.h>
@@ -52,4 +53,129 @@ TEST_F(CanvasView, NewCanvasHasStartBlockAndTheFirstScrollBars)
     EXPECT_EQ(v->GetRange(), 3000);
     EXPECT_EQ(h->GetRect(), wxRect(0, 585, 785, 15));
     EXPECT_EQ(v->GetRect(), wxRect(785, 0, 15, 585));
+}
+
+namespace {
+// Remembers the console's last message as the canvas writes it.
+struct TraceUi : UserInterface
+{
+    bool AskYesNo(const wxString&, const wxString&) override { return false; }
+    void ShowMessage(const wxString&, const wxString&) override {}
+    void Report(int, const wxString&) override {}
+    void SetLastMessage(const wxString& message) override { last = message; }
+    wxString last = "untouched";
+};
+} // namespace
+
+TEST_F(CanvasView, ZoomCommandsStopAtTheirLimitsAndEnableTheCommands)
+{
+    CProjectViewer* canvas = frame->canvas;
+    for (int i = 0; i < 5; ++i)
+        canvas->ZoomIn();
+    EXPECT_EQ(TheViewZoom().x, 15);
+    EXPECT_EQ(TheViewZoom().y, 15);
+    EXPECT_FALSE(frame->zoomInEnabled);
+    EXPECT_TRUE(frame->zoomOutEnabled);
+    EXPECT_TRUE(frame->zoomResetEnabled);
+    EXPECT_FALSE(CProjectViewer::ZoomStep(1));
+    canvas->ZoomIn();
+    EXPECT_EQ(TheViewZoom().x, 15);
+    // At 150 % the bars count zoomed pixels: the whole area is one and a half times as long.
+    EXPECT_EQ(canvas->HorizontalBar()->GetRange(), 3750);
+    EXPECT_EQ(canvas->HorizontalBar()->GetThumbPosition(), 750);
+    EXPECT_EQ(canvas->VerticalBar()->GetRange(), 4500);
+
+    canvas->ZoomReset();
+    EXPECT_EQ(TheViewZoom().x, 10);
+    EXPECT_FALSE(frame->zoomResetEnabled);
+    EXPECT_TRUE(frame->zoomInEnabled);
+    for (int i = 0; i < 6; ++i)
+        canvas->ZoomOut();
+    EXPECT_EQ(TheViewZoom().x, 5);
+    EXPECT_FALSE(frame->zoomOutEnabled);
+    EXPECT_TRUE(CProjectViewer::ZoomStep(1));
+}
+
+TEST_F(CanvasView, ZoomToolClicks)
+{
+    CProjectViewer* canvas = frame->canvas;
+    Mouse(wxEVT_RIGHT_DOWN, 100, 100); // select tool: a right press is no zoom
+    EXPECT_EQ(TheViewZoom().x, 10);
+    canvas->SetTool(CProjectViewer::ZoomTool);
+    Mouse(wxEVT_LEFT_DOWN, 100, 100);
+    Mouse(wxEVT_LEFT_DOWN, 100, 100);
+    EXPECT_EQ(TheViewZoom().x, 12);
+    EXPECT_TRUE(frame->zoomResetEnabled);
+    Mouse(wxEVT_RIGHT_DOWN, 100, 100);
+    EXPECT_EQ(TheViewZoom().x, 11);
+    Mouse(wxEVT_MOTION, 150, 100);
+    EXPECT_EQ(TheViewZoom().x, 11);
+}
+
+TEST_F(CanvasView, PanningMovesTheViewAndStaysInsideTheArea)
+{
+    CProjectViewer* canvas = frame->canvas;
+    canvas->SetTool(CProjectViewer::MoveTool);
+    Mouse(wxEVT_MOTION, 400, 300); // the tool was just chosen: nothing until a press
+    EXPECT_EQ(canvas->GetScrollX(), 500);
+    Mouse(wxEVT_LEFT_DOWN, 400, 300);
+    Mouse(wxEVT_MOTION, 500, 250);
+    EXPECT_EQ(canvas->GetScrollX(), 400);
+    EXPECT_EQ(canvas->GetScrollY(), 50);
+    EXPECT_DOUBLE_EQ(canvas->GetOffsetX(), 100);
+    EXPECT_DOUBLE_EQ(canvas->GetOffsetY(), -50);
+    EXPECT_EQ(canvas->HorizontalBar()->GetThumbPosition(), 400);
+
+    Mouse(wxEVT_MOTION, 2500, 2250); // far right and down: the view stops at the area's top-left
+    EXPECT_EQ(canvas->GetScrollX(), 0);
+    EXPECT_EQ(canvas->GetScrollY(), 0);
+    EXPECT_DOUBLE_EQ(canvas->GetOffsetX(), 500);
+    EXPECT_DOUBLE_EQ(canvas->GetOffsetY(), 0);
+
+    Mouse(wxEVT_MOTION, -5000, -5000); // far left and up: the view stops at the bottom-right
+    EXPECT_EQ(canvas->GetScrollX(), 2500 - 800);
+    EXPECT_EQ(canvas->GetScrollY(), 3000 - 600);
+
+    Mouse(wxEVT_LEFT_UP, -5000, -5000); // released: further motion pans no more
+    Mouse(wxEVT_MOTION, 0, 0);
+    EXPECT_EQ(canvas->GetScrollX(), 1700);
+}
+
+TEST_F(CanvasView, ScrollingMovesTheViewAndWritesTheTrace)
+{
+    TraceUi ui;
+    InstallUserInterface(&ui);
+    CProjectViewer* canvas = frame->canvas;
+    canvas->VerticalBar()->SetThumbPosition(120);
+    wxScrollEvent event(wxEVT_SCROLL_THUMBTRACK, canvas->VerticalBar()->GetId(), 120, wxVERTICAL);
+    event.SetEventObject(canvas->VerticalBar());
+    canvas->GetEventHandler()->ProcessEvent(event);
+    EXPECT_EQ(canvas->GetScrollY(), 120);
+    EXPECT_DOUBLE_EQ(canvas->GetOffsetY(), -120);
+    EXPECT_EQ(ui.last, "In RangeY = 3000, pageSizeY = 585, ThumbPosY=120, ThumbSizeY=585, offset(0.000,-120.000)");
+    // A drawing point maps through the offset both ways.
+    EXPECT_EQ(canvas->ToWindow(wxPoint(577, 168)), wxPoint(577, 48));
+    EXPECT_EQ(canvas->ToDrawing(wxPoint(577, 48)), wxPoint(577, 168));
+
+    // A left press clears the remembered message so a repeated warning shows again.
+    Mouse(wxEVT_LEFT_DOWN, 10, 10);
+    EXPECT_EQ(ui.last, "");
+    InstallUserInterface(nullptr);
+}
+
+TEST_F(CanvasView, ToolsChooseTheirCursors)
+{
+    CProjectViewer* canvas = frame->canvas;
+    for (int tool : {CProjectViewer::MoveTool, CProjectViewer::ZoomTool, CProjectViewer::LinkTool}) {
+        canvas->SetTool(tool);
+        EXPECT_TRUE(canvas->IsToolChanged());
+        wxSetCursorEvent event(100, 100);
+        canvas->GetEventHandler()->ProcessEvent(event);
+        ASSERT_TRUE(event.HasCursor()) << tool;
+        EXPECT_NE(event.GetCursor().GetRefData(), wxSTANDARD_CURSOR->GetRefData()) << tool;
+    }
+    canvas->SetTool(CProjectViewer::SelectTool);
+    wxSetCursorEvent event(100, 100);
+    canvas->GetEventHandler()->ProcessEvent(event);
+    EXPECT_TRUE(event.HasCursor());
 }
