@@ -1,6 +1,7 @@
+// Blocks without code: link pieces, Repeat (only a loop target) and Fake.
+
 #include "model/StateKinds.h"
 
-// Blocks without code.
 #define NO_CODE(Name)                                                                                                  \
     int CState##Name::EmitCode()                                                                                       \
     {                                                                                                                  \
@@ -21,24 +22,3 @@ NO_CODE(LinkTopBottomRight)
 NO_CODE(LinkLeftBottomRight)
 NO_CODE(LinkTopLeftBottomRight)
 NO_CODE(Link)
-// Emitters of the kinds with code come with the byte-code machine.
-NO_CODE(Start)
-NO_CODE(Stop)
-NO_CODE(Wait)
-NO_CODE(Buzzer)
-NO_CODE(DelR)
-NO_CODE(Motor1)
-NO_CODE(Motor2)
-NO_CODE(Servo1)
-NO_CODE(Servo2)
-NO_CODE(Forward)
-NO_CODE(Backward)
-NO_CODE(TurnLeft)
-NO_CODE(TurnRight)
-NO_CODE(Switch1)
-NO_CODE(Switch2)
-NO_CODE(Switch3)
-NO_CODE(Detector1)
-NO_CODE(Detector2)
-NO_CODE(Var)
-NO_CODE(VarIf)

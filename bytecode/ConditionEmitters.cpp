@@ -1,0 +1,97 @@
+// The condition blocks: they compute "sensor or variable minus reference" into B and branch to
+// their else path when the condition does not hold; the compiler patches the branch.
+
+#include "bytecode/EmitContext.h"
+#include "bytecode/Emitters.h"
+#include "model/CProgram.h"
+#include "model/StateKinds.h"
+
+int BranchCondition(const wxString& comparison)
+{
+    if (comparison == "==")
+        return 1;
+    if (comparison == ">")
+        return 2;
+    if (comparison == ">=")
+        return 3;
+    if (comparison == "<")
+        return 4;
+    if (comparison == "<=")
+        return 5;
+    return 6;
+}
+
+int ReversedBranchOpcode(int conditionCode) { return 0x61 | ((7 - conditionCode) << 2); }
+
+int FinishCode(CState& block, const CodeWriter& code)
+{
+    if (!code.Fits()) {
+        block.SetCodeLength(0);
+        return -1;
+    }
+    block.SetCodeLength(code.Length());
+    return code.Length();
+}
+
+int VariableByte(const wxString& name)
+{
+    const int index = EmitProgram().VariableIndex(name);
+    return index < 0 ? 0xFF : index;
+}
+
+namespace {
+
+// A Switch block tests a truth value: reference 511 for true, 0 for false; the branch opcode is
+// chosen so that "not equal" swaps the two paths.
+int EmitSwitch(CState& block, int input)
+{
+    CodeWriter code(block.CodeBuffer(), CState::kCodeCapacity);
+    const bool wanted = block.GetParameterValue() != 0;
+    const bool notEqual = BranchCondition(block.GetConditionOperator()) == 6;
+    code.Byte(0x89);
+    code.Word(wanted ? 0x01FF : 0x0000);
+    code.Byte(0xA4);
+    code.Byte(input);
+    code.Byte(0x0A);
+    EmitBranchPlaceholder(code, notEqual != wanted ? 0x75 : 0x69);
+    return FinishCode(block, code);
+}
+
+// A Detector block compares the full 0-1023 input with a number or with a variable.
+int EmitDetector(CState& block, int input)
+{
+    CodeWriter code(block.CodeBuffer(), CState::kCodeCapacity);
+    const wxString& text = block.GetParameterText();
+    if (text.IsNumber()) {
+        code.Byte(0x89);
+        code.Word(block.GetParameterValue());
+    } else {
+        code.Byte(0x80);
+        code.Byte(VariableByte(text));
+    }
+    code.Byte(0xA4);
+    code.Byte(input);
+    code.Byte(0x0A);
+    EmitBranchPlaceholder(code, ReversedBranchOpcode(BranchCondition(block.GetConditionOperator())));
+    return FinishCode(block, code);
+}
+
+} // namespace
+
+int CStateSwitch1::EmitCode() { return EmitSwitch(*this, 0x00); }
+int CStateSwitch2::EmitCode() { return EmitSwitch(*this, 0x01); }
+int CStateSwitch3::EmitCode() { return EmitSwitch(*this, 0x04); }
+int CStateDetector1::EmitCode() { return EmitDetector(*this, 0x02); }
+int CStateDetector2::EmitCode() { return EmitDetector(*this, 0x03); }
+
+int CStateVarIf::EmitCode()
+{
+    CodeWriter code(CodeBuffer(), kCodeCapacity);
+    code.Byte(0x89);
+    code.Word(GetParameterValue());
+    code.Byte(0x84);
+    code.Byte(VariableByte(ResolvedName()));
+    code.Byte(0x0A);
+    EmitBranchPlaceholder(code, ReversedBranchOpcode(BranchCondition(GetConditionOperator())));
+    return FinishCode(*this, code);
+}

@@ -1,0 +1,29 @@
+#pragma once
+// Helpers shared by the block emitters. Every EmitCode writes its block's code from offset 0,
+// sets the code length and returns it; when the code would not fit the block's 256-byte buffer
+// (a very long expression) it sets the length to 0 and returns -1, and the compiler refuses the
+// program as too long.
+
+#include "bytecode/CodeWriter.h"
+#include "model/CState.h"
+
+#include <wx/string.h>
+
+// The condition code of a comparison text: "==" 1, ">" 2, ">=" 3, "<" 4, "<=" 5, anything else 6.
+int BranchCondition(const wxString& comparison);
+// The 2-byte branch that leaves a condition block for its else path: mask 7 - code (0x61 OR 4m).
+int ReversedBranchOpcode(int conditionCode);
+
+// The forward branch placeholder that the compiler patches.
+inline void EmitBranchPlaceholder(CodeWriter& code, int opcode)
+{
+    code.Byte(opcode);
+    code.Byte(0xFC);
+    code.Byte(0xFF);
+}
+
+// Sets the block's code length from the writer and returns it (-1 when the code did not fit).
+int FinishCode(CState& block, const CodeWriter& code);
+
+// The variable index byte for a name in the emitters' program: its index, 0xFF when not found.
+int VariableByte(const wxString& name);

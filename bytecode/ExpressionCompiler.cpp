@@ -1,0 +1,242 @@
+#include "bytecode/ExpressionCompiler.h"
+
+#include "bytecode/CodeWriter.h"
+#include "model/CProgram.h"
+#include "model/Prototypes.h"
+
+#include <cstring>
+
+namespace {
+
+bool IsDigit(wxUniChar c) { return c >= '0' && c <= '9'; }
+bool IsSpace(wxUniChar c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
+bool IsPunctuation(wxUniChar c) { return c < 128 && std::strchr("!\"#$%&'()*+,-./:;<=>?@[\\]^_`{|}~", int(c)); }
+// ASCII letters and the Latin-1 letters (names in project files are ISO-8859-1).
+bool IsLetter(wxUniChar c)
+{
+    const unsigned value = c.GetValue();
+    return (value >= 'a' && value <= 'z') || (value >= 'A' && value <= 'Z') ||
+           (value >= 0xC0 && value <= 0xFF && value != 0xD7 && value != 0xF7);
+}
+
+// The operator tokens, tried in this order.
+const char* const kOperators[] = {"==", "!=", "<<", ">>", "<>", "<=", ">=", "&&", "||", "&", "|",
+                                  "(",  ")",  "+",  "-",  "*",  "/",  "%",  "=",  "<", ">", "!"};
+
+// The arithmetic instruction of an operator token (A := A op B), or -1 for one that emits nothing.
+int OperatorOpcode(const ExpressionToken& token)
+{
+    const wxString word = token.text.Lower();
+    if (word == "+")
+        return 0x00;
+    if (word == "-")
+        return 0x08;
+    if (word == "*")
+        return 0x10;
+    if (word == "/")
+        return 0x18;
+    if (word == "&" || word == "et" || word == "and")
+        return 0x20;
+    if (word == "|" || word == "ou" || word == "or")
+        return 0x24;
+    if (word == "^")
+        return 0x28;
+    if (word == "!" || word == "non" || word == "not")
+        return 0x2C;
+    if (word == "<<")
+        return 0x30;
+    if (word == ">>")
+        return 0x34;
+    return -1;
+}
+
+bool IsWordOperator(const ExpressionToken& token)
+{
+    if (token.kind != ExpressionToken::Name)
+        return false;
+    const wxString word = token.text.Lower();
+    return word == "et" || word == "and" || word == "ou" || word == "or" || word == "non" || word == "not";
+}
+
+bool IsOperator(const ExpressionToken& token) { return token.kind == ExpressionToken::Operator || IsWordOperator(token); }
+bool IsParenthesis(const ExpressionToken& token)
+{
+    return token.kind == ExpressionToken::Operator && (token.text == "(" || token.text == ")");
+}
+
+// Puts every operator after its right operand, one pending operator at a time: a new operator
+// flushes the pending one. Parentheses are dropped.
+std::vector<ExpressionToken> Reorder(const std::vector<ExpressionToken>& tokens)
+{
+    std::vector<ExpressionToken> out;
+    out.reserve(tokens.size());
+    const ExpressionToken* pending = nullptr;
+    for (const ExpressionToken& token : tokens) {
+        if (IsParenthesis(token))
+            continue;
+        if (IsOperator(token)) {
+            if (pending)
+                out.push_back(*pending);
+            pending = &token;
+            continue;
+        }
+        out.push_back(token);
+        if (pending) {
+            out.push_back(*pending);
+            pending = nullptr;
+        }
+    }
+    if (pending)
+        out.push_back(*pending);
+    return out;
+}
+
+// The low 16 bits of the integer part of a number token.
+int NumberValue(const wxString& text)
+{
+    unsigned value = 0;
+    for (wxUniChar c : text) {
+        if (!IsDigit(c))
+            break;
+        value = (value * 10 + (c.GetValue() - '0')) & 0xFFFF;
+    }
+    return static_cast<int>(value);
+}
+
+struct SensorName
+{
+    const char* kindWord;
+    int input;
+    bool isSwitch;
+};
+const SensorName kSensors[] = {{"Switch1", 0x00, true},
+                               {"Switch2", 0x01, true},
+                               {"Switch3", 0x04, true},
+                               {"Detector1", 0x02, false},
+                               {"Detector2", 0x03, false}};
+
+// The sensor a name stands for: the kind word ("Switch1"), its display name ("Schakelaar1") or the
+// name the user gave the kind's prototype.
+const SensorName* FindSensor(const wxString& name)
+{
+    for (const SensorName& sensor : kSensors) {
+        if (name == sensor.kindWord)
+            return &sensor;
+        for (const CState* prototype : Prototypes::Get().NamedPrototypes())
+            if (prototype->GetKindWordRaw() == sensor.kindWord &&
+                (name == prototype->GetDisplayName() || name == prototype->GetName()))
+                return &sensor;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+std::vector<ExpressionToken> TokenizeExpression(const wxString& text)
+{
+    std::vector<ExpressionToken> tokens;
+    const size_t n = text.length();
+    size_t i = 0;
+    while (true) {
+        while (i < n && IsSpace(text[i]))
+            ++i;
+        if (i >= n)
+            break;
+        const wxUniChar c = text[i];
+        if (IsDigit(c)) {
+            wxString number;
+            bool separator = false;
+            while (i < n) {
+                const wxUniChar d = text[i];
+                if (IsDigit(d)) {
+                    number += d;
+                } else if ((d == '.' || d == ',') && !separator) {
+                    separator = true;
+                    number += '.';
+                } else {
+                    break;
+                }
+                ++i;
+            }
+            tokens.push_back({ExpressionToken::Number, number});
+        } else if (IsLetter(c) || c == '_') {
+            const size_t start = i;
+            while (i < n && (IsLetter(text[i]) || IsDigit(text[i]) || text[i] == '_'))
+                ++i;
+            tokens.push_back({ExpressionToken::Name, text.Mid(start, i - start)});
+        } else if (IsPunctuation(c)) {
+            wxString op = wxString(c);
+            for (const char* candidate : kOperators) {
+                const size_t length = std::strlen(candidate);
+                if (text.Mid(i, length).IsSameAs(candidate, false)) {
+                    op = candidate;
+                    break;
+                }
+            }
+            i += op.length();
+            tokens.push_back({ExpressionToken::Operator, op});
+        } else {
+            break;
+        }
+    }
+    return tokens;
+}
+
+CompiledExpression CompileExpression(const wxString& text, unsigned char* buffer, int capacity,
+                                     const CProgram& program)
+{
+    CodeWriter code(buffer, capacity);
+    CompiledExpression result;
+    bool firstSeen = false;
+    for (const ExpressionToken& token : Reorder(TokenizeExpression(text))) {
+        if (IsOperator(token)) {
+            const int opcode = OperatorOpcode(token);
+            if (opcode >= 0) {
+                code.Byte(opcode);
+                result.resultRegister = 0;
+            }
+            continue;
+        }
+        // An operand: the first goes into A, every later one into B.
+        const bool later = firstSeen;
+        bool emitted = true;
+        if (token.kind == ExpressionToken::Number) {
+            code.Byte(later ? 0x8D : 0x89);
+            code.Word(NumberValue(token.text));
+        } else if (const int index = program.VariableIndex(token.text); index >= 0) {
+            code.Byte(later ? 0x84 : 0x80);
+            code.Byte(index);
+        } else if (const SensorName* sensor = FindSensor(token.text)) {
+            code.Byte(later ? 0xA4 : 0xA0);
+            code.Byte(sensor->input);
+            if (sensor->isSwitch) { // the input shifted right by 9: 0 or 1
+                code.Byte(later ? 0x37 : 0x35);
+                code.Byte(0x09);
+            }
+        } else {
+            emitted = false; // a name that is neither a variable nor a sensor
+        }
+        if (emitted) {
+            firstSeen = true;
+            result.resultRegister = later ? 1 : 0;
+        }
+        if (!code.Fits())
+            break;
+    }
+    result.fits = code.Fits();
+    result.length = result.fits ? code.Length() : 0;
+    return result;
+}
+
+bool IsConstantText(const wxString& text)
+{
+    size_t i = 0;
+    while (i < text.length() && (text[i] == '+' || text[i] == '-'))
+        ++i;
+    if (i == text.length())
+        return false;
+    for (; i < text.length(); ++i)
+        if (!IsDigit(text[i]))
+            return false;
+    return true;
+}

@@ -1,0 +1,250 @@
+#include "bytecode/ProgramCompiler.h"
+
+#include "bytecode/EmitContext.h"
+#include "model/UserInterface.h"
+
+#include <cstring>
+
+namespace {
+
+// Bound on walks along row, parent and son links, so a damaged graph cannot loop for ever.
+constexpr int kWalkLimit = 1 << 20;
+
+CState* Leftmost(CState* block)
+{
+    for (int i = 0; i < kWalkLimit && block->GetRowNeighbour(0); ++i)
+        block = block->GetRowNeighbour(0);
+    return block;
+}
+
+CState* Rightmost(CState* block)
+{
+    for (int i = 0; i < kWalkLimit && block->GetRowNeighbour(1); ++i)
+        block = block->GetRowNeighbour(1);
+    return block;
+}
+
+bool Joins(const CState* block, const CState* son)
+{
+    return son->GetExtraParent(0) == block || son->GetExtraParent(1) == block;
+}
+
+// The jump target reached from a son: the first block that is not a link piece along the son
+// links, or the last link piece when the chain ends.
+CState* JumpTarget(CState* son)
+{
+    CState* target = son;
+    for (int i = 0; i < kWalkLimit && target->IsLinkPiece() && target->GetSon(); ++i)
+        target = target->GetSon();
+    return target;
+}
+
+} // namespace
+
+ProgramCompiler::ProgramCompiler(CProgram& program, const unsigned char*& image, int& length)
+    : m_program(program), m_image(image), m_length(length)
+{
+}
+
+bool ProgramCompiler::Link(CState* block, CProgram::CompileStatus& status)
+{
+    if (!block) {
+        status = CProgram::CompileStatus::NoRoot;
+        return false;
+    }
+    m_work.push_back({block, false, 0});
+    while (!m_work.empty()) {
+        const Work work = m_work.back();
+        m_work.pop_back();
+        if (work.branchPart)
+            FollowBranch(work.block, work.address);
+        else if (!Place(work.block, status))
+            return false;
+    }
+    ResolveForwardJumps();
+    status = CProgram::CompileStatus::Ok;
+    return true;
+}
+
+bool ProgramCompiler::Place(CState* block, CProgram::CompileStatus& status)
+{
+    if (!m_image) {
+        m_image = m_program.m_code;
+    } else if (m_length > kPlacementLimit) {
+        status = CProgram::CompileStatus::CodeTooLong;
+        return false;
+    }
+    block->SetCodeAddress(m_length);
+    SetCurrentBlock(block);
+    Ui().RequestRepaint();
+    m_placed.insert(block);
+
+    CState* son = block->GetSon();
+    const bool joins = son && (Joins(block, son) || IsPlaced(son));
+
+    // The block's row, left to right (a block without a row is a row of one).
+    int address = m_length;
+    CState* member = Leftmost(block);
+    for (int i = 0; member && i < kWalkLimit; ++i, member = member->GetRowNeighbour(1)) {
+        member->SetCodeAddress(m_length);
+        m_placed.insert(member);
+        const int emitted = member->EmitCode();
+        if (emitted < 0 || !Append(member->GetCode(), member->GetCodeLength())) {
+            status = CProgram::CompileStatus::CodeTooLong;
+            return false;
+        }
+        if (member == block)
+            address = member->GetCodeAddress();
+    }
+
+    if (!son) {
+        if (!ClosePath(block)) {
+            status = CProgram::CompileStatus::CodeTooLong;
+            return false;
+        }
+    } else if (joins) {
+        if (m_length + 3 > CProgram::kImageCapacity) {
+            status = CProgram::CompileStatus::CodeTooLong;
+            return false;
+        }
+        CloseJoin(block, JumpTarget(son));
+    } else {
+        // The son's whole path comes first; the branch follows it.
+        m_work.push_back({block, true, address});
+        m_work.push_back({son, false, 0});
+        return true;
+    }
+    FollowBranch(block, address);
+    return true;
+}
+
+void ProgramCompiler::FollowBranch(CState* block, int address)
+{
+    CState* branch = block->GetBranchSon(0);
+    if (!branch)
+        return;
+    // The branch's displacement is the last two bytes of the block's own code; it counts from
+    // its first byte to the branch path, which starts here.
+    if (block->GetCodeLength() >= 2) {
+        const int field = address + block->GetCodeLength() - 2;
+        PatchLittleEndian(field, m_length - field);
+    }
+    m_work.push_back({branch, false, 0});
+}
+
+bool ProgramCompiler::Append(const unsigned char* bytes, int count)
+{
+    if (count < 0 || count > CProgram::kImageCapacity - m_length)
+        return false;
+    std::memcpy(m_program.m_code + m_length, bytes, static_cast<size_t>(count));
+    m_length += count;
+    return true;
+}
+
+void ProgramCompiler::AppendJump(int displacement)
+{
+    const unsigned char jump[3] = {0x7D, static_cast<unsigned char>(displacement & 0xFF),
+                                   static_cast<unsigned char>((displacement >> 8) & 0xFF)};
+    Append(jump, 3);
+}
+
+void ProgramCompiler::PatchLittleEndian(int address, int value)
+{
+    if (address < 0 || address + 2 > m_length)
+        return;
+    m_program.m_code[address] = static_cast<unsigned char>(value & 0xFF);
+    m_program.m_code[address + 1] = static_cast<unsigned char>((value >> 8) & 0xFF);
+}
+
+void ProgramCompiler::CloseJoin(CState* block, CState* target)
+{
+    const int jumpAddress = m_length;
+    if (IsPlaced(target)) {
+        AppendJump(Leftmost(target)->GetCodeAddress() - jumpAddress);
+    } else {
+        // A join into code that is placed later: aimed once everything is placed.
+        AppendJump(-2);
+        m_forwardJumps.push_back({jumpAddress, target});
+    }
+    AttributeJump(block, jumpAddress);
+}
+
+// The jump belongs to the last real block before it: that block's tail covers the jump, and the
+// link pieces between that block and the jump take the address after it.
+void ProgramCompiler::AttributeJump(CState* block, int jumpAddress)
+{
+    CState* owner = block;
+    CState* below = nullptr;
+    for (int i = 0; owner && owner->IsLinkPiece() && i < kWalkLimit; ++i) {
+        below = owner;
+        owner = owner->GetParent();
+    }
+    if (!owner)
+        return;
+    CState* last = Rightmost(owner);
+    if (!last->HoldsAddress(jumpAddress - 1))
+        return;
+    last->SetTailLength(3);
+    const int after = last->GetCodeAddress() + last->GetCodeLength() + 3;
+    for (CState* piece = below; piece && piece != block && piece->IsLinkPiece(); piece = piece->GetSon())
+        piece->SetCodeAddress(after);
+    if (block->IsLinkPiece()) // a real block keeps the address of its own code
+        block->SetCodeAddress(after);
+}
+
+bool ProgramCompiler::ClosePath(CState* block)
+{
+    const wxString label = block->GetLabel();
+    if (label == "Stop") {
+        // The Stop block's own final jump leads to address -3, outside the image.
+        PatchLittleEndian(m_length - 2, -m_length);
+    } else if (label != "End") {
+        // Repeat the path's last two bytes for ever.
+        if (m_length + 3 > CProgram::kImageCapacity)
+            return false;
+        AppendJump(-2);
+        Rightmost(block)->SetTailLength(3);
+    }
+    return true;
+}
+
+void ProgramCompiler::ResolveForwardJumps()
+{
+    for (const ForwardJump& jump : m_forwardJumps) {
+        if (!IsPlaced(jump.target))
+            continue; // stays a jump two bytes back
+        const int target = Leftmost(jump.target)->GetCodeAddress();
+        const int displacement = target < jump.address ? target - jump.address : target - jump.address - 1;
+        PatchLittleEndian(jump.address + 1, displacement);
+    }
+}
+
+bool CProgram::LinkBlock(const unsigned char*& image, int& length, CState* block, CompileStatus* status)
+{
+    CompileStatus result = CompileStatus::Ok;
+    ProgramCompiler compiler(*this, image, length);
+    const bool ok = compiler.Link(block, result);
+    if (status)
+        *status = result;
+    return ok;
+}
+
+bool CProgram::Compile(const unsigned char*& image, int& length, CompileStatus* status)
+{
+    if (status)
+        *status = CompileStatus::NoRoot;
+    if (!m_root)
+        return false;
+    ForEachBlock([](CState* block) { block->SetTailLength(0); });
+    std::memset(m_code, 0, sizeof m_code);
+    m_imageLength = 0;
+    image = nullptr;
+    length = 0;
+    ScopedEmitContext context(*this, &CompileCalibration());
+    if (!LinkBlock(image, length, m_root, status)) {
+        m_imageLength = 0;
+        return false;
+    }
+    m_imageLength = length;
+    return true;
+}

@@ -1,0 +1,54 @@
+#pragma once
+// The program compiler: lays the flowchart out into one program image, depth first from a block.
+// A condition's code is followed by its whole son path, then by its branch-son path; paths that
+// end are closed in place; loops and joins become jumps to code placed before.
+//
+// It walks the graph with an explicit work stack, so a chain of any length compiles without deep
+// recursion, and it places every block at most once, so even a damaged graph ends.
+
+#include "model/CProgram.h"
+
+#include <unordered_set>
+#include <vector>
+
+class ProgramCompiler
+{
+public:
+    // The image is refused when it would hold more than this many bytes when a block is to be placed.
+    static constexpr int kPlacementLimit = 992;
+
+    ProgramCompiler(CProgram& program, const unsigned char*& image, int& length);
+    // Places block and everything that follows it. False when the compilation must stop; status tells why.
+    bool Link(CState* block, CProgram::CompileStatus& status);
+
+private:
+    struct Work
+    {
+        CState* block;
+        bool branchPart; // the block is placed; what remains is its branch
+        int address;     // the block's code address when it was placed
+    };
+    struct ForwardJump
+    {
+        int address; // of the 0x7D byte
+        CState* target;
+    };
+
+    bool Place(CState* block, CProgram::CompileStatus& status);
+    void FollowBranch(CState* block, int address);
+    bool Append(const unsigned char* bytes, int count);
+    void AppendJump(int displacement);
+    void PatchLittleEndian(int address, int value);
+    void CloseJoin(CState* block, CState* target);
+    void AttributeJump(CState* block, int jumpAddress);
+    bool ClosePath(CState* block);
+    void ResolveForwardJumps();
+    bool IsPlaced(const CState* block) const { return m_placed.count(block) != 0; }
+
+    CProgram& m_program;
+    const unsigned char*& m_image;
+    int& m_length;
+    std::vector<Work> m_work;
+    std::unordered_set<const CState*> m_placed;
+    std::vector<ForwardJump> m_forwardJumps;
+};
