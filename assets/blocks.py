@@ -2,7 +2,7 @@
 (32 x 32, "Img/State/icons/<Kind>.png"), the exit overlays "pos0" to "pos3" and the yes/no labels.
 
 A block's body fills 20 to 76 of its picture, inside its 60-unit cell. Actions with a parameter keep
-a white band at the bottom of the card, where the canvas writes the parameter (its top at 64).
+a white band (58 to 76) at the bottom of the card, where the canvas writes the parameter (its top at 64).
 Conditions are diamonds; their exits are marked by the overlays.
 """
 
@@ -21,7 +21,7 @@ LO, HI = 20, 76
 def card(colour, band):
     parts = [svg.rect(LO, LO, HI - LO, HI - LO, colour, rx=10)]
     if band:
-        parts.append(svg.path("M%d,60 H%d V66 A10,10 0 0 1 %d,%d H%d A10,10 0 0 1 %d,66 Z"
+        parts.append(svg.path("M%d,58 H%d V66 A10,10 0 0 1 %d,%d H%d A10,10 0 0 1 %d,66 Z"
                               % (LO, HI, HI - 10, HI, LO + 10, LO), fill=WHITE))
     parts.append(svg.rect(LO + 0.75, LO + 0.75, HI - LO - 1.5, HI - LO - 1.5, "none", rx=9.5,
                           stroke=darker(colour), stroke_width=1.5))
@@ -135,13 +135,14 @@ def eye(ink, colour):
 
 def action(colour, glyph, band=True):
     """An action card with its pictogram above the parameter band."""
-    return card(colour, band) + place(glyph, 48, 40 if band else 48)
+    return card(colour, band) + place(glyph, 48, 39 if band else 48)
 
 
 def condition(colour, glyph, number=None, ink=INK):
-    parts = [diamond(colour), place(glyph, 48, 44 if number else 48, 0.72 if number else 0.8)]
+    # The number sits above the bottom tip, where the exit overlay of a downward exit is drawn.
+    parts = [diamond(colour), place(glyph, 48, 41 if number else 48, 0.62 if number else 0.8)]
     if number:
-        parts.append(svg.text(48, 69, number, 10, ink))
+        parts.append(svg.text(48, 62.5, number, 10, ink))
     return "".join(parts)
 
 

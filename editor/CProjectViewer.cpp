@@ -331,7 +331,7 @@ void CProjectViewer::OnKeyDown(wxKeyEvent& event)
         event.Skip();
         return;
     }
-    DeleteCurrentBlock();
+    TheProgram().RemoveBlock(current);
     SetCurrentBlock(nullptr);
     Refresh();
 }

@@ -67,12 +67,11 @@ private:
     void ApplyZoomChange();
     wxCursor CursorForTool() const;
 
-    // Tools of the editing half of the canvas (select, link, properties, context menu, Delete);
+    // Tools of the editing half of the canvas (select, link, properties, context menu);
     // they report whether they changed the program.
     bool RunSelectTool(wxMouseEvent& event);
     bool RunLinkTool(wxMouseEvent& event);
     void OnPropertiesCommand(wxMouseEvent& event);
-    void DeleteCurrentBlock();
     // The pending link path is hung into the graph while painting and taken out again afterwards.
     void AttachPendingPath();
     void DetachPendingPath();

@@ -1,0 +1,81 @@
+#include "print/CPrintPreviewDialog.h"
+
+#include "editor/BlockDrawing.h"
+#include "model/CProgram.h"
+#include "print/ProgramExtent.h"
+
+#include <algorithm>
+#include <memory>
+#include <wx/dcclient.h>
+#include <wx/dcmemory.h>
+#include <wx/dcprint.h>
+#include <wx/graphics.h>
+
+namespace {
+// A graphics context on whichever kind of device context the page has.
+wxGraphicsContext* ContextFor(wxDC* dc)
+{
+    if (auto* printer = dynamic_cast<wxPrinterDC*>(dc))
+        return wxGraphicsContext::Create(*printer);
+    if (auto* memory = dynamic_cast<wxMemoryDC*>(dc))
+        return wxGraphicsContext::Create(*memory);
+    if (auto* window = dynamic_cast<wxWindowDC*>(dc))
+        return wxGraphicsContext::Create(*window);
+    return nullptr;
+}
+} // namespace
+
+CPrintPreviewDialog::CPrintPreviewDialog(const wxString& title, const wxPageSetupDialogData& pageSetup)
+    : wxPrintout(title), m_pageSetup(pageSetup)
+{
+}
+
+bool CPrintPreviewDialog::OnBeginDocument(int startPage, int endPage)
+{
+    return wxPrintout::OnBeginDocument(startPage, endPage);
+}
+
+bool CPrintPreviewDialog::HasPage(int page) { return page == 1; }
+
+void CPrintPreviewDialog::GetPageInfo(int* minPage, int* maxPage, int* pageFrom, int* pageTo)
+{
+    *minPage = *maxPage = *pageFrom = *pageTo = 1;
+}
+
+wxSize CPrintPreviewDialog::FitSize(const wxRect& extent)
+{
+    int width = static_cast<int>(extent.width * 1.2);
+    int height = static_cast<int>(1.2 * extent.height);
+    // Small programs are not blown up: at least 1600 units fill the page in the larger direction.
+    if (width >= height)
+        width = std::max(width, 1600);
+    else
+        height = std::max(height, 1600);
+    return wxSize(width, height);
+}
+
+bool CPrintPreviewDialog::OnPrintPage(int page)
+{
+    wxDC* dc = GetDC();
+    if (!dc)
+        return false;
+    const wxRect& extent = ThePrintExtent();
+    FitThisSizeToPageMargins(FitSize(extent), m_pageSetup);
+
+    if (std::unique_ptr<wxGraphicsContext> gc{ContextFor(dc)}) {
+        gc->Translate(-extent.x, 0);
+        // The current block is printed like every other one, with the blue tile.
+        CState* current = GetCurrentBlock();
+        SetCurrentBlock(nullptr);
+        if (CState* root = TheProgram().GetRoot()) {
+            DrawBlock(*root, gc.get(), false);
+            DrawTree(root, gc.get());
+        }
+        SetCurrentBlock(current);
+    }
+
+    MapScreenSizeToPage();
+    dc->SetTextForeground(*wxBLACK);
+    dc->DrawText(wxString::Format("PAGE %d", page), 0, 0);
+    return true;
+}

@@ -1,0 +1,71 @@
+// The canvas drawn off-screen and compared with reviewed reference pictures.
+#include "GoldenImage.h"
+#include "TestFrame.h"
+#include "TestGraphs.h"
+
+#include "model/CProgram.h"
+
+#include <memory>
+#include <wx/dcmemory.h>
+#include <wx/graphics.h>
+
+namespace {
+struct Golden : ::testing::Test
+{
+    TestFrame* frame = nullptr;
+    void SetUp() override
+    {
+        TheProgram().Destroy();
+        SetCurrentBlock(nullptr);
+        TheViewZoom() = ViewZoom();
+        frame = new TestFrame();
+    }
+    void TearDown() override
+    {
+        SetCurrentBlock(nullptr);
+        TheProgram().Destroy();
+        frame->Destroy();
+        TestFrame::WaitFor([] { return wxTopLevelWindows.empty(); }, 1000);
+        TheViewZoom() = ViewZoom();
+    }
+    // The canvas's view of the area around the program, drawn into a bitmap of a fixed size.
+    wxImage Render(const wxSize& size)
+    {
+        wxBitmap bitmap(size, 24);
+        {
+            wxMemoryDC dc(bitmap);
+            std::unique_ptr<wxGraphicsContext> gc(wxGraphicsContext::Create(dc));
+            frame->canvas->PaintView(gc.get(), size);
+        }
+        return bitmap.ConvertToImage();
+    }
+};
+} // namespace
+
+TEST_F(Golden, NewProjectShowsTheStartBlock)
+{
+    TheProgram().EnsureRoot()->SetViewer(frame->canvas);
+    // The view starts at the drawing's origin: the Start block stands at (577, 48).
+    wxImage image = Render(wxSize(800, 300));
+    EXPECT_TRUE(MatchesGolden(image, "start.png"));
+}
+
+TEST_F(Golden, BranchingProgramWithALoopAndAStep)
+{
+    GraphBuilder graph(TheProgram(), frame->canvas);
+    graph.BranchingLoop();
+    SetCurrentBlock(graph.WaitBlock());
+    EXPECT_TRUE(MatchesGolden(Render(wxSize(800, 560)), "branching-loop.png"));
+}
+
+TEST_F(Golden, BranchingProgramAt150Percent)
+{
+    GraphBuilder graph(TheProgram(), frame->canvas);
+    graph.BranchingLoop();
+    frame->canvas->ZoomIn();
+    frame->canvas->ZoomIn();
+    frame->canvas->ZoomIn();
+    frame->canvas->ZoomIn();
+    frame->canvas->ZoomIn();
+    EXPECT_TRUE(MatchesGolden(Render(wxSize(1200, 840)), "branching-loop-150.png"));
+}
