@@ -98,8 +98,14 @@ void BlockPainter::DrawParameterText(CState& block)
         m_fontSet = true;
     }
     const wxString& text = block.GetParameterText();
-    double width = 0, height = 0;
-    m_gc->GetTextExtent(text, &width, &height);
+    // Most parameters of a drawing repeat ("0", "10", ...): each width is measured once.
+    auto found = m_textWidths.find(text);
+    if (found == m_textWidths.end()) {
+        double width = 0, height = 0;
+        m_gc->GetTextExtent(text, &width, &height);
+        found = m_textWidths.emplace(text, width).first;
+    }
+    const double width = found->second;
     m_gc->DrawText(text, block.GetX() + 48 - width / 2, block.GetY() + 64);
 }
 

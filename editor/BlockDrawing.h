@@ -4,6 +4,9 @@
 
 #include "model/ImageStore.h"
 
+#include <unordered_map>
+#include <wx/string.h>
+
 class CState;
 class wxGraphicsContext;
 
@@ -33,6 +36,7 @@ private:
     ImageHandle m_overlays[4];
     ImageHandle m_yes, m_no;
     bool m_fontSet = false;
+    std::unordered_map<wxString, double> m_textWidths;
     bool m_clipped = false;
     double m_left = 0, m_top = 0, m_right = 0, m_bottom = 0;
 };

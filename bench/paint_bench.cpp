@@ -1,0 +1,117 @@
+// Painting a flowchart of 2,000 pieces (blocks and link pieces) into an off-screen bitmap of the
+// window's size, as the canvas paints on every refresh. Needs a display (xvfb-run).
+#include "editor/BlockDrawing.h"
+#include "editor/CProjectViewer.h"
+#include "editor/CanvasOwner.h"
+#include "editor/WxImageStore.h"
+#include "model/CProgram.h"
+#include "model/Prototypes.h"
+
+#include <benchmark/benchmark.h>
+#include <memory>
+#include <wx/app.h>
+#include <wx/dcmemory.h>
+#include <wx/frame.h>
+#include <wx/graphics.h>
+#include <wx/init.h>
+
+namespace {
+class BenchFrame : public wxFrame, public CanvasOwner
+{
+public:
+    BenchFrame() : wxFrame(nullptr, wxID_ANY, "paint")
+    {
+        canvas = new CProjectViewer(this, this);
+        SetClientSize(800, 600);
+    }
+    void EnableCommands(long) override {}
+    void DisableCommands(long) override {}
+    bool IsSimulationRunning() const override { return false; }
+    bool IsShiftHeld() const override { return false; }
+    void EnableZoomCommands(bool, bool, bool) override {}
+    CProjectViewer* canvas;
+};
+
+// A serpentine of 2,000 pieces filling the drawing area: columns of 50 cells, down and up in
+// turn, every other cell an action with its parameter, the rest link pieces.
+void BuildSerpentine(CProgram& program, CProjectViewer* viewer, int pieces)
+{
+    CState* last = program.EnsureRoot();
+    last->SetViewer(viewer);
+    last->SetPosition(10, 10);
+    const PalettePage pages[] = {PalettePage::Action, PalettePage::Action2};
+    for (int n = 1; n < pieces; ++n) {
+        const int column = n / 50, row = n % 50;
+        const int x = 10 + 60 * column;
+        const int y = 10 + 60 * (column % 2 == 0 ? row : 49 - row);
+        CState* block;
+        if (n % 2 == 0 && row != 0 && row != 49) {
+            block = Prototypes::Get().At(pages[n % 4 / 2], static_cast<size_t>(n % 4))->Clone();
+            block->SetParameterText(wxString::Format("%d", n % 100));
+        } else {
+            block = Prototypes::Get().LinkPrototype()->Clone();
+            block->SetConnectorMask(0x06);
+        }
+        block->SetViewer(viewer);
+        block->SetPosition(x, y);
+        last->SetSon(block);
+        block->SetParent(last);
+        last = block;
+    }
+}
+
+void PaintCanvas(benchmark::State& state, int zoom)
+{
+    auto* frame = new BenchFrame();
+    TheViewZoom() = ViewZoom{zoom, zoom};
+    TheProgram().Destroy();
+    BuildSerpentine(TheProgram(), frame->canvas, 2000);
+    const wxSize size(800, 600);
+    wxBitmap bitmap(size, 24);
+    for (auto _ : state) {
+        wxMemoryDC dc(bitmap);
+        std::unique_ptr<wxGraphicsContext> gc(wxGraphicsContext::Create(dc));
+        frame->canvas->PaintView(gc.get(), size);
+    }
+    TheProgram().Destroy();
+    TheViewZoom() = ViewZoom();
+    frame->Destroy();
+}
+
+void BM_PaintCanvas100(benchmark::State& state) { PaintCanvas(state, 10); }
+void BM_PaintCanvas50(benchmark::State& state) { PaintCanvas(state, 5); }
+
+// The whole tree without skipping what lies outside the window, as the printout draws it.
+void BM_DrawWholeTree(benchmark::State& state)
+{
+    auto* frame = new BenchFrame();
+    TheProgram().Destroy();
+    BuildSerpentine(TheProgram(), frame->canvas, 2000);
+    wxBitmap bitmap(800, 600, 24);
+    for (auto _ : state) {
+        wxMemoryDC dc(bitmap);
+        std::unique_ptr<wxGraphicsContext> gc(wxGraphicsContext::Create(dc));
+        DrawTree(TheProgram().GetRoot(), gc.get());
+    }
+    TheProgram().Destroy();
+    frame->Destroy();
+}
+} // namespace
+
+BENCHMARK(BM_PaintCanvas100)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PaintCanvas50)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DrawWholeTree)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv)
+{
+    wxApp::SetInstance(new wxApp());
+    if (!wxEntryStart(argc, argv) || !wxTheApp->CallOnInit())
+        return 1;
+    wxImage::AddHandler(new wxPNGHandler);
+    InstallWxImageStore(TAMEK_DATA_DIR);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    wxEntryCleanup();
+    return 0;
+}
