@@ -78,8 +78,14 @@ void PaintCanvas(benchmark::State& state, int zoom)
     frame->Destroy();
 }
 
-void BM_PaintCanvas100(benchmark::State& state) { PaintCanvas(state, 10); }
-void BM_PaintCanvas50(benchmark::State& state) { PaintCanvas(state, 5); }
+void BM_PaintCanvas100(benchmark::State& state)
+{
+    PaintCanvas(state, 10);
+}
+void BM_PaintCanvas50(benchmark::State& state)
+{
+    PaintCanvas(state, 5);
+}
 
 // The whole tree without skipping what lies outside the window, as the printout draws it.
 void BM_DrawWholeTree(benchmark::State& state)

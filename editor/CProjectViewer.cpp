@@ -14,8 +14,14 @@
 #include <wx/tooltip.h>
 
 namespace {
-double ZoomX() { return TheViewZoom().x / 10.0; }
-double ZoomY() { return TheViewZoom().y / 10.0; }
+double ZoomX()
+{
+    return TheViewZoom().x / 10.0;
+}
+double ZoomY()
+{
+    return TheViewZoom().y / 10.0;
+}
 
 // A cursor made from a picture of the image store, with its hot spot; the standard cursor without the picture.
 wxCursor PictureCursor(const wxString& path, int hotX, int hotY)
@@ -39,9 +45,9 @@ wxBEGIN_EVENT_TABLE(CProjectViewer, wxPanel)
     EVT_SET_CURSOR(CProjectViewer::OnSetCursor)
     EVT_SIZE(CProjectViewer::OnSize)
 wxEND_EVENT_TABLE()
-// clang-format on
+    // clang-format on
 
-CProjectViewer::CProjectViewer(wxWindow* parent, CanvasOwner* owner)
+    CProjectViewer::CProjectViewer(wxWindow* parent, CanvasOwner* owner)
     : wxPanel(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxTAB_TRAVERSAL | wxBORDER_NONE), m_owner(owner)
 {
     SetBackgroundStyle(wxBG_STYLE_PAINT);
@@ -183,7 +189,7 @@ void CProjectViewer::ApplyZoomChange()
 {
     const ViewZoom& zoom = TheViewZoom();
     if (m_owner)
-        m_owner->EnableZoomCommands(zoom.x < 15, zoom.x > 5, zoom.x != 10);
+        m_owner->EnableZoomCommands(zoom.x<15, zoom.x> 5, zoom.x != 10);
     UpdateScrollBars();
     Refresh();
 }
@@ -219,7 +225,10 @@ bool CProjectViewer::ZoomClick(wxMouseEvent& event)
     return inside;
 }
 
-void CProjectViewer::OnRightDown(wxMouseEvent& event) { ZoomClick(event); }
+void CProjectViewer::OnRightDown(wxMouseEvent& event)
+{
+    ZoomClick(event);
+}
 
 void CProjectViewer::Pan(wxMouseEvent& event)
 {
@@ -269,10 +278,14 @@ wxCursor CProjectViewer::CursorForTool() const
     static const wxCursor zoom = PictureCursor("Img/Icons/zoom.png", 13, 13);
     static const wxCursor link = PictureCursor("Img/Icons/mouse_link.png", 2, 2);
     switch (m_tool) {
-    case MoveTool: return move;
-    case ZoomTool: return zoom;
-    case LinkTool: return link;
-    default: return *wxSTANDARD_CURSOR;
+    case MoveTool:
+        return move;
+    case ZoomTool:
+        return zoom;
+    case LinkTool:
+        return link;
+    default:
+        return *wxSTANDARD_CURSOR;
     }
 }
 
@@ -311,7 +324,8 @@ void CProjectViewer::OnMouse(wxMouseEvent& event)
         m_tipFrozen = false;
         changed = RunLinkTool(event);
         break;
-    default: break;
+    default:
+        break;
     }
     if (changed)
         CommitEdit();

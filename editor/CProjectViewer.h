@@ -13,7 +13,14 @@ class wxScrollBar;
 class CProjectViewer : public wxPanel
 {
 public:
-    enum Tool : int { SelectTool = 0, MoveTool = 1, ZoomTool = 2, IdleTool = 3, LinkTool = 4 };
+    enum Tool : int
+    {
+        SelectTool = 0,
+        MoveTool = 1,
+        ZoomTool = 2,
+        IdleTool = 3,
+        LinkTool = 4
+    };
     static constexpr int kAreaWidth = 2500;
     static constexpr int kAreaHeight = 3000;
     static constexpr int kBarSize = 15;

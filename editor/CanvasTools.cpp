@@ -2,9 +2,18 @@
 // undo record. Until the editing tools and the edit history are built, these change nothing.
 #include "editor/CProjectViewer.h"
 
-bool CProjectViewer::RunSelectTool(wxMouseEvent&) { return false; }
-bool CProjectViewer::RunLinkTool(wxMouseEvent&) { return false; }
+bool CProjectViewer::RunSelectTool(wxMouseEvent&)
+{
+    return false;
+}
+bool CProjectViewer::RunLinkTool(wxMouseEvent&)
+{
+    return false;
+}
 void CProjectViewer::OnPropertiesCommand(wxMouseEvent&) {}
 void CProjectViewer::AttachPendingPath() {}
 void CProjectViewer::DetachPendingPath() {}
-bool CProjectViewer::RecordEdit() { return false; }
+bool CProjectViewer::RecordEdit()
+{
+    return false;
+}

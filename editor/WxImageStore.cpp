@@ -58,7 +58,10 @@ WxImageStore* InstallWxImageStore(const wxString& baseFolder)
     return g_store.get();
 }
 
-WxImageStore* TheWxImageStore() { return g_store.get(); }
+WxImageStore* TheWxImageStore()
+{
+    return g_store.get();
+}
 
 ImageHandle LoadPicture(const wxString& relativePath)
 {

@@ -29,7 +29,10 @@ private:
 };
 
 // The GUI form of a block picture handle; null for an empty handle.
-inline const WxBlockImage* AsWx(const ImageHandle& handle) { return static_cast<const WxBlockImage*>(handle.get()); }
+inline const WxBlockImage* AsWx(const ImageHandle& handle)
+{
+    return static_cast<const WxBlockImage*>(handle.get());
+}
 
 class WxImageStore final : public ImageStore
 {

@@ -12,10 +12,14 @@ int StepDirection(const CState& a, const CState& b)
 int OppositeDirection(int direction)
 {
     switch (direction) {
-    case Direction::Down: return Direction::Up;
-    case Direction::Up: return Direction::Down;
-    case Direction::Right: return Direction::Left;
-    default: return Direction::Right;
+    case Direction::Down:
+        return Direction::Up;
+    case Direction::Up:
+        return Direction::Down;
+    case Direction::Right:
+        return Direction::Left;
+    default:
+        return Direction::Right;
     }
 }
 
@@ -24,11 +28,20 @@ int WithSide(int shape, int direction, int value)
 {
     int shift;
     switch (direction) {
-    case Direction::Down: shift = Connector::BottomShift; break;
-    case Direction::Up: shift = Connector::TopShift; break;
-    case Direction::Right: shift = Connector::RightShift; break;
-    case Direction::Left: shift = Connector::LeftShift; break;
-    default: return shape;
+    case Direction::Down:
+        shift = Connector::BottomShift;
+        break;
+    case Direction::Up:
+        shift = Connector::TopShift;
+        break;
+    case Direction::Right:
+        shift = Connector::RightShift;
+        break;
+    case Direction::Left:
+        shift = Connector::LeftShift;
+        break;
+    default:
+        return shape;
     }
     return (shape & ~(3 << shift)) | ((value & 3) << shift);
 }

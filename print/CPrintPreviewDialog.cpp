@@ -35,7 +35,10 @@ bool CPrintPreviewDialog::OnBeginDocument(int startPage, int endPage)
     return wxPrintout::OnBeginDocument(startPage, endPage);
 }
 
-bool CPrintPreviewDialog::HasPage(int page) { return page == 1; }
+bool CPrintPreviewDialog::HasPage(int page)
+{
+    return page == 1;
+}
 
 void CPrintPreviewDialog::GetPageInfo(int* minPage, int* maxPage, int* pageFrom, int* pageTo)
 {

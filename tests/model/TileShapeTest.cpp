@@ -64,7 +64,10 @@ struct WithStore : ::testing::Test
     }
 };
 
-int Shape(int top, int right, int bottom, int left) { return Connector::Pack(top, right, bottom, left); }
+int Shape(int top, int right, int bottom, int left)
+{
+    return Connector::Pack(top, right, bottom, left);
+}
 } // namespace
 
 TEST(TileNames, RegularHalfAndFallbackNames)
@@ -101,7 +104,8 @@ TEST_F(WithStore, TilesComeFromTheirSetFolders)
               "Img/State/background_blue/top2right0bottom1left0.png");
     EXPECT_EQ(PathOf(TileFor(TileSet::Red, Shape(1, 1, 1, 1), false)),
               "Img/State/background_red/top2right1bottom1left2.png");
-    EXPECT_EQ(PathOf(TileFor(TileSet::Link, Shape(2, 0, 1, 0), true)), "Img/State/link/top2right0bottom1left0_half.png");
+    EXPECT_EQ(PathOf(TileFor(TileSet::Link, Shape(2, 0, 1, 0), true)),
+              "Img/State/link/top2right0bottom1left0_half.png");
 }
 
 TEST_F(WithStore, LoadImagesOfABlockAndOfALinkPiece)

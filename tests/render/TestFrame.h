@@ -12,8 +12,7 @@
 class TestFrame : public wxFrame, public CanvasOwner
 {
 public:
-    explicit TestFrame(const wxSize& clientSize = wxSize(800, 600))
-        : wxFrame(nullptr, wxID_ANY, "Tamek canvas test")
+    explicit TestFrame(const wxSize& clientSize = wxSize(800, 600)) : wxFrame(nullptr, wxID_ANY, "Tamek canvas test")
     {
         canvas = new CProjectViewer(this, this);
         SetClientSize(clientSize);
@@ -31,8 +30,7 @@ public:
     }
 
     // Lets the event loop run until the condition holds or the time is up; returns the condition.
-    template <typename Predicate>
-    static bool WaitFor(Predicate condition, long milliseconds = 3000)
+    template <typename Predicate> static bool WaitFor(Predicate condition, long milliseconds = 3000)
     {
         wxStopWatch watch;
         while (!condition() && watch.Time() < milliseconds) {
