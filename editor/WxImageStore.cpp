@@ -1,5 +1,7 @@
 #include "editor/WxImageStore.h"
 
+#include "model/CGraphicState.h"
+
 #include <memory>
 #include <wx/filename.h>
 #include <wx/log.h>
@@ -61,6 +63,15 @@ WxImageStore* InstallWxImageStore(const wxString& baseFolder)
 WxImageStore* TheWxImageStore()
 {
     return g_store.get();
+}
+
+void LoadTileSets()
+{
+    // Every shape code with the half flag clear and set: the fallback covers the codes without a tile.
+    for (int shape = 0; shape < 256; ++shape)
+        for (bool half : {false, true})
+            for (TileSet set : {TileSet::Blue, TileSet::Red, TileSet::Link})
+                TileFor(set, shape, half);
 }
 
 ImageHandle LoadPicture(const wxString& relativePath)

@@ -54,5 +54,7 @@ private:
 WxImageStore* InstallWxImageStore(const wxString& baseFolder);
 // The installed GUI store, or null.
 WxImageStore* TheWxImageStore();
+// Decodes the three tile sets (45 tiles each) into the installed store, so the first paint finds them ready.
+void LoadTileSets();
 // The picture at a path through the installed store (empty without one or when missing).
 ImageHandle LoadPicture(const wxString& relativePath);

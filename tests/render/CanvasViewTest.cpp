@@ -1,6 +1,7 @@
 #include "TestFrame.h"
 
 #include "model/CProgram.h"
+#include "model/Prototypes.h"
 #include "model/UserInterface.h"
 
 #include <gtest/gtest.h>
@@ -12,11 +13,15 @@ struct CanvasView : ::testing::Test
     TestFrame* frame = nullptr;
     void SetUp() override
     {
+        TheProgram().Destroy();
+        SetCurrentBlock(nullptr);
         TheViewZoom() = ViewZoom();
         frame = new TestFrame();
     }
     void TearDown() override
     {
+        SetCurrentBlock(nullptr);
+        TheProgram().Destroy();
         frame->Destroy();
         TestFrame::WaitFor([] { return wxTopLevelWindows.empty(); }, 1000);
         TheViewZoom() = ViewZoom();
@@ -178,4 +183,48 @@ TEST_F(CanvasView, ToolsChooseTheirCursors)
     wxSetCursorEvent event(100, 100);
     canvas->GetEventHandler()->ProcessEvent(event);
     EXPECT_TRUE(event.HasCursor());
+}
+
+TEST_F(CanvasView, DeleteKeyRemovesTheCurrentDeletableBlock)
+{
+    CProgram& program = TheProgram();
+    CState* root = program.GetRoot();
+    // A Wait below the start block, dropped through the editing rules.
+    CState* wait = Prototypes::Get().At(PalettePage::Action, 0)->Clone();
+    wait->SetViewer(frame->canvas);
+    wait->SetPosition(root->GetX(), root->GetY() + 60);
+    ASSERT_TRUE(program.ConnectBlock(root, wait, 1));
+    ASSERT_NE(root->GetSon(), nullptr);
+
+    // A left press with the start block linked enables the run and edit groups.
+    Mouse(wxEVT_LEFT_DOWN, 5, 5);
+    EXPECT_EQ(frame->enabled & (0x13be | 0x4000), 0x13be | 0x4000);
+    frame->enabled = 0;
+    frame->simulationRunning = true;
+    Mouse(wxEVT_LEFT_DOWN, 5, 5);
+    EXPECT_EQ(frame->enabled & 0x4000, 0);
+    EXPECT_EQ(frame->enabled & 0x13be, 0x13be);
+
+    wxKeyEvent other(wxEVT_KEY_DOWN);
+    other.m_keyCode = WXK_BACK;
+    SetCurrentBlock(wait);
+    frame->canvas->GetEventHandler()->ProcessEvent(other);
+    EXPECT_EQ(GetCurrentBlock(), wait);
+
+    wxKeyEvent key(wxEVT_KEY_DOWN);
+    key.m_keyCode = WXK_DELETE;
+    frame->canvas->GetEventHandler()->ProcessEvent(key);
+    EXPECT_EQ(GetCurrentBlock(), nullptr);
+    EXPECT_EQ(program.FindBlock(root, [wait](CState* b) { return b == wait; }), nullptr);
+
+    // A block that is not deletable (read from a file) stays.
+    CState* son = root->GetSon();
+    if (son) {
+        son->SetDeletable(false);
+        SetCurrentBlock(son);
+        frame->canvas->GetEventHandler()->ProcessEvent(key);
+        EXPECT_EQ(GetCurrentBlock(), son);
+        SetCurrentBlock(nullptr);
+    }
+    program.Clear();
 }
