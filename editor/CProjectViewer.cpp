@@ -129,6 +129,52 @@ void CProjectViewer::PaintView(wxGraphicsContext* gc, const wxSize& size)
     DetachPendingPath();
 }
 
+void CProjectViewer::AttachPendingPath()
+{
+    CStateList& path = m_lists[0];
+    if (path.IsEmpty())
+        return;
+    CState* first = path.GetFirst()->GetData();
+    CState* from = first->GetParent();
+    if (!from)
+        return;
+    // The first piece is linked by the editing rules, as a drop would link it, then its own
+    // links are put back and the rest of the path hung behind it.
+    CState* extra = first->GetExtraParent(0);
+    CState* son = first->GetSon();
+    first->SetParent(nullptr);
+    first->SetSon(nullptr);
+    int side = 1; // bottom
+    if (first->GetY() == from->GetY())
+        side = first->GetX() > from->GetX() ? 4 : 8;
+    else if (first->GetY() < from->GetY())
+        side = 2;
+    TheProgram().ConnectBlock(from, first, side);
+    first->SetParent(from);
+    if (extra) {
+        first->SetExtraParent(0, extra);
+        extra->SetSon(first);
+    }
+    first->SetSon(son);
+    for (auto node = path.GetFirst()->GetNext(); node; node = node->GetNext())
+        if (CState* parent = node->GetData()->GetParent())
+            parent->SetSon(node->GetData());
+}
+
+void CProjectViewer::DetachPendingPath()
+{
+    CStateList& path = m_lists[0];
+    if (path.IsEmpty())
+        return;
+    CState* first = path.GetFirst()->GetData();
+    for (CState* holder : {first->GetParent(), first->GetExtraParent(0), first->GetExtraParent(1)})
+        if (holder && holder->GetSon() == first)
+            holder->SetSon(nullptr);
+    for (auto node = path.GetFirst()->GetNext(); node; node = node->GetNext())
+        if (CState* parent = node->GetData()->GetParent())
+            parent->SetSon(nullptr);
+}
+
 void CProjectViewer::UpdateScrollBars()
 {
     const double zx = ZoomX(), zy = ZoomY();

@@ -11,8 +11,6 @@ bool CProjectViewer::RunLinkTool(wxMouseEvent&)
     return false;
 }
 void CProjectViewer::OnPropertiesCommand(wxMouseEvent&) {}
-void CProjectViewer::AttachPendingPath() {}
-void CProjectViewer::DetachPendingPath() {}
 bool CProjectViewer::RecordEdit()
 {
     return false;
