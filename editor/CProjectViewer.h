@@ -56,6 +56,9 @@ public:
     wxScrollBar* HorizontalBar() const { return m_horizontalBar; }
     wxScrollBar* VerticalBar() const { return m_verticalBar; }
 
+    // The pending link path of the link tool: hung into the graph only while painting.
+    CStateList& PendingPath() { return m_lists[0]; }
+
     // Paints the whole view into a graphics context of the window's size (used by painting and benchmarks).
     void PaintView(wxGraphicsContext* gc, const wxSize& size);
 

@@ -69,3 +69,31 @@ TEST_F(Golden, BranchingProgramAt150Percent)
     frame->canvas->ZoomIn();
     EXPECT_TRUE(MatchesGolden(Render(wxSize(1200, 840)), "branching-loop-150.png"));
 }
+
+TEST_F(Golden, PendingLinkPathIsDrawnAndTakenOutAgain)
+{
+    CState* root = TheProgram().EnsureRoot();
+    root->SetViewer(frame->canvas);
+    GraphBuilder graph(TheProgram(), frame->canvas);
+    CState* first = graph.Piece(root->GetX(), root->GetY() + 60);
+    CState* second = graph.Piece(root->GetX(), root->GetY() + 120);
+    first->SetParent(root);
+    second->SetParent(first);
+    frame->canvas->PendingPath().Append(first);
+    frame->canvas->PendingPath().Append(second);
+
+    const wxImage image = Render(wxSize(800, 300));
+    // The second piece's line runs through its centre: (577 + 48, 48 + 120 + 48) on the window.
+    EXPECT_EQ(image.GetRed(625, 216), 0x4A);
+    EXPECT_EQ(image.GetGreen(625, 216), 0x5D);
+    EXPECT_EQ(image.GetBlue(625, 216), 0x73);
+    // After painting the path hangs from nothing again.
+    EXPECT_EQ(root->GetSon(), nullptr);
+    EXPECT_EQ(first->GetSon(), nullptr);
+    EXPECT_EQ(second->GetParent(), first);
+
+    frame->canvas->PendingPath().Clear();
+    first->SetParent(nullptr);
+    delete second;
+    delete first;
+}
