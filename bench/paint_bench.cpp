@@ -110,12 +110,12 @@ BENCHMARK(BM_DrawWholeTree)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
+    benchmark::Initialize(&argc, argv); // takes its own options out of argv before wx reads it
     wxApp::SetInstance(new wxApp());
     if (!wxEntryStart(argc, argv) || !wxTheApp->CallOnInit())
         return 1;
     wxImage::AddHandler(new wxPNGHandler);
     InstallWxImageStore(TAMEK_DATA_DIR);
-    benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     wxEntryCleanup();
