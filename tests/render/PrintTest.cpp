@@ -4,10 +4,12 @@
 #include "TestGraphs.h"
 
 #include "print/CPrintPreviewDialog.h"
+#include "print/PrintCommands.h"
 #include "print/ProgramExtent.h"
 
 #include <cstring>
 #include <wx/dcmemory.h>
+#include <wx/log.h>
 
 namespace {
 struct Printing : ::testing::Test
@@ -119,4 +121,52 @@ TEST_F(Printing, PageWithoutDeviceContextFails)
 {
     CPrintPreviewDialog printout("Printen", wxPageSetupDialogData());
     EXPECT_FALSE(printout.OnPrintPage(1));
+}
+
+namespace {
+// Keeps the messages logged while it lives.
+struct LogCapture : wxLog
+{
+    wxLog* previous;
+    wxArrayString errors;
+    LogCapture() { previous = wxLog::SetActiveTarget(this); }
+    ~LogCapture() override { wxLog::SetActiveTarget(previous); }
+    void DoLogRecord(wxLogLevel level, const wxString& message, const wxLogRecordInfo&) override
+    {
+        if (level == wxLOG_Error)
+            errors.Add(message);
+    }
+};
+} // namespace
+
+TEST_F(Printing, PreviewOpensOverTheFrameOrReportsWhyNot)
+{
+    GraphBuilder graph(TheProgram(), frame->canvas);
+    CState* root = TheProgram().EnsureRoot();
+    for (int i = 1, x = root->GetX(); i <= 8; ++i)
+        GraphBuilder::Son(i == 1 ? root : root->GetSon(), graph.Piece(x + 60 * i, root->GetY(), 0x90));
+    wxPrintData printData;
+    printData.SetOrientation(wxPORTRAIT);
+    LogCapture log;
+    const bool shown = ShowPrintPreview(frame, printData, wxPageSetupDialogData());
+    // The orientation follows the wide program either way.
+    EXPECT_EQ(printData.GetOrientation(), wxLANDSCAPE);
+    RecordProperty("preview", shown ? "shown" : "refused");
+    if (shown) {
+        wxWindow* preview = nullptr;
+        TestFrame::WaitFor([&] {
+            for (wxWindow* window : wxTopLevelWindows)
+                if (window->GetLabel() == "Afdrukvoorbeeld")
+                    preview = window;
+            return preview != nullptr;
+        });
+        ASSERT_NE(preview, nullptr);
+        EXPECT_TRUE(preview->IsShown());
+        EXPECT_TRUE(log.errors.IsEmpty());
+        preview->Close(true);
+        TestFrame::WaitFor([&] { return wxTopLevelWindows.GetCount() == 1; }, 1000);
+    } else {
+        ASSERT_EQ(log.errors.GetCount(), 1u);
+        EXPECT_EQ(log.errors[0], "Afdrukvoorbeeld kan niet gemaakt worden.\nZijn de printerinstellingen correct?");
+    }
 }
