@@ -15,6 +15,7 @@ struct ReadError
 {
     int line = 0;
     wxString message;
+    wxString detail; // what the line held that could not be placed, for the command line
 };
 
 // Bounds of the positions read: (minimum x, minimum y, maximum x, maximum y).

@@ -1,0 +1,574 @@
+// Rebuilds the program graph from project text: an optional calibration header, node lines that
+// name their successors by number, rows of placeholders filled by the lines that follow, and the
+// names of renamed prototypes.
+
+#include "calibration/CalibrationRecord.h"
+#include "model/CProgram.h"
+#include "model/Prototypes.h"
+#include "model/StateKinds.h"
+#include "model/TextCodec.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstdio>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
+#include <wx/regex.h>
+#include <wx/stream.h>
+
+namespace {
+
+// The texts the reader recognises, each found anywhere in a line; compiled once.
+struct LinePatterns
+{
+    wxRegEx node{"Node: ([0-9]*) => State ([[:alnum:]_]*): Position:([-]?[0-9]*),([-]?[0-9]*)", wxRE_EXTENDED};
+    wxRegEx state{"State ([[:alnum:]_]*): Position:([-]?[0-9]*),([-]?[0-9]*)", wxRE_EXTENDED};
+    wxRegEx cond{"Cond: ([GLTEQN]*)", wxRE_EXTENDED};
+    wxRegEx name{"Name: ([[:alnum:]_]*).", wxRE_EXTENDED};
+    wxRegEx quotedParam{"Param: '(.*)'", wxRE_EXTENDED};
+    wxRegEx plainParam{"Param: ([[:alnum:]_-]*)", wxRE_EXTENDED};
+    wxRegEx bgType{"BGtype: ([0-9]*)", wxRE_EXTENDED};
+    wxRegEx son{"Son ([0-9]*),*([0-9]*)", wxRE_EXTENDED};
+    wxRegEx rightRow{"frNode([:0-9]*)", wxRE_EXTENDED};
+    wxRegEx leftRow{"flNode([:0-9]*)", wxRE_EXTENDED};
+
+    static LinePatterns& Get()
+    {
+        static LinePatterns* patterns = new LinePatterns(); // lives until the program ends
+        return *patterns;
+    }
+};
+
+// A decimal int: an optional sign and digits only, within 32 bits.
+bool ParseInt(const wxString& text, int& value)
+{
+    size_t i = 0;
+    bool negative = false;
+    if (i < text.length() && (text[i] == '-' || text[i] == '+'))
+        negative = text[i++] == '-';
+    if (i == text.length())
+        return false;
+    long long result = 0;
+    for (; i < text.length(); ++i) {
+        const wxUniChar c = text[i];
+        if (c < '0' || c > '9')
+            return false;
+        result = result * 10 + (c.GetValue() - '0');
+        if (result > static_cast<long long>(INT_MAX) + 1)
+            return false;
+    }
+    result = negative ? -result : result;
+    if (result > INT_MAX || result < INT_MIN)
+        return false;
+    value = static_cast<int>(result);
+    return true;
+}
+
+// The structural keys of a node line come after the block text, whose name and parameter may
+// hold the same words; the last occurrence is the one the writer put there.
+wxString FromLast(const wxString& line, const char* key)
+{
+    const size_t at = line.rfind(key);
+    return at == wxString::npos ? wxString() : line.Mid(at);
+}
+
+// The exit side code for a successor seen from its predecessor.
+int DirectionFrom(const CState& from, const CState& to)
+{
+    if (to.GetX() == from.GetX())
+        return to.GetY() < from.GetY() ? Direction::Up : Direction::Down;
+    return to.GetX() < from.GetX() ? Direction::Left : Direction::Right;
+}
+
+// Marks on both blocks the side that faces the other.
+void MarkFacingSides(CState& a, CState& b)
+{
+    int sideOfA, sideOfB;
+    if (a.GetX() != b.GetX()) {
+        const bool aLeft = a.GetX() < b.GetX();
+        sideOfA = aLeft ? SideSet::Right : SideSet::Left;
+        sideOfB = aLeft ? SideSet::Left : SideSet::Right;
+    } else {
+        const bool aUpper = a.GetY() <= b.GetY();
+        sideOfA = aUpper ? SideSet::Bottom : SideSet::Top;
+        sideOfB = aUpper ? SideSet::Top : SideSet::Bottom;
+    }
+    a.SetSideSet(a.GetSideSet() | sideOfA);
+    b.SetSideSet(b.GetSideSet() | sideOfB);
+}
+
+// Makes from refer to target as its son without owning it (a loop or a join); false when the
+// target has no free extra-parent slot, since then nothing could unhook the reference.
+bool ReferAsSon(CState& from, CState& target)
+{
+    for (int i = 0; i < 2; ++i)
+        if (!target.GetExtraParent(i)) {
+            target.SetExtraParent(i, &from);
+            from.SetSon(&target);
+            return true;
+        }
+    return false;
+}
+
+} // namespace
+
+class ProjectReader
+{
+public:
+    ProjectReader(CProgram& program, Displacement& displacement, ReadBounds& bounds, CalibrationRecord& calibration)
+        : m_program(program), m_patterns(LinePatterns::Get()), m_root(program.GetRoot()), m_current(m_root),
+          m_displacement(displacement), m_bounds(bounds), m_calibration(calibration)
+    {
+        // Blocks already in the graph take part in the searches as the graph search would find them.
+        m_program.ForEachBlock([this](CState* block) {
+            Index(m_byNumber, block->GetNodeNumber(), block);
+            Index(m_expecting, block->GetSonNumber(), block);
+            Index(m_expecting, block->GetBranchSonNumber(), block);
+        });
+    }
+
+    bool Read(const wxString& text, ReadError* error)
+    {
+        const std::vector<wxString> lines = SplitLines(text);
+        bool header = true, calibrationRead = false;
+        bool ok = true;
+        for (size_t i = 0; i < lines.size() && ok; ++i) {
+            const wxString& line = lines[i];
+            if (header) {
+                if (m_calibration.ParseLine(line)) {
+                    calibrationRead = true;
+                    continue;
+                }
+                header = false;
+            }
+            if (m_patterns.node.Matches(line)) {
+                ok = ReadNodeLine(line);
+                if (!ok && error) {
+                    error->line = static_cast<int>(i + 1);
+                    error->message = "Draw Error";
+                    error->detail = m_failure;
+                }
+            } else if (m_patterns.state.Matches(line)) {
+                ReadPrototypeNameLine(line);
+            }
+        }
+        m_calibration.present = calibrationRead;
+        RemoveLeftoverPlaceholders();
+        return ok;
+    }
+
+private:
+    using Index_t = std::unordered_map<int, std::vector<CState*>>;
+
+    static void Index(Index_t& index, int number, CState* block)
+    {
+        if (number >= 0)
+            index[number].push_back(block);
+    }
+    static void Unindex(Index_t& index, int number, CState* block)
+    {
+        auto it = index.find(number);
+        if (it == index.end())
+            return;
+        auto& list = it->second;
+        list.erase(std::remove(list.begin(), list.end(), block), list.end());
+    }
+
+    bool IsRowMember(const CState* block) const
+    {
+        return block != m_root && !block->GetParent() && (block->GetRowNeighbour(0) || block->GetRowNeighbour(1));
+    }
+
+    // The distinct blocks of an index entry that still satisfy hit.
+    template <class Hit> std::vector<CState*> Candidates(Index_t& index, int number, Hit hit)
+    {
+        std::vector<CState*> found;
+        auto it = index.find(number);
+        if (it == index.end())
+            return found;
+        for (CState* block : it->second)
+            if (hit(block) && std::find(found.begin(), found.end(), block) == found.end())
+                found.push_back(block);
+        return found;
+    }
+
+    // The first block in graph-search order that expects number as a son. The index answers when
+    // one block qualifies; only then is the whole graph searched, to keep the search order.
+    CState* FindExpectingSon(int number)
+    {
+        const auto found = Candidates(m_expecting, number, [number](CState* b) {
+            return b->GetSonNumber() == number || b->GetBranchSonNumber() == number;
+        });
+        if (found.size() <= 1)
+            return found.empty() ? nullptr : found.front();
+        return m_program.FindExpectingSon(number);
+    }
+
+    // The first block in graph-search order with this node number (the search never tests the
+    // Start block's own row).
+    CState* FindNumbered(int number)
+    {
+        const auto found = Candidates(m_byNumber, number, [this, number](CState* b) {
+            return b->GetNodeNumber() == number && !m_inRootRow.count(b);
+        });
+        if (found.size() <= 1)
+            return found.empty() ? nullptr : found.front();
+        if (std::find(found.begin(), found.end(), m_root) != found.end())
+            return m_root;
+        return m_program.FindByNodeNumber(number);
+    }
+
+    void ExtendBounds(int x, int y)
+    {
+        if (x > m_bounds.maxX)
+            m_bounds.maxX = x;
+        else if (x < m_bounds.minX)
+            m_bounds.minX = x;
+        if (y > m_bounds.maxY)
+            m_bounds.maxY = y;
+        else if (y < m_bounds.minY)
+            m_bounds.minY = y;
+    }
+
+    void PlaceBlock(CState& block, const wxString& line)
+    {
+        int x = block.GetX(), y = block.GetY();
+        ParseInt(m_patterns.node.GetMatch(line, 3), x);
+        ParseInt(m_patterns.node.GetMatch(line, 4), y);
+        block.SetPosition(x, y);
+        block.SetViewer(m_root->GetViewer());
+        block.SetDeletable(false); // blocks read from a file are not deleted by the Delete key
+        ExtendBounds(x, y);
+    }
+
+    bool ReadNodeLine(const wxString& line)
+    {
+        int number = -1;
+        if (!ParseInt(m_patterns.node.GetMatch(line, 1), number)) {
+            m_failure = "node number out of range";
+            return false;
+        }
+        CState* block;
+        if (number == 0) {
+            block = m_root;
+            PlaceBlock(*block, line);
+            SetNodeNumber(*block, 0);
+            m_displacement.x = block->GetX() - m_displacement.x;
+            m_displacement.y = block->GetY() - m_displacement.y;
+            m_current = block;
+        } else {
+            const wxString word = m_patterns.node.GetMatch(line, 2);
+            block = BlockFromFileWord(word, m_program);
+            if (!block) {
+                m_failure = wxString::Format("no block kind is called \"%s\"", word);
+                return false;
+            }
+            PlaceBlock(*block, line);
+            block->SetNodeNumber(-1);
+            SetNodeNumber(*block, number);
+            if (!Attach(*block, number)) {
+                m_failure = wxString::Format("node %d has no place in the graph", number);
+                Discard(block);
+                return false;
+            }
+        }
+        ApplyKeys(*block, line, number);
+        return true;
+    }
+
+    void SetNodeNumber(CState& block, int number)
+    {
+        Unindex(m_byNumber, block.GetNodeNumber(), &block);
+        block.SetNodeNumber(number);
+        Index(m_byNumber, number, &block);
+    }
+
+    // A block that could not be placed: it leaves the variable list and every index.
+    void Discard(CState* block)
+    {
+        Unindex(m_byNumber, block->GetNodeNumber(), block);
+        if (m_program.m_variables.DeleteObject(block))
+            m_program.m_nextVariableIndex = static_cast<int>(m_program.m_variables.GetCount());
+        delete block;
+    }
+
+    // Makes block a son or branch son of predecessor when that slot is free and expects number.
+    bool AttachAsSuccessor(CState& predecessor, CState& block, int number)
+    {
+        if (!predecessor.GetSon() && predecessor.GetSonNumber() == number) {
+            predecessor.SetSon(&block);
+            block.SetParent(&predecessor);
+            if (predecessor.IsCondition())
+                predecessor.SetSonExitSide(DirectionFrom(predecessor, block));
+            return true;
+        }
+        for (int i = 0; i < 2; ++i)
+            if (!predecessor.GetBranchSon(i) && predecessor.GetBranchSonNumber() == number) {
+                predecessor.SetBranchSon(i, &block);
+                block.SetParent(&predecessor);
+                if (predecessor.IsCondition())
+                    predecessor.SetBranchExitSide(DirectionFrom(predecessor, block));
+                return true;
+            }
+        return false;
+    }
+
+    // Puts block in the place of the placeholder numbered number in the current block's row.
+    bool ReplacePlaceholder(CState& block, int number)
+    {
+        if (block.GetCategory() == Category::Placeholder)
+            return false; // a row never holds a placeholder once reading ends
+        CState* placeholder = m_current->LeftmostOfRow();
+        while (placeholder && !(m_placeholders.count(placeholder) && placeholder->GetNodeNumber() == number))
+            placeholder = placeholder->GetRowNeighbour(1);
+        if (!placeholder)
+            return false;
+        for (int side = 0; side < 2; ++side) {
+            CState* neighbour = placeholder->GetRowNeighbour(side);
+            block.SetRowNeighbour(side, neighbour);
+            if (neighbour)
+                neighbour->SetRowNeighbour(1 - side, &block);
+            placeholder->SetRowNeighbour(side, nullptr);
+        }
+        // A loop read earlier may already point at the placeholder: it now points at the block.
+        for (int i = 0; i < 2; ++i)
+            if (CState* from = placeholder->GetExtraParent(i)) {
+                placeholder->SetExtraParent(i, nullptr);
+                from->SetSon(nullptr);
+                ReferAsSon(*from, block);
+            }
+        if (m_inRootRow.erase(placeholder))
+            m_inRootRow.insert(&block);
+        m_placeholders.erase(placeholder);
+        Unindex(m_byNumber, number, placeholder);
+        delete placeholder;
+        block.SetConnectorMask(Connector::FullHorizontal);
+        return true;
+    }
+
+    bool Attach(CState& block, int number)
+    {
+        bool attached = false;
+        if (AttachAsSuccessor(*m_current, block, number)) {
+            m_current = &block;
+            attached = true;
+        } else if (ReplacePlaceholder(block, number)) {
+            attached = true;
+        }
+        CState* expecting = FindExpectingSon(number);
+        if (attached) {
+            if (expecting && expecting != block.GetParent() && !expecting->GetSon() && ReferAsSon(*expecting, block))
+                MarkFacingSides(*expecting, block);
+            return true;
+        }
+        if (!expecting || IsRowMember(expecting))
+            return false;
+        m_current = expecting;
+        if (!AttachAsSuccessor(*expecting, block, number))
+            return false;
+        m_current = &block;
+        return true;
+    }
+
+    void ApplyKeys(CState& block, const wxString& line, int number)
+    {
+        const LinePatterns& p = m_patterns;
+        if (p.cond.Matches(line))
+            block.SetConditionFromCode(p.cond.GetMatch(line, 1));
+        if (p.name.Matches(line)) {
+            const wxString name = p.name.GetMatch(line, 1);
+            block.SetName(name);
+            if (!block.IsVariableKind() && block.GetCloneSource())
+                block.GetCloneSource()->SetName(name);
+        }
+        if (p.quotedParam.Matches(line))
+            ApplyParameter(block, p.quotedParam.GetMatch(line, 1));
+        else if (p.plainParam.Matches(line))
+            ApplyParameter(block, p.plainParam.GetMatch(line, 1));
+        int mask;
+        if (p.bgType.Matches(line) && ParseInt(p.bgType.GetMatch(line, 1), mask) && mask >= 0 && mask <= 0xFF)
+            block.SetConnectorMask(mask);
+        // Row members carry no successors: nothing would own or write them.
+        const wxString sonPart = FromLast(line, "Son ");
+        if (!IsRowMember(&block) && p.son.Matches(sonPart))
+            ApplySuccessors(block, p.son.GetMatch(sonPart, 1), p.son.GetMatch(sonPart, 2), number);
+        const wxString rightPart = FromLast(line, "frNode");
+        if (p.rightRow.Matches(rightPart))
+            BuildRow(block, 1, p.rightRow.GetMatch(rightPart, 1));
+        const wxString leftPart = FromLast(line, "flNode");
+        if (p.leftRow.Matches(leftPart))
+            BuildRow(block, 0, p.leftRow.GetMatch(leftPart, 1));
+        if (block.IsVariableKind() && !block.GetName().empty())
+            ApplyVariableRule(block);
+    }
+
+    static void ApplyParameter(CState& block, const wxString& text)
+    {
+        block.SetParameterText(text);
+        int value;
+        if (ParseInt(text, value))
+            block.SetParameterValue(value);
+    }
+
+    void ApplySuccessors(CState& block, const wxString& sonText, const wxString& branchText, int number)
+    {
+        const int oldSon = block.GetSonNumber(), oldBranch = block.GetBranchSonNumber();
+        int son = oldSon, branch = oldBranch;
+        const bool sonRead = ParseInt(sonText, son) && son >= 0;
+        if (!sonRead)
+            son = oldSon;
+        if (!ParseInt(branchText, branch) || branch < 0)
+            branch = oldBranch;
+        block.SetSonNumber(son);
+        block.SetBranchSonNumber(branch);
+        if (son != oldSon)
+            Index(m_expecting, son, &block);
+        if (branch != oldBranch)
+            Index(m_expecting, branch, &block);
+        // A son numbered below the line's own number was read before: the line loops back to it.
+        if (sonRead && son < number && !block.GetSon())
+            if (CState* target = FindNumbered(son); target && ReferAsSon(block, *target))
+                MarkFacingSides(block, *target);
+    }
+
+    // Chains one placeholder per listed number on one side of block (0 left, 1 right), nearest first.
+    void BuildRow(CState& block, int side, const wxString& list)
+    {
+        if (block.GetRowNeighbour(side))
+            return; // the row on that side is already built
+        const bool rootRow = &block == m_root || m_inRootRow.count(&block);
+        CState* last = &block;
+        for (const wxString& piece : wxSplit(list, ':', '\0')) {
+            int number;
+            if (!ParseInt(piece, number) || number < 0)
+                continue;
+            CState* placeholder = new CStateFake(Category::Placeholder, Connector::FourWay);
+            placeholder->SetNodeNumber(number);
+            Index(m_byNumber, number, placeholder);
+            m_placeholders.insert(placeholder);
+            if (rootRow)
+                m_inRootRow.insert(placeholder);
+            last->SetRowNeighbour(side, placeholder);
+            placeholder->SetRowNeighbour(1 - side, last);
+            last = placeholder;
+        }
+    }
+
+    // Each distinct variable name keeps one entry in the variable list and one index.
+    void ApplyVariableRule(CState& block)
+    {
+        const wxString name = block.GetName();
+        CStateList& variables = m_program.m_variables;
+        int index = -1, count = 0;
+        for (CState* variable : variables) {
+            if (variable->ResolvedName() != name)
+                continue;
+            if (index < 0)
+                index = variable->GetVariableIndex();
+            else
+                variable->SetVariableIndex(index);
+            ++count;
+        }
+        if (index >= 0)
+            block.SetVariableIndex(index);
+        if (count > 1) {
+            variables.DeleteNode(variables.GetLast());
+            m_program.m_nextVariableIndex = static_cast<int>(variables.GetCount());
+        }
+    }
+
+    // A line with a block text but no node: the name of a sensor or actuator prototype.
+    void ReadPrototypeNameLine(const wxString& line)
+    {
+        const wxString word = m_patterns.state.GetMatch(line, 1);
+        CState* prototype = PrototypeByName(word);
+        if (!prototype)
+            return;
+        const wxString lower = word.Lower();
+        if (lower == "fake" || lower == "start") {
+            delete prototype; // a new block, not a prototype: nothing to name
+            return;
+        }
+        if (m_patterns.name.Matches(line))
+            prototype->SetName(m_patterns.name.GetMatch(line, 1));
+    }
+
+    // Placeholders whose lines never came leave their rows, and whatever referred to them.
+    void RemoveLeftoverPlaceholders()
+    {
+        for (CState* placeholder : m_placeholders) {
+            CState* left = placeholder->GetRowNeighbour(0);
+            CState* right = placeholder->GetRowNeighbour(1);
+            if (left)
+                left->SetRowNeighbour(1, right);
+            if (right)
+                right->SetRowNeighbour(0, left);
+            for (int i = 0; i < 2; ++i)
+                if (CState* from = placeholder->GetExtraParent(i); from && from->GetSon() == placeholder)
+                    from->SetSon(nullptr);
+            delete placeholder;
+        }
+        m_placeholders.clear();
+    }
+
+    CProgram& m_program;
+    LinePatterns& m_patterns;
+    CState* m_root;
+    CState* m_current;
+    Displacement& m_displacement;
+    ReadBounds& m_bounds;
+    CalibrationRecord& m_calibration;
+    Index_t m_byNumber;
+    Index_t m_expecting;
+    std::unordered_set<CState*> m_placeholders;
+    std::unordered_set<CState*> m_inRootRow;
+    wxString m_failure;
+};
+
+bool CProgram::ReadText(wxInputStream& stream, Displacement& displacement, ReadBounds& bounds,
+                        CalibrationRecord& projectCalibration, ReadError* error)
+{
+    std::string bytes;
+    char buffer[65536];
+    for (;;) {
+        stream.Read(buffer, sizeof buffer);
+        const size_t got = stream.LastRead();
+        if (got == 0)
+            break;
+        bytes.append(buffer, got);
+    }
+    EnsureRoot();
+    return ProjectReader(*this, displacement, bounds, projectCalibration).Read(DecodeText(bytes), error);
+}
+
+bool CProgram::ReadProject(const wxString& path, Displacement& displacement, ReadBounds& bounds,
+                           CalibrationRecord& projectCalibration, ReadError* error)
+{
+    std::FILE* file = std::fopen(path.fn_str(), "rb");
+    if (!file) {
+        if (error) {
+            error->line = 0;
+            error->message = "Cannot open";
+            error->detail = "the file cannot be opened";
+        }
+        return false;
+    }
+    std::string bytes;
+    char buffer[65536];
+    size_t got;
+    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0)
+        bytes.append(buffer, got);
+    const bool readFailed = std::ferror(file);
+    std::fclose(file);
+    if (readFailed) {
+        if (error) {
+            error->line = 0;
+            error->message = "Cannot open";
+            error->detail = "the file cannot be read";
+        }
+        return false;
+    }
+    EnsureRoot();
+    return ProjectReader(*this, displacement, bounds, projectCalibration).Read(DecodeText(bytes), error);
+}

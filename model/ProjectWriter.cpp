@@ -1,0 +1,188 @@
+#include "model/ProjectWriter.h"
+
+#include "calibration/CalibrationRecord.h"
+#include "model/AtomicFile.h"
+#include "model/CProgram.h"
+#include "model/Prototypes.h"
+#include "model/TextCodec.h"
+
+#include <unordered_set>
+#include <vector>
+#include <wx/stream.h>
+
+namespace {
+
+// Numbers every block first and writes afterwards, so a son that is only referred to (a loop or a
+// join) carries the number of this write even when its owner comes later in the text.
+class GraphText
+{
+public:
+    explicit GraphText(CState* root) : m_root(root) {}
+
+    wxString Write()
+    {
+        Number();
+        wxString text;
+        text.reserve(m_heads.size() * 96);
+        for (CState* head : m_heads)
+            WriteHead(text, head);
+        return text;
+    }
+
+private:
+    // Whether the block owns this successor (a branch son that is not owned is only referred to).
+    static bool Owns(const CState* block, const CState* successor) { return successor->GetParent() == block; }
+
+    // The numbering of the documented order: a block's row members get the next numbers, nearest
+    // first, left row then right row; then its owned son, its first and its second branch son.
+    // The son's whole subtree comes before the branch subtrees.
+    void Number()
+    {
+        int counter = 0;
+        m_root->SetNodeNumber(0);
+        m_numbered.insert(m_root);
+        std::vector<CState*> stack{m_root};
+        while (!stack.empty()) {
+            CState* block = stack.back();
+            stack.pop_back();
+            m_heads.push_back(block);
+            for (int side = 0; side < 2; ++side)
+                for (CState* member = block->GetRowNeighbour(side); member; member = member->GetRowNeighbour(side))
+                    if (!Take(member, ++counter))
+                        break;
+            CState* owned[3] = {block->OwnsSon() ? block->GetSon() : nullptr, block->GetBranchSon(0),
+                                block->GetBranchSon(1)};
+            for (CState*& successor : owned) {
+                if (successor && (!Owns(block, successor) || !Take(successor, ++counter)))
+                    successor = nullptr;
+            }
+            for (int i = 2; i >= 0; --i)
+                if (owned[i])
+                    stack.push_back(owned[i]);
+        }
+    }
+
+    // Gives a block its number; false when it already had one in this write (a damaged graph).
+    bool Take(CState* block, int number)
+    {
+        if (!m_numbered.insert(block).second)
+            return false;
+        block->SetNodeNumber(number);
+        return true;
+    }
+
+    // The number of a successor, or -1 when it was not numbered by this write.
+    int NumberOf(const CState* block) const
+    {
+        return block && m_numbered.count(const_cast<CState*>(block)) ? block->GetNodeNumber() : -1;
+    }
+
+    static void AppendNodeStart(wxString& text, const CState* block)
+    {
+        text << "Node: " << block->GetNodeNumber() << " => " << block->Describe() << ". ";
+    }
+
+    void AppendRow(wxString& text, const CState* block, int side, const char* key, const char* end) const
+    {
+        const CState* member = block->GetRowNeighbour(side);
+        if (!member)
+            return;
+        text << key;
+        bool first = true;
+        for (; member && NumberOf(member) >= 0; member = member->GetRowNeighbour(side)) {
+            text << (first ? "" : ":") << member->GetNodeNumber();
+            first = false;
+        }
+        text << end;
+    }
+
+    // "Son " with the son's number, then ",first branch", then ",second branch". An absent son before a
+    // branch son leaves its place empty ("Son ,5"), so the reader does not take the branch for the son.
+    void AppendSuccessors(wxString& text, const CState* block) const
+    {
+        const int son = NumberOf(block->GetSon());
+        const int branch0 = NumberOf(block->GetBranchSon(0));
+        const int branch1 = NumberOf(block->GetBranchSon(1));
+        text << "Son ";
+        if (son >= 0)
+            text << son;
+        if (branch0 >= 0 || branch1 >= 0) {
+            text << ",";
+            if (branch0 >= 0)
+                text << branch0;
+        }
+        if (branch1 >= 0)
+            text << "," << branch1;
+    }
+
+    void WriteHead(wxString& text, const CState* block) const
+    {
+        AppendNodeStart(text, block);
+        AppendRow(text, block, 0, "flNode:", " ");
+        AppendRow(text, block, 1, "frNode:", ". ");
+        AppendSuccessors(text, block);
+        text << ProjectWriter::kLineEnd;
+        for (int side = 0; side < 2; ++side)
+            for (const CState* member = block->GetRowNeighbour(side); member && NumberOf(member) >= 0;
+                 member = member->GetRowNeighbour(side)) {
+                AppendNodeStart(text, member);
+                text << ProjectWriter::kLineEnd;
+            }
+    }
+
+    CState* m_root;
+    std::vector<CState*> m_heads;
+    std::unordered_set<CState*> m_numbered;
+};
+
+// One line per sensor or actuator prototype the user renamed, placed at the Start block's position.
+wxString PrototypeNameLines(const CState& root)
+{
+    wxString text;
+    for (CState* prototype : Prototypes::Get().NamedPrototypes()) {
+        if (prototype->GetName() == prototype->GetDisplayName())
+            continue;
+        const int x = prototype->GetX(), y = prototype->GetY();
+        prototype->SetPosition(root.GetX(), root.GetY());
+        text << prototype->Describe() << ". " << ProjectWriter::kLineEnd;
+        prototype->SetPosition(x, y);
+    }
+    return text;
+}
+
+// Calibration lines come with "\n" ends; files carry the platform's.
+wxString WithNativeLineEnds(const wxString& lines)
+{
+    wxString text = lines;
+    if (wxString(ProjectWriter::kLineEnd) != "\n")
+        text.Replace("\n", ProjectWriter::kLineEnd);
+    return text;
+}
+
+} // namespace
+
+std::string ProjectWriter::Text(CProgram& program, const wxString& header)
+{
+    CState* root = program.GetRoot();
+    if (!root)
+        return std::string();
+    wxString text = WithNativeLineEnds(header);
+    text << GraphText(root).Write() << PrototypeNameLines(*root);
+    return EncodeLatin1(text);
+}
+
+bool CProgram::WriteProject(const wxString& path, const CalibrationRecord& calibration)
+{
+    if (!m_root)
+        return false;
+    return WriteFileAtomically(path, ProjectWriter::Text(*this, CalibrationBlock(calibration)));
+}
+
+bool CProgram::WriteSnapshot(wxOutputStream& stream)
+{
+    if (!m_root || !stream.IsOk())
+        return false;
+    const std::string bytes = ProjectWriter::Text(*this, wxString());
+    stream.Write(bytes.data(), bytes.size());
+    return stream.IsOk() && stream.LastWrite() == bytes.size();
+}
