@@ -12,7 +12,10 @@
 
 namespace {
 
-std::string Utf8(const wxString& text) { return std::string(text.utf8_str()); }
+std::string Utf8(const wxString& text)
+{
+    return std::string(text.utf8_str());
+}
 
 // The kind's class name without "CState" ("Wait", "LinkFullH").
 std::string KindName(const CState& block)
@@ -39,7 +42,8 @@ void PrintSummary(const std::string& path, CProgram& program, const CalibrationR
         ++blocks;
         ++kinds[KindName(*block)];
         if (CState* son = block->GetSon(); son && !block->OwnsSon()) {
-            const std::string link = std::to_string(block->GetNodeNumber()) + " -> " + std::to_string(son->GetNodeNumber());
+            const std::string link =
+                std::to_string(block->GetNodeNumber()) + " -> " + std::to_string(son->GetNodeNumber());
             (IsAncestor(son, block) ? loops : joins).push_back(link);
         }
     };
@@ -79,7 +83,8 @@ void PrintSummary(const std::string& path, CProgram& program, const CalibrationR
     list("rows (node numbers, left to right)", rows);
     list("loops", loops);
     list("joins", joins);
-    std::printf("calibration: %s\n", calibration.present && CalibrationBlock(calibration).size() ? "own block" : "defaults");
+    std::printf("calibration: %s\n",
+                calibration.present && CalibrationBlock(calibration).size() ? "own block" : "defaults");
 }
 
 int RunCheck(const std::vector<std::string>& args)

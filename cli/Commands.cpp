@@ -19,4 +19,7 @@ CliRegistrar::CliRegistrar(const CliCommand& command)
     commands.insert(at, command);
 }
 
-const std::vector<CliCommand>& CliCommands() { return Registry(); }
+const std::vector<CliCommand>& CliCommands()
+{
+    return Registry();
+}

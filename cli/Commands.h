@@ -15,7 +15,12 @@ struct CliCommand
 
 // Exit statuses shared by the commands.
 namespace CliExit {
-enum : int { Ok = 0, Usage = 1, Unreadable = 2 };
+enum : int
+{
+    Ok = 0,
+    Usage = 1,
+    Unreadable = 2
+};
 }
 
 // Every registered command, sorted by name.

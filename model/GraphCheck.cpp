@@ -33,7 +33,8 @@ public:
                 return Fail(Describe("a loop or join from", from) + " is not recorded by its target");
         for (CState* block : m_visited)
             for (int i = 0; i < 2; ++i)
-                if (CState* extra = block->GetExtraParent(i); extra && (!m_visited.count(extra) || extra->GetSon() != block))
+                if (CState* extra = block->GetExtraParent(i);
+                    extra && (!m_visited.count(extra) || extra->GetSon() != block))
                     return Fail(Describe("an extra parent of", block) + " does not refer to it");
         for (const CState* variable : m_program.Variables())
             if (!m_visited.count(const_cast<CState*>(variable)))

@@ -93,8 +93,8 @@ TEST(GoldenFiles, WorkedExampleIsWrittenFromABuiltProgram)
     CState* buzzer = Prototypes::Get().At(PalettePage::Action, 1);
     const int x = buzzer->GetX(), y = buzzer->GetY();
     buzzer->SetName("Toeter");
-    EXPECT_EQ(Snapshot(program), DataFile("worked_example.tamek") +
-                                     "State Buzzer: Position:300,40.Param: '0'. Name: Toeter . \n");
+    EXPECT_EQ(Snapshot(program),
+              DataFile("worked_example.tamek") + "State Buzzer: Position:300,40.Param: '0'. Name: Toeter . \n");
     EXPECT_EQ(buzzer->GetX(), x);
     EXPECT_EQ(buzzer->GetY(), y);
     program.ResetPrototypeNames();
