@@ -8,15 +8,15 @@
 
 int BranchCondition(const wxString& comparison)
 {
-    if (comparison == "==")
+    if (comparison == L"==")
         return 1;
-    if (comparison == ">")
+    if (comparison == L">")
         return 2;
-    if (comparison == ">=")
+    if (comparison == L">=")
         return 3;
-    if (comparison == "<")
+    if (comparison == L"<")
         return 4;
-    if (comparison == "<=")
+    if (comparison == L"<=")
         return 5;
     return 6;
 }

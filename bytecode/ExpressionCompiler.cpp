@@ -19,49 +19,43 @@ bool IsLetter(wxUniChar c)
            (value >= 0xC0 && value <= 0xFF && value != 0xD7 && value != 0xF7);
 }
 
-// The operator tokens, tried in this order.
-const char* const kOperators[] = {"==", "!=", "<<", ">>", "<>", "<=", ">=", "&&", "||", "&", "|",
-                                  "(",  ")",  "+",  "-",  "*",  "/",  "%",  "=",  "<", ">", "!"};
+// The operator tokens, tried in this order. (Wide literals: comparing them needs no conversion.)
+const wchar_t* const kOperators[] = {L"==", L"!=", L"<<", L">>", L"<>", L"<=", L">=", L"&&", L"||", L"&", L"|",
+                                     L"(",  L")",  L"+",  L"-",  L"*",  L"/",  L"%",  L"=",  L"<", L">", L"!"};
 
-// The arithmetic instruction of an operator token (A := A op B), or -1 for one that emits nothing.
+// The arithmetic instruction of an operator (A := A op B), or -1 for one that emits nothing. The
+// word operators are matched without regard to case.
 int OperatorOpcode(const ExpressionToken& token)
 {
-    const wxString word = token.text.Lower();
-    if (word == "+")
-        return 0x00;
-    if (word == "-")
-        return 0x08;
-    if (word == "*")
-        return 0x10;
-    if (word == "/")
-        return 0x18;
-    if (word == "&" || word == "et" || word == "and")
-        return 0x20;
-    if (word == "|" || word == "ou" || word == "or")
-        return 0x24;
-    if (word == "^")
-        return 0x28;
-    if (word == "!" || word == "non" || word == "not")
-        return 0x2C;
-    if (word == "<<")
-        return 0x30;
-    if (word == ">>")
-        return 0x34;
+    struct Entry
+    {
+        const wchar_t* text;
+        int opcode;
+    };
+    static const Entry kEntries[] = {{L"+", 0x00},   {L"-", 0x08},   {L"*", 0x10},  {L"/", 0x18},  {L"&", 0x20},
+                                     {L"et", 0x20},  {L"and", 0x20}, {L"|", 0x24},  {L"ou", 0x24}, {L"or", 0x24},
+                                     {L"^", 0x28},   {L"!", 0x2C},   {L"non", 0x2C}, {L"not", 0x2C}, {L"<<", 0x30},
+                                     {L">>", 0x34}};
+    for (const Entry& entry : kEntries)
+        if (token.text.IsSameAs(entry.text, false))
+            return entry.opcode;
     return -1;
 }
 
 bool IsWordOperator(const ExpressionToken& token)
 {
-    if (token.kind != ExpressionToken::Name)
+    if (token.kind != ExpressionToken::Name || token.text.length() > 3)
         return false;
-    const wxString word = token.text.Lower();
-    return word == "et" || word == "and" || word == "ou" || word == "or" || word == "non" || word == "not";
+    for (const wchar_t* word : {L"et", L"and", L"ou", L"or", L"non", L"not"})
+        if (token.text.IsSameAs(word, false))
+            return true;
+    return false;
 }
 
 bool IsOperator(const ExpressionToken& token) { return token.kind == ExpressionToken::Operator || IsWordOperator(token); }
 bool IsParenthesis(const ExpressionToken& token)
 {
-    return token.kind == ExpressionToken::Operator && (token.text == "(" || token.text == ")");
+    return token.kind == ExpressionToken::Operator && (token.text == L"(" || token.text == L")");
 }
 
 // Puts every operator after its right operand, one pending operator at a time: a new operator
@@ -105,27 +99,39 @@ int NumberValue(const wxString& text)
 
 struct SensorName
 {
-    const char* kindWord;
+    const wchar_t* kindWord;
     int input;
     bool isSwitch;
 };
-const SensorName kSensors[] = {{"Switch1", 0x00, true},
-                               {"Switch2", 0x01, true},
-                               {"Switch3", 0x04, true},
-                               {"Detector1", 0x02, false},
-                               {"Detector2", 0x03, false}};
+const SensorName kSensors[] = {{L"Switch1", 0x00, true},
+                               {L"Switch2", 0x01, true},
+                               {L"Switch3", 0x04, true},
+                               {L"Detector1", 0x02, false},
+                               {L"Detector2", 0x03, false}};
 
-// The sensor a name stands for: the kind word ("Switch1"), its display name ("Schakelaar1") or the
+// The palette prototype of a sensor kind (prototypes live as long as the program).
+const CState* SensorPrototype(const SensorName& sensor)
+{
+    for (const CState* prototype : Prototypes::Get().NamedPrototypes())
+        if (prototype->GetKindWordRaw() == sensor.kindWord)
+            return prototype;
+    return nullptr;
+}
+
+// The sensor a name stands for: the kind word ("Switch1"), its display name ("Schakelaar1", the
+// default name as translated when the prototype was made) or the
 // name the user gave the kind's prototype.
 const SensorName* FindSensor(const wxString& name)
 {
-    for (const SensorName& sensor : kSensors) {
-        if (name == sensor.kindWord)
-            return &sensor;
-        for (const CState* prototype : Prototypes::Get().NamedPrototypes())
-            if (prototype->GetKindWordRaw() == sensor.kindWord &&
-                (name == prototype->GetDisplayName() || name == prototype->GetName()))
-                return &sensor;
+    static const CState* const prototypes[5] = {SensorPrototype(kSensors[0]), SensorPrototype(kSensors[1]),
+                                                SensorPrototype(kSensors[2]), SensorPrototype(kSensors[3]),
+                                                SensorPrototype(kSensors[4])};
+    for (int i = 0; i < 5; ++i) {
+        if (name == kSensors[i].kindWord)
+            return &kSensors[i];
+        if (const CState* prototype = prototypes[i];
+            prototype && (name == prototype->GetDefaultName() || name == prototype->GetName()))
+            return &kSensors[i];
     }
     return nullptr;
 }
@@ -165,16 +171,19 @@ std::vector<ExpressionToken> TokenizeExpression(const wxString& text)
                 ++i;
             tokens.push_back({ExpressionToken::Name, text.Mid(start, i - start)});
         } else if (IsPunctuation(c)) {
-            wxString op = wxString(c);
-            for (const char* candidate : kOperators) {
-                const size_t length = std::strlen(candidate);
-                if (text.Mid(i, length).IsSameAs(candidate, false)) {
+            const wchar_t* op = nullptr;
+            for (const wchar_t* candidate : kOperators) {
+                size_t k = 0;
+                while (candidate[k] && i + k < n && text[i + k] == candidate[k])
+                    ++k;
+                if (!candidate[k]) {
                     op = candidate;
                     break;
                 }
             }
-            i += op.length();
-            tokens.push_back({ExpressionToken::Operator, op});
+            const wxString token = op ? wxString(op) : wxString(c);
+            i += token.length();
+            tokens.push_back({ExpressionToken::Operator, token});
         } else {
             break;
         }

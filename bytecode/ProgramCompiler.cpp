@@ -195,10 +195,10 @@ void ProgramCompiler::AttributeJump(CState* block, int jumpAddress)
 bool ProgramCompiler::ClosePath(CState* block)
 {
     const wxString label = block->GetLabel();
-    if (label == "Stop") {
+    if (label == L"Stop") {
         // The Stop block's own final jump leads to address -3, outside the image.
         PatchLittleEndian(m_length - 2, -m_length);
-    } else if (label != "End") {
+    } else if (label != L"End") {
         // Repeat the path's last two bytes for ever.
         if (m_length + 3 > CProgram::kImageCapacity)
             return false;

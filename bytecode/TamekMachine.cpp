@@ -134,21 +134,14 @@ bool TamekMachine::MachineStep()
 
 long TamekMachine::RunSteps(long maxSteps)
 {
-    long steps = 0;
-    if (m_runState != Running)
+    if (m_runState != Running || maxSteps <= 0)
         return 0;
-    while (steps < maxSteps) {
-        ++steps;
-        if (m_pc < 0 || m_pc >= m_length) {
-            m_runState = Ended;
-            break;
-        }
-        Execute();
-    }
-    if (steps > 0)
-        m_lastResult = true;
+    const long steps = Interpret(maxSteps);
+    m_lastResult = true;
     return steps;
 }
+
+void TamekMachine::Execute() { Interpret(1); }
 
 int32_t TamekMachine::ReadBigEndian(int offset, int width) const
 {
@@ -160,109 +153,169 @@ int32_t TamekMachine::ReadBigEndian(int offset, int width) const
     }
 }
 
-void TamekMachine::Execute()
+// One instruction, specialised at compile time for its opcode from the instruction table.
+template <int Opcode>
+__attribute__((always_inline)) inline void TamekMachine::Step(Hot& h)
 {
-    const int pc = m_pc;
-    const unsigned char* code = m_memory + pc;
-    const Instruction& in = kInstructions[code[0]];
-    int32_t& dest = in.register_ ? m_b : m_a;
-    const int32_t source = in.op <= Op::Keep ? (in.width ? int32_t(code[1]) : (in.register_ ? m_a : m_b)) : 0;
-    int next = pc + in.length;
+    constexpr Instruction in = kInstructions[Opcode];
+    const unsigned char* code = m_memory + h.pc;
 
-    switch (in.op) {
-    case Op::Add: dest = Wrap(U(dest) + U(source)); break;
-    case Op::Sub: dest = Wrap(U(dest) - U(source)); break;
-    case Op::Mul: dest = Wrap(U(dest) * U(source)); break;
-    case Op::Div:
-        if (source == 0)
-            dest = -1;
-        else if (source == -1)
-            dest = Wrap(0u - U(dest)); // also the one overflowing case, INT_MIN / -1
+    if constexpr (in.op <= Op::Keep) { // arithmetic
+        int32_t& dest = in.register_ ? h.b : h.a;
+        int32_t source;
+        if constexpr (in.width != 0)
+            source = code[1];
         else
-            dest = dest / source;
-        break;
-    case Op::And: dest &= source; break;
-    case Op::Or: dest |= source; break;
-    case Op::Xor: dest ^= source; break;
-    case Op::Not: dest = dest == 0 ? 1 : 0; break;
-    case Op::Shl: dest = Wrap(U(dest) << (U(source) & 31)); break;
-    case Op::Shr: dest = dest >> (U(source) & 31); break;
-    case Op::Keep: break;
-
-    case Op::Branch:
-        if (in.mask & m_flags) {
+            source = in.register_ ? h.a : h.b;
+        if constexpr (in.op == Op::Add)
+            dest = Wrap(U(dest) + U(source));
+        else if constexpr (in.op == Op::Sub)
+            dest = Wrap(U(dest) - U(source));
+        else if constexpr (in.op == Op::Mul)
+            dest = Wrap(U(dest) * U(source));
+        else if constexpr (in.op == Op::Div) {
+            if (source == 0)
+                dest = -1;
+            else if (source == -1)
+                dest = Wrap(0u - U(dest)); // also the one overflowing case, INT_MIN / -1
+            else
+                dest = dest / source;
+        } else if constexpr (in.op == Op::And)
+            dest &= source;
+        else if constexpr (in.op == Op::Or)
+            dest |= source;
+        else if constexpr (in.op == Op::Xor)
+            dest ^= source;
+        else if constexpr (in.op == Op::Not)
+            dest = dest == 0 ? 1 : 0;
+        else if constexpr (in.op == Op::Shl)
+            dest = Wrap(U(dest) << (U(source) & 31));
+        else if constexpr (in.op == Op::Shr)
+            dest = dest >> (U(source) & 31);
+        h.flags = dest == 0 ? Z : dest > 0 ? P : N;
+        h.pc += in.length;
+    } else if constexpr (in.op == Op::Branch) {
+        if constexpr (in.mask == 0) {
+            h.pc += in.length;
+        } else {
+            if (!(in.mask & h.flags)) {
+                h.pc += in.length;
+                return;
+            }
             int64_t d;
-            switch (in.width) {
-            case 1: d = static_cast<int8_t>(code[1]); break;
-            case 2: d = static_cast<int16_t>(static_cast<uint16_t>(code[1] | (code[2] << 8))); break;
-            case 4: d = Wrap(U(code[1]) | (U(code[2]) << 8) | (U(code[3]) << 16) | (U(code[4]) << 24)); break;
-            default: {
+            if constexpr (in.width == 1)
+                d = static_cast<int8_t>(code[1]);
+            else if constexpr (in.width == 2)
+                d = static_cast<int16_t>(static_cast<uint16_t>(code[1] | (code[2] << 8)));
+            else if constexpr (in.width == 4)
+                d = Wrap(U(code[1]) | (U(code[2]) << 8) | (U(code[3]) << 16) | (U(code[4]) << 24));
+            else {
                 uint64_t raw = 0;
                 for (int i = 8; i >= 1; --i)
                     raw = (raw << 8) | code[i];
                 d = static_cast<int64_t>(raw);
             }
-            }
             // Backward displacements count from the opcode, forward ones from the first displacement byte.
-            const int64_t target = d < 0 ? int64_t(pc) + d : int64_t(pc) + 1 + d;
+            const int64_t target = d < 0 ? int64_t(h.pc) + d : int64_t(h.pc) + 1 + d;
             // Any target outside the image ends the run; one outside the int range is recorded as -1.
-            next = target < std::numeric_limits<int>::min() || target > std::numeric_limits<int>::max()
+            h.pc = target < std::numeric_limits<int>::min() || target > std::numeric_limits<int>::max()
                        ? -1
                        : static_cast<int>(target);
         }
-        m_pc = next;
-        return;
-
-    case Op::LoadVariable: {
-        const int32_t index = ReadBigEndian(pc + 1, in.width);
-        dest = index >= 0 && index < kVariableCount ? m_variables[index] : 0;
-        break;
-    }
-    case Op::LoadImmediate: dest = ReadBigEndian(pc + 1, in.width); break;
-    case Op::LoadTimer: dest = m_timer; break;
-    case Op::LoadInput: {
-        const int32_t number = ReadBigEndian(pc + 1, in.width);
-        if (number >= 0 && number <= 5)
-            dest = Input(number);
-        break;
-    }
-    case Op::LoadNothing: break;
-
-    case Op::StoreVariableValue: m_variables[code[1] & 0x7F] = ReadBigEndian(pc + 2, in.width); break;
-    case Op::StoreVariableRegister: m_variables[code[1] & 0x7F] = in.register_ ? m_b : m_a; break;
-    case Op::SetupStore: {
-        const int number = code[1] & 0x1F;
-        if (number == 0) {
-            m_timer = code[1];
-            m_subCount = 0;
-            next = pc + 3;
-        } else if (number <= kSetupRegisterCount) {
-            m_setup[number] = ReadBigEndian(pc + 2, in.width);
+    } else {
+        int32_t& dest = in.register_ ? h.b : h.a;
+        if constexpr (in.op == Op::LoadVariable) {
+            const int32_t index = ReadBigEndian(h.pc + 1, in.width);
+            dest = static_cast<uint32_t>(index) < kVariableCount ? m_variables[index] : 0;
+        } else if constexpr (in.op == Op::LoadImmediate) {
+            dest = ReadBigEndian(h.pc + 1, in.width);
+        } else if constexpr (in.op == Op::LoadTimer) {
+            dest = m_timer;
+        } else if constexpr (in.op == Op::LoadInput) {
+            const int32_t number = ReadBigEndian(h.pc + 1, in.width);
+            if (number >= 0 && number <= 5)
+                dest = Input(number);
+        } else if constexpr (in.op == Op::StoreVariableValue) {
+            m_variables[code[1] & 0x7F] = ReadBigEndian(h.pc + 2, in.width);
+        } else if constexpr (in.op == Op::StoreVariableRegister) {
+            m_variables[code[1] & 0x7F] = in.register_ ? h.b : h.a;
+        } else if constexpr (in.op == Op::SetupStore) {
+            const int number = code[1] & 0x1F;
+            if (number == 0) {
+                m_timer = code[1];
+                m_subCount = 0;
+                h.pc += 3; // whatever the opcode
+                return;
+            }
+            if (number <= kSetupRegisterCount)
+                m_setup[number] = ReadBigEndian(h.pc + 2, in.width);
+        } else if constexpr (in.op == Op::Output) {
+            const int bit = ((code[1] >> 1) & 7) - 1;
+            if (bit >= 0) {
+                if (code[1] & 1)
+                    m_outputs |= 1 << bit;
+                else
+                    m_outputs &= ~(1 << bit);
+            }
+        } else if constexpr (in.op == Op::ActuatorValue) {
+            WriteChannel(in.mask, static_cast<int8_t>(code[1]));
+        } else if constexpr (in.op == Op::ActuatorSource) {
+            const int name = code[1] & 0x7F;
+            WriteChannel(in.mask, name == 0 ? h.a : name == 1 ? h.b : m_variables[name]);
         }
-        break;
+        // LoadNothing and OutputNothing only move on.
+        h.pc += in.length;
     }
-    case Op::Output: {
-        const int bit = ((code[1] >> 1) & 7) - 1;
-        if (bit >= 0) {
-            if (code[1] & 1)
-                m_outputs |= 1 << bit;
-            else
-                m_outputs &= ~(1 << bit);
-        }
-        break;
-    }
-    case Op::OutputNothing: break;
-    case Op::ActuatorValue: WriteChannel(in.mask, static_cast<int8_t>(code[1])); break;
-    case Op::ActuatorSource: {
-        const int name = code[1] & 0x7F;
-        WriteChannel(in.mask, name == 0 ? m_a : name == 1 ? m_b : m_variables[name]);
-        break;
-    }
-    }
-    if (in.op <= Op::Keep)
-        SetFlagsFrom(dest);
-    m_pc = next;
 }
+
+// The interpreter loop: every opcode has its own copy of the instruction, specialised from the
+// table, and jumps straight to the next one (threaded dispatch). The registers live in a local
+// while it runs, so they stay in machine registers.
+#define TAMEK_OPCODES(X, h)                                                                                            \
+    X(0x##h##0) X(0x##h##1) X(0x##h##2) X(0x##h##3) X(0x##h##4) X(0x##h##5) X(0x##h##6) X(0x##h##7) X(0x##h##8)      \
+        X(0x##h##9) X(0x##h##A) X(0x##h##B) X(0x##h##C) X(0x##h##D) X(0x##h##E) X(0x##h##F)
+#define TAMEK_ALL(X)                                                                                                   \
+    TAMEK_OPCODES(X, 0) TAMEK_OPCODES(X, 1) TAMEK_OPCODES(X, 2) TAMEK_OPCODES(X, 3) TAMEK_OPCODES(X, 4)              \
+        TAMEK_OPCODES(X, 5) TAMEK_OPCODES(X, 6) TAMEK_OPCODES(X, 7) TAMEK_OPCODES(X, 8) TAMEK_OPCODES(X, 9)          \
+            TAMEK_OPCODES(X, A) TAMEK_OPCODES(X, B) TAMEK_OPCODES(X, C) TAMEK_OPCODES(X, D) TAMEK_OPCODES(X, E)      \
+                TAMEK_OPCODES(X, F)
+#define TAMEK_LABEL_ADDRESS(n) &&op_##n,
+#define TAMEK_HANDLER(n)                                                                                               \
+    op_##n : Step<(n)>(h);                                                                                             \
+    TAMEK_NEXT();
+
+long TamekMachine::Interpret(long maxSteps)
+{
+    static void* const kHandlers[256] = {TAMEK_ALL(TAMEK_LABEL_ADDRESS)};
+    Hot h{m_pc, m_a, m_b, m_flags};
+    const unsigned length = static_cast<unsigned>(m_length);
+    long left = maxSteps;
+#define TAMEK_NEXT()                                                                                                   \
+    if (--left < 0)                                                                                                    \
+        goto done;                                                                                                     \
+    if (static_cast<unsigned>(h.pc) >= length)                                                                         \
+        goto ended;                                                                                                    \
+    goto* kHandlers[m_memory[h.pc]];
+
+    TAMEK_NEXT()
+    TAMEK_ALL(TAMEK_HANDLER)
+ended:
+    m_runState = Ended; // this step, already counted, ends the run
+done:
+    if (left < 0)
+        left = 0;
+    m_pc = h.pc;
+    m_a = h.a;
+    m_b = h.b;
+    m_flags = h.flags;
+    return maxSteps - left;
+#undef TAMEK_NEXT
+}
+
+#undef TAMEK_HANDLER
+#undef TAMEK_LABEL_ADDRESS
+#undef TAMEK_ALL
+#undef TAMEK_OPCODES
 
 void TamekMachine::WriteChannel(int channel, int32_t value)
 {

@@ -91,7 +91,17 @@ private:
     // Bytes read past the image end are these zeros.
     static constexpr int kPadding = 16;
 
+    // The registers an instruction works on, kept in locals while the machine runs.
+    struct Hot
+    {
+        int pc;
+        int32_t a, b;
+        int flags;
+    };
     void Execute();
+    long Interpret(long maxSteps);
+    template <int Opcode>
+    void Step(Hot& h);
     void SetFlagsFrom(int32_t value) { m_flags = value == 0 ? Z : value > 0 ? P : N; }
     void WriteChannel(int channel, int32_t value);
     void WriteServo(int channel, int32_t value);
