@@ -1,0 +1,91 @@
+// tamekc compile FILE.tamek [-o OUT.bin]: the program image as hex bytes on standard output, or
+// the raw bytes into a file.
+
+#include "cli/CompileCommand.h"
+
+#include "bytecode/EmitContext.h"
+#include "cli/Commands.h"
+#include "cli/ProjectLoad.h"
+#include "model/AtomicFile.h"
+
+#include <cstdio>
+
+namespace {
+// Refused as too long: the compiler's own failure, distinct from a file that cannot be read.
+constexpr int kCodeTooLong = 1;
+} // namespace
+
+int CompileProjectFile(const std::string& path, CProgram& program, const unsigned char*& image, int& length)
+{
+    CalibrationRecord calibration;
+    if (!LoadProject(path, program, calibration))
+        return CliExit::Unreadable;
+    ScopedCompileCalibration scoped(calibration);
+    CProgram::CompileStatus status = CProgram::CompileStatus::Ok;
+    if (!program.Compile(image, length, &status)) {
+        if (status == CProgram::CompileStatus::CodeTooLong) {
+            std::fprintf(stderr, "Code too long\n");
+            return kCodeTooLong;
+        }
+        std::fprintf(stderr, "tamekc: %s: no program to compile\n", path.c_str());
+        return CliExit::Unreadable;
+    }
+    return CliExit::Ok;
+}
+
+namespace {
+
+int RunCompile(const std::vector<std::string>& args)
+{
+    std::string input, output;
+    bool usable = true;
+    for (size_t i = 0; i < args.size() && usable; ++i) {
+        if (args[i] == "-o") {
+            usable = i + 1 < args.size() && output.empty() && !args[i + 1].empty();
+            if (usable)
+                output = args[++i];
+        } else if (input.empty()) {
+            input = args[i];
+        } else {
+            usable = false;
+        }
+    }
+    if (!usable || input.empty()) {
+        std::fprintf(stderr, "Usage: tamekc compile FILE.tamek [-o OUT.bin]\n");
+        return CliExit::Usage;
+    }
+    CProgram program;
+    const unsigned char* image = nullptr;
+    int length = 0;
+    if (const int status = CompileProjectFile(input, program, image, length); status != CliExit::Ok)
+        return status;
+
+    if (!output.empty()) {
+        wxString why;
+        if (!WriteFileAtomically(wxString::FromUTF8(output), std::string(image, image + length), &why)) {
+            std::fprintf(stderr, "tamekc: cannot write %s: %s\n", output.c_str(), (const char*)why.utf8_str());
+            return CliExit::Unreadable;
+        }
+        return CliExit::Ok;
+    }
+    std::string text;
+    text.reserve(static_cast<size_t>(length) * 3 + 1);
+    static const char kDigits[] = "0123456789abcdef";
+    for (int i = 0; i < length; ++i) {
+        if (i)
+            text += ' ';
+        text += kDigits[image[i] >> 4];
+        text += kDigits[image[i] & 15];
+    }
+    text += '\n';
+    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0) {
+        std::fprintf(stderr, "tamekc: cannot write to standard output\n");
+        return CliExit::Usage;
+    }
+    return CliExit::Ok;
+}
+
+const CliRegistrar registrar({"compile", "FILE.tamek [-o OUT.bin]    compile; hex bytes, or raw bytes into OUT.bin",
+                              &RunCompile});
+
+} // namespace
