@@ -3,6 +3,8 @@
 #include "bytecode/EmitContext.h"
 #include "model/UserInterface.h"
 
+#include <wx/intl.h>
+
 #include <cstring>
 
 namespace {
@@ -247,4 +249,14 @@ bool CProgram::Compile(const unsigned char*& image, int& length, CompileStatus* 
     }
     m_imageLength = length;
     return true;
+}
+
+bool CompileForRun(CProgram& program, const unsigned char*& image, int& length)
+{
+    CProgram::CompileStatus status = CProgram::CompileStatus::Ok;
+    if (program.Compile(image, length, &status))
+        return true;
+    if (status == CProgram::CompileStatus::CodeTooLong)
+        Ui().ShowMessage(wxGetTranslation("Code too long"), wxGetTranslation("WARNING"));
+    return false;
 }

@@ -52,3 +52,8 @@ private:
     std::unordered_set<const CState*> m_placed;
     std::vector<ForwardJump> m_forwardJumps;
 };
+
+// Compiles program for a run or an upload. When the compiler refuses it as too long, the user is
+// told with the message "Code too long" and the caption "WARNING" (through Ui()); a missing root
+// fails silently.
+bool CompileForRun(CProgram& program, const unsigned char*& image, int& length);

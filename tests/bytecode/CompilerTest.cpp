@@ -2,8 +2,10 @@
 #include "BytecodeTestSupport.h"
 
 #include "bytecode/EmitContext.h"
+#include "bytecode/ProgramCompiler.h"
 #include "bytecode/TamekMachine.h"
 #include "calibration/CalibrationRecord.h"
+#include "model/UserInterface.h"
 
 #include <gtest/gtest.h>
 
@@ -248,4 +250,39 @@ TEST_F(Compiler, LongChainsAndDamagedGraphsEnd)
     CProgram empty;
     EXPECT_FALSE(empty.Compile(image, length, &status));
     EXPECT_EQ(status, CProgram::CompileStatus::NoRoot);
+}
+
+namespace {
+struct RecordingUi : UserInterface
+{
+    std::vector<wxString> messages;
+    int repaints = 0;
+    bool AskYesNo(const wxString&, const wxString&) override { return false; }
+    void ShowMessage(const wxString& message, const wxString& caption) override
+    {
+        messages.push_back(caption + ": " + message);
+    }
+    void Report(int, const wxString&) override {}
+    void RequestRepaint() override { ++repaints; }
+};
+} // namespace
+
+TEST_F(Compiler, RunCompilationWarnsWhenTheCodeIsTooLong)
+{
+    RecordingUi ui;
+    InstallUserInterface(&ui);
+    CState* last = Root();
+    for (int i = 0; i < 3; ++i)
+        last = Son(last, Make("Wait", "1", 1));
+    EXPECT_TRUE(CompileForRun(program, image, length));
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(ui.repaints, 4); // one request per block placed
+    for (int i = 0; i < 100; ++i)
+        last = Son(last, Make("Wait", "1", 1));
+    EXPECT_FALSE(CompileForRun(program, image, length));
+    EXPECT_EQ(ui.messages, std::vector<wxString>{"WARNING: Code too long"});
+    CProgram empty;
+    EXPECT_FALSE(CompileForRun(empty, image, length));
+    EXPECT_EQ(ui.messages.size(), 1u);
+    InstallUserInterface(nullptr);
 }
