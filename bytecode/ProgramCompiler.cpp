@@ -188,7 +188,8 @@ void ProgramCompiler::AttributeJump(CState* block, int jumpAddress)
         return;
     last->SetTailLength(3);
     const int after = last->GetCodeAddress() + last->GetCodeLength() + 3;
-    for (CState* piece = below; piece && piece != block && piece->IsLinkPiece(); piece = piece->GetSon())
+    CState* piece = below;
+    for (int i = 0; piece && piece != block && piece->IsLinkPiece() && i < kWalkLimit; ++i, piece = piece->GetSon())
         piece->SetCodeAddress(after);
     if (block->IsLinkPiece()) // a real block keeps the address of its own code
         block->SetCodeAddress(after);
