@@ -34,7 +34,8 @@ void BM_MachineCountingLoop(benchmark::State& state)
         }
         benchmark::DoNotOptimize(machine.Variable(1));
     }
-    state.counters["instructions/s"] = benchmark::Counter(static_cast<double>(instructions), benchmark::Counter::kIsRate);
+    state.counters["instructions/s"] =
+        benchmark::Counter(static_cast<double>(instructions), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_MachineCountingLoop)->Unit(benchmark::kMillisecond);
 
@@ -59,7 +60,8 @@ void BM_MachineStepByStep(benchmark::State& state)
             ++instructions;
         benchmark::DoNotOptimize(machine.Variable(1));
     }
-    state.counters["instructions/s"] = benchmark::Counter(static_cast<double>(instructions), benchmark::Counter::kIsRate);
+    state.counters["instructions/s"] =
+        benchmark::Counter(static_cast<double>(instructions), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_MachineStepByStep)->Unit(benchmark::kMillisecond);
 

@@ -52,7 +52,10 @@ int EmitOnOff(CState& block, int offCode)
 }
 
 // The servo value of a turn of p degrees.
-int TurnValue(int p) { return ((p + 90) * 30 / 180 + 6) & 0xFE; }
+int TurnValue(int p)
+{
+    return ((p + 90) * 30 / 180 + 6) & 0xFE;
+}
 
 } // namespace
 
@@ -114,12 +117,30 @@ int CStateTurnRight::EmitCode()
     return FinishCode(*this, code);
 }
 
-int CStateServo1::EmitCode() { return EmitChannel(*this, 0xD8, 0xDC); }
-int CStateServo2::EmitCode() { return EmitChannel(*this, 0xD9, 0xDD); }
-int CStateMotor1::EmitCode() { return EmitChannel(*this, 0xDB, 0xDF); }
-int CStateMotor2::EmitCode() { return EmitChannel(*this, 0xDA, 0xDE); }
-int CStateBuzzer::EmitCode() { return EmitOnOff(*this, 0x04); }
-int CStateDelR::EmitCode() { return EmitOnOff(*this, 0x06); }
+int CStateServo1::EmitCode()
+{
+    return EmitChannel(*this, 0xD8, 0xDC);
+}
+int CStateServo2::EmitCode()
+{
+    return EmitChannel(*this, 0xD9, 0xDD);
+}
+int CStateMotor1::EmitCode()
+{
+    return EmitChannel(*this, 0xDB, 0xDF);
+}
+int CStateMotor2::EmitCode()
+{
+    return EmitChannel(*this, 0xDA, 0xDE);
+}
+int CStateBuzzer::EmitCode()
+{
+    return EmitOnOff(*this, 0x04);
+}
+int CStateDelR::EmitCode()
+{
+    return EmitOnOff(*this, 0x06);
+}
 
 int CStateVar::EmitCode()
 {

@@ -21,7 +21,10 @@ int BranchCondition(const wxString& comparison)
     return 6;
 }
 
-int ReversedBranchOpcode(int conditionCode) { return 0x61 | ((7 - conditionCode) << 2); }
+int ReversedBranchOpcode(int conditionCode)
+{
+    return 0x61 | ((7 - conditionCode) << 2);
+}
 
 int FinishCode(CState& block, const CodeWriter& code)
 {
@@ -78,11 +81,26 @@ int EmitDetector(CState& block, int input)
 
 } // namespace
 
-int CStateSwitch1::EmitCode() { return EmitSwitch(*this, 0x00); }
-int CStateSwitch2::EmitCode() { return EmitSwitch(*this, 0x01); }
-int CStateSwitch3::EmitCode() { return EmitSwitch(*this, 0x04); }
-int CStateDetector1::EmitCode() { return EmitDetector(*this, 0x02); }
-int CStateDetector2::EmitCode() { return EmitDetector(*this, 0x03); }
+int CStateSwitch1::EmitCode()
+{
+    return EmitSwitch(*this, 0x00);
+}
+int CStateSwitch2::EmitCode()
+{
+    return EmitSwitch(*this, 0x01);
+}
+int CStateSwitch3::EmitCode()
+{
+    return EmitSwitch(*this, 0x04);
+}
+int CStateDetector1::EmitCode()
+{
+    return EmitDetector(*this, 0x02);
+}
+int CStateDetector2::EmitCode()
+{
+    return EmitDetector(*this, 0x03);
+}
 
 int CStateVarIf::EmitCode()
 {

@@ -22,8 +22,10 @@ std::string Format(const char* format, long long a, long long b = 0)
 long long BigEndian(const unsigned char* p, int width)
 {
     switch (width) {
-    case 1: return static_cast<int8_t>(p[0]);
-    case 2: return static_cast<int16_t>(static_cast<uint16_t>((p[0] << 8) | p[1]));
+    case 1:
+        return static_cast<int8_t>(p[0]);
+    case 2:
+        return static_cast<int16_t>(static_cast<uint16_t>((p[0] << 8) | p[1]));
     default:
         return static_cast<int32_t>((uint32_t(p[0]) << 24) | (uint32_t(p[1]) << 16) | (uint32_t(p[2]) << 8) |
                                     uint32_t(p[3]));
@@ -36,14 +38,21 @@ long long LittleEndian(const unsigned char* p, int width)
     for (int i = width - 1; i >= 0; --i)
         raw = (raw << 8) | p[i];
     switch (width) {
-    case 1: return static_cast<int8_t>(raw);
-    case 2: return static_cast<int16_t>(raw);
-    case 4: return static_cast<int32_t>(raw);
-    default: return static_cast<long long>(raw);
+    case 1:
+        return static_cast<int8_t>(raw);
+    case 2:
+        return static_cast<int16_t>(raw);
+    case 4:
+        return static_cast<int32_t>(raw);
+    default:
+        return static_cast<long long>(raw);
     }
 }
 
-const char* RegisterName(int r) { return r ? "B" : "A"; }
+const char* RegisterName(int r)
+{
+    return r ? "B" : "A";
+}
 
 // One helper per operand shape; code points at the opcode.
 std::string Registers(const Instruction& in)
@@ -74,14 +83,21 @@ std::string LoadOperand(const Instruction& in, const unsigned char* code)
     const long long value = BigEndian(code + 1, in.width);
     const std::string reg = std::string(RegisterName(in.register_)) + ", ";
     switch (in.op) {
-    case Op::LoadVariable: return reg + Format("var[%lld]", value);
-    case Op::LoadImmediate: return reg + Format("#%lld", value);
-    case Op::LoadInput: return reg + Format("in[%lld]", value);
-    default: return reg + Format("%lld", value);
+    case Op::LoadVariable:
+        return reg + Format("var[%lld]", value);
+    case Op::LoadImmediate:
+        return reg + Format("#%lld", value);
+    case Op::LoadInput:
+        return reg + Format("in[%lld]", value);
+    default:
+        return reg + Format("%lld", value);
     }
 }
 
-std::string LoadTimer(const Instruction& in) { return std::string(RegisterName(in.register_)) + ", timer"; }
+std::string LoadTimer(const Instruction& in)
+{
+    return std::string(RegisterName(in.register_)) + ", timer";
+}
 
 std::string VariableValue(const Instruction& in, const unsigned char* code)
 {
@@ -136,17 +152,39 @@ int DisassembleInstruction(const unsigned char* image, int length, int offset, D
     for (int i = 0; i < out.length; ++i)
         out.bytes += Format(i ? " %02llx" : "%02llx", code[i]);
     switch (in.shape) {
-    case Shape::Registers: out.operands = Registers(in); break;
-    case Shape::RegisterByte: out.operands = RegisterByte(in, code); break;
-    case Shape::Displacement: out.operands = Displacement(in, code, offset, out); break;
-    case Shape::LoadOperand: out.operands = LoadOperand(in, code); break;
-    case Shape::LoadTimer: out.operands = LoadTimer(in); break;
-    case Shape::VariableValue: out.operands = VariableValue(in, code); break;
-    case Shape::VariableRegister: out.operands = VariableRegister(in, code); break;
-    case Shape::SetupValue: out.operands = SetupValue(in, code); break;
-    case Shape::OutputCode: out.operands = OutputCode(code); break;
-    case Shape::ActuatorValue: out.operands = Format("#%lld", static_cast<int8_t>(code[1])); break;
-    case Shape::ActuatorSource: out.operands = ActuatorSource(code); break;
+    case Shape::Registers:
+        out.operands = Registers(in);
+        break;
+    case Shape::RegisterByte:
+        out.operands = RegisterByte(in, code);
+        break;
+    case Shape::Displacement:
+        out.operands = Displacement(in, code, offset, out);
+        break;
+    case Shape::LoadOperand:
+        out.operands = LoadOperand(in, code);
+        break;
+    case Shape::LoadTimer:
+        out.operands = LoadTimer(in);
+        break;
+    case Shape::VariableValue:
+        out.operands = VariableValue(in, code);
+        break;
+    case Shape::VariableRegister:
+        out.operands = VariableRegister(in, code);
+        break;
+    case Shape::SetupValue:
+        out.operands = SetupValue(in, code);
+        break;
+    case Shape::OutputCode:
+        out.operands = OutputCode(code);
+        break;
+    case Shape::ActuatorValue:
+        out.operands = Format("#%lld", static_cast<int8_t>(code[1]));
+        break;
+    case Shape::ActuatorSource:
+        out.operands = ActuatorSource(code);
+        break;
     }
     return offset + out.length;
 }

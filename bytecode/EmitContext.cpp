@@ -9,9 +9,15 @@ const CalibrationRecord* g_calibration = nullptr;
 const CalibrationRecord* g_compileCalibration = nullptr;
 } // namespace
 
-const CProgram& EmitProgram() { return g_program ? *g_program : TheProgram(); }
+const CProgram& EmitProgram()
+{
+    return g_program ? *g_program : TheProgram();
+}
 
-const CalibrationRecord& EmitCalibration() { return g_calibration ? *g_calibration : CurrentCalibration(); }
+const CalibrationRecord& EmitCalibration()
+{
+    return g_calibration ? *g_calibration : CurrentCalibration();
+}
 
 ScopedEmitContext::ScopedEmitContext(const CProgram& program, const CalibrationRecord* calibration)
     : m_savedProgram(g_program), m_savedCalibration(g_calibration)
@@ -27,13 +33,15 @@ ScopedEmitContext::~ScopedEmitContext()
     g_calibration = m_savedCalibration;
 }
 
-ScopedCompileCalibration::ScopedCompileCalibration(const CalibrationRecord& calibration)
-    : m_saved(g_compileCalibration)
+ScopedCompileCalibration::ScopedCompileCalibration(const CalibrationRecord& calibration) : m_saved(g_compileCalibration)
 {
     g_compileCalibration = &calibration;
 }
 
-ScopedCompileCalibration::~ScopedCompileCalibration() { g_compileCalibration = m_saved; }
+ScopedCompileCalibration::~ScopedCompileCalibration()
+{
+    g_compileCalibration = m_saved;
+}
 
 const CalibrationRecord& CompileCalibration()
 {

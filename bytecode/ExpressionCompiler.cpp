@@ -8,9 +8,18 @@
 
 namespace {
 
-bool IsDigit(wxUniChar c) { return c >= '0' && c <= '9'; }
-bool IsSpace(wxUniChar c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
-bool IsPunctuation(wxUniChar c) { return c < 128 && std::strchr("!\"#$%&'()*+,-./:;<=>?@[\\]^_`{|}~", int(c)); }
+bool IsDigit(wxUniChar c)
+{
+    return c >= '0' && c <= '9';
+}
+bool IsSpace(wxUniChar c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+}
+bool IsPunctuation(wxUniChar c)
+{
+    return c < 128 && std::strchr("!\"#$%&'()*+,-./:;<=>?@[\\]^_`{|}~", int(c));
+}
 // ASCII letters and the Latin-1 letters (names in project files are ISO-8859-1).
 bool IsLetter(wxUniChar c)
 {
@@ -21,7 +30,7 @@ bool IsLetter(wxUniChar c)
 
 // The operator tokens, tried in this order. (Wide literals: comparing them needs no conversion.)
 const wchar_t* const kOperators[] = {L"==", L"!=", L"<<", L">>", L"<>", L"<=", L">=", L"&&", L"||", L"&", L"|",
-                                     L"(",  L")",  L"+",  L"-",  L"*",  L"/",  L"%",  L"=",  L"<", L">", L"!"};
+                                     L"(",  L")",  L"+",  L"-",  L"*",  L"/",  L"%",  L"=",  L"<",  L">", L"!"};
 
 // The arithmetic instruction of an operator (A := A op B), or -1 for one that emits nothing. The
 // word operators are matched without regard to case.
@@ -32,10 +41,10 @@ int OperatorOpcode(const ExpressionToken& token)
         const wchar_t* text;
         int opcode;
     };
-    static const Entry kEntries[] = {{L"+", 0x00},   {L"-", 0x08},   {L"*", 0x10},  {L"/", 0x18},  {L"&", 0x20},
-                                     {L"et", 0x20},  {L"and", 0x20}, {L"|", 0x24},  {L"ou", 0x24}, {L"or", 0x24},
-                                     {L"^", 0x28},   {L"!", 0x2C},   {L"non", 0x2C}, {L"not", 0x2C}, {L"<<", 0x30},
-                                     {L">>", 0x34}};
+    static const Entry kEntries[] = {{L"+", 0x00},   {L"-", 0x08},   {L"*", 0x10},   {L"/", 0x18},
+                                     {L"&", 0x20},   {L"et", 0x20},  {L"and", 0x20}, {L"|", 0x24},
+                                     {L"ou", 0x24},  {L"or", 0x24},  {L"^", 0x28},   {L"!", 0x2C},
+                                     {L"non", 0x2C}, {L"not", 0x2C}, {L"<<", 0x30},  {L">>", 0x34}};
     for (const Entry& entry : kEntries)
         if (token.text.IsSameAs(entry.text, false))
             return entry.opcode;
@@ -52,7 +61,10 @@ bool IsWordOperator(const ExpressionToken& token)
     return false;
 }
 
-bool IsOperator(const ExpressionToken& token) { return token.kind == ExpressionToken::Operator || IsWordOperator(token); }
+bool IsOperator(const ExpressionToken& token)
+{
+    return token.kind == ExpressionToken::Operator || IsWordOperator(token);
+}
 bool IsParenthesis(const ExpressionToken& token)
 {
     return token.kind == ExpressionToken::Operator && (token.text == L"(" || token.text == L")");
@@ -191,8 +203,7 @@ std::vector<ExpressionToken> TokenizeExpression(const wxString& text)
     return tokens;
 }
 
-CompiledExpression CompileExpression(const wxString& text, unsigned char* buffer, int capacity,
-                                     const CProgram& program)
+CompiledExpression CompileExpression(const wxString& text, unsigned char* buffer, int capacity, const CProgram& program)
 {
     CodeWriter code(buffer, capacity);
     CompiledExpression result;

@@ -11,7 +11,12 @@ class CProgram;
 
 struct ExpressionToken
 {
-    enum Kind { Number, Name, Operator };
+    enum Kind
+    {
+        Number,
+        Name,
+        Operator
+    };
     Kind kind;
     wxString text; // a number's comma is stored as "."
 };

@@ -62,7 +62,10 @@ std::string JsonString(const wxString& text)
     return out + "\"";
 }
 
-std::string Number(long long value) { return std::to_string(value); }
+std::string Number(long long value)
+{
+    return std::to_string(value);
+}
 
 } // namespace
 

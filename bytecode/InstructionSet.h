@@ -66,16 +66,19 @@ struct Instruction
 {
     Op op;
     Shape shape;
-    uint8_t length;   // bytes including the opcode
-    uint8_t width;    // bytes of the operand value
+    uint8_t length;    // bytes including the opcode
+    uint8_t width;     // bytes of the operand value
     uint8_t register_; // 0 A, 1 B: the destination (arithmetic, loads) or the source (variable stores)
-    uint8_t mask;     // branch condition mask (Z = 1, P = 2, N = 4); actuator channel 0-3
+    uint8_t mask;      // branch condition mask (Z = 1, P = 2, N = 4); actuator channel 0-3
     const char* mnemonic;
 };
 
 namespace detail {
 
-constexpr uint8_t WidthFromCode(int code) { return code == 0 ? 1 : code == 1 ? 2 : 4; }
+constexpr uint8_t WidthFromCode(int code)
+{
+    return code == 0 ? 1 : code == 1 ? 2 : 4;
+}
 
 constexpr Instruction Arithmetic(int opcode)
 {
@@ -99,8 +102,8 @@ constexpr Instruction Branch(int opcode)
     constexpr const char* names[8] = {"bnv", "beq", "bgt", "bge", "blt", "ble", "bne", "bra"};
     const int mask = (opcode >> 2) & 7;
     const uint8_t width = static_cast<uint8_t>(1 << (opcode & 3));
-    return {Op::Branch, Shape::Displacement, static_cast<uint8_t>(1 + width), width, 0,
-            static_cast<uint8_t>(mask), names[mask]};
+    return {Op::Branch, Shape::Displacement, static_cast<uint8_t>(1 + width), width, 0, static_cast<uint8_t>(mask),
+            names[mask]};
 }
 
 constexpr Instruction Load(int opcode)
@@ -112,10 +115,14 @@ constexpr Instruction Load(int opcode)
     const uint8_t width = WidthFromCode(opcode & 3);
     const uint8_t length = static_cast<uint8_t>(1 + width);
     switch (source) {
-    case 0: return {Op::LoadVariable, Shape::LoadOperand, length, width, reg, 0, "ldv"};
-    case 1: return {Op::LoadImmediate, Shape::LoadOperand, length, width, reg, 0, "ldi"};
-    case 4: return {Op::LoadInput, Shape::LoadOperand, length, width, reg, 0, "ldin"};
-    default: return {Op::LoadNothing, Shape::LoadOperand, length, width, reg, 0, "ldnop"};
+    case 0:
+        return {Op::LoadVariable, Shape::LoadOperand, length, width, reg, 0, "ldv"};
+    case 1:
+        return {Op::LoadImmediate, Shape::LoadOperand, length, width, reg, 0, "ldi"};
+    case 4:
+        return {Op::LoadInput, Shape::LoadOperand, length, width, reg, 0, "ldin"};
+    default:
+        return {Op::LoadNothing, Shape::LoadOperand, length, width, reg, 0, "ldnop"};
     }
 }
 
@@ -126,7 +133,12 @@ constexpr Instruction Store(int opcode)
     switch ((opcode >> 3) & 3) {
     case 0: // variable store
         if ((low & 3) == 3)
-            return {Op::StoreVariableRegister, Shape::VariableRegister, 2, 0, static_cast<uint8_t>((low >> 2) & 1), 0,
+            return {Op::StoreVariableRegister,
+                    Shape::VariableRegister,
+                    2,
+                    0,
+                    static_cast<uint8_t>((low >> 2) & 1),
+                    0,
                     "stv"};
         {
             const uint8_t width = WidthFromCode(low & 3);
@@ -151,10 +163,14 @@ constexpr Instruction Store(int opcode)
 constexpr Instruction Describe(int opcode)
 {
     switch (opcode >> 6) {
-    case 0: return Arithmetic(opcode);
-    case 1: return Branch(opcode);
-    case 2: return Load(opcode);
-    default: return Store(opcode);
+    case 0:
+        return Arithmetic(opcode);
+    case 1:
+        return Branch(opcode);
+    case 2:
+        return Load(opcode);
+    default:
+        return Store(opcode);
     }
 }
 

@@ -10,8 +10,14 @@ using tamek::Op;
 
 namespace {
 // 32-bit wrapping arithmetic without signed overflow.
-inline int32_t Wrap(uint32_t value) { return static_cast<int32_t>(value); }
-inline uint32_t U(int32_t value) { return static_cast<uint32_t>(value); }
+inline int32_t Wrap(uint32_t value)
+{
+    return static_cast<int32_t>(value);
+}
+inline uint32_t U(int32_t value)
+{
+    return static_cast<uint32_t>(value);
+}
 
 // (outHigh - outLow) * (x - inLow) / (inHigh - inLow) + outLow with truncation, clamped into the int
 // range; the 128-bit product cannot overflow for any register values. inHigh != inLow.
@@ -141,21 +147,26 @@ long TamekMachine::RunSteps(long maxSteps)
     return steps;
 }
 
-void TamekMachine::Execute() { Interpret(1); }
+void TamekMachine::Execute()
+{
+    Interpret(1);
+}
 
 int32_t TamekMachine::ReadBigEndian(int offset, int width) const
 {
     const unsigned char* p = m_memory + offset;
     switch (width) {
-    case 1: return static_cast<int8_t>(p[0]);
-    case 2: return static_cast<int16_t>(static_cast<uint16_t>((p[0] << 8) | p[1]));
-    default: return Wrap((U(p[0]) << 24) | (U(p[1]) << 16) | (U(p[2]) << 8) | U(p[3]));
+    case 1:
+        return static_cast<int8_t>(p[0]);
+    case 2:
+        return static_cast<int16_t>(static_cast<uint16_t>((p[0] << 8) | p[1]));
+    default:
+        return Wrap((U(p[0]) << 24) | (U(p[1]) << 16) | (U(p[2]) << 8) | U(p[3]));
     }
 }
 
 // One instruction, specialised at compile time for its opcode from the instruction table.
-template <int Opcode>
-__attribute__((always_inline)) inline void TamekMachine::Step(Hot& h)
+template <int Opcode> __attribute__((always_inline)) inline void TamekMachine::Step(Hot& h)
 {
     constexpr Instruction in = kInstructions[Opcode];
     const unsigned char* code = m_memory + h.pc;
@@ -272,13 +283,14 @@ __attribute__((always_inline)) inline void TamekMachine::Step(Hot& h)
 // table, and jumps straight to the next one (threaded dispatch). The registers live in a local
 // while it runs, so they stay in machine registers.
 #define TAMEK_OPCODES(X, h)                                                                                            \
-    X(0x##h##0) X(0x##h##1) X(0x##h##2) X(0x##h##3) X(0x##h##4) X(0x##h##5) X(0x##h##6) X(0x##h##7) X(0x##h##8)      \
-        X(0x##h##9) X(0x##h##A) X(0x##h##B) X(0x##h##C) X(0x##h##D) X(0x##h##E) X(0x##h##F)
+    X(0x##h##0)                                                                                                        \
+    X(0x##h##1) X(0x##h##2) X(0x##h##3) X(0x##h##4) X(0x##h##5) X(0x##h##6) X(0x##h##7) X(0x##h##8) X(0x##h##9)        \
+        X(0x##h##A) X(0x##h##B) X(0x##h##C) X(0x##h##D) X(0x##h##E) X(0x##h##F)
 #define TAMEK_ALL(X)                                                                                                   \
-    TAMEK_OPCODES(X, 0) TAMEK_OPCODES(X, 1) TAMEK_OPCODES(X, 2) TAMEK_OPCODES(X, 3) TAMEK_OPCODES(X, 4)              \
-        TAMEK_OPCODES(X, 5) TAMEK_OPCODES(X, 6) TAMEK_OPCODES(X, 7) TAMEK_OPCODES(X, 8) TAMEK_OPCODES(X, 9)          \
-            TAMEK_OPCODES(X, A) TAMEK_OPCODES(X, B) TAMEK_OPCODES(X, C) TAMEK_OPCODES(X, D) TAMEK_OPCODES(X, E)      \
-                TAMEK_OPCODES(X, F)
+    TAMEK_OPCODES(X, 0)                                                                                                \
+    TAMEK_OPCODES(X, 1) TAMEK_OPCODES(X, 2) TAMEK_OPCODES(X, 3) TAMEK_OPCODES(X, 4) TAMEK_OPCODES(X, 5)                \
+        TAMEK_OPCODES(X, 6) TAMEK_OPCODES(X, 7) TAMEK_OPCODES(X, 8) TAMEK_OPCODES(X, 9) TAMEK_OPCODES(X, A)            \
+            TAMEK_OPCODES(X, B) TAMEK_OPCODES(X, C) TAMEK_OPCODES(X, D) TAMEK_OPCODES(X, E) TAMEK_OPCODES(X, F)
 #define TAMEK_LABEL_ADDRESS(n) &&op_##n,
 #define TAMEK_HANDLER(n)                                                                                               \
     op_##n : Step<(n)>(h);                                                                                             \

@@ -22,10 +22,31 @@ public:
     static constexpr int kVariableCount = 128;
     static constexpr int kSetupRegisterCount = 20;
 
-    enum RunState : int { Idle = 0, Armed = 1, Running = 2, Ended = 5 };
-    enum Flag : int { Z = 1, P = 2, N = 4 };
-    enum OutputBit : int { RunLight = 1, Buzzer = 2, RedLed = 4 };
-    enum Direction : int { None = 0, Forward = 1, Backward = 2 };
+    enum RunState : int
+    {
+        Idle = 0,
+        Armed = 1,
+        Running = 2,
+        Ended = 5
+    };
+    enum Flag : int
+    {
+        Z = 1,
+        P = 2,
+        N = 4
+    };
+    enum OutputBit : int
+    {
+        RunLight = 1,
+        Buzzer = 2,
+        RedLed = 4
+    };
+    enum Direction : int
+    {
+        None = 0,
+        Forward = 1,
+        Backward = 2
+    };
 
     struct Channel
     {
@@ -100,8 +121,7 @@ private:
     };
     void Execute();
     long Interpret(long maxSteps);
-    template <int Opcode>
-    void Step(Hot& h);
+    template <int Opcode> void Step(Hot& h);
     void SetFlagsFrom(int32_t value) { m_flags = value == 0 ? Z : value > 0 ? P : N; }
     void WriteChannel(int channel, int32_t value);
     void WriteServo(int channel, int32_t value);

@@ -61,7 +61,8 @@ TEST_F(Compiler, StartWaitStop)
     EXPECT_EQ(program.ImageLength(), length);
     EXPECT_EQ(wait->GetCodeAddress(), kPrologue);
     EXPECT_EQ(stop->GetCodeAddress(), kPrologue + 10);
-    EXPECT_EQ(Tail(kPrologue), "89 00 0a ca 00 00 94 0a 74 fe ca 05 00 ca 0a 00 d8 00 d9 00 da 00 db 00 d6 04 7d 9b ff");
+    EXPECT_EQ(Tail(kPrologue),
+              "89 00 0a ca 00 00 94 0a 74 fe ca 05 00 ca 0a 00 d8 00 d9 00 da 00 db 00 d6 04 7d 9b ff");
     EXPECT_EQ(GetCurrentBlock(), stop);
     EXPECT_EQ(program.FindByAddress(kPrologue + 3), wait);
     EXPECT_EQ(program.FindByAddress(0), Root());
@@ -100,8 +101,9 @@ TEST_F(Compiler, DetectorWithBothPathsEndingInStop)
     ASSERT_TRUE(Compile());
     ASSERT_EQ(length, kPrologue + 51);
     EXPECT_EQ(led->GetCodeAddress(), kPrologue + 30);
-    EXPECT_EQ(Tail(kPrologue), "89 02 00 a4 02 0a 75 17 00 d6 05 ca 05 00 ca 0a 00 d8 00 d9 00 da 00 db 00 d6 04 7d 9a ff "
-                               "d6 07 ca 05 00 ca 0a 00 d8 00 d9 00 da 00 db 00 d6 04 7d 85 ff");
+    EXPECT_EQ(Tail(kPrologue),
+              "89 02 00 a4 02 0a 75 17 00 d6 05 ca 05 00 ca 0a 00 d8 00 d9 00 da 00 db 00 d6 04 7d 9a ff "
+              "d6 07 ca 05 00 ca 0a 00 d8 00 d9 00 da 00 db 00 d6 04 7d 85 ff");
     // Input 2 reads 1023 - raw: above 512 takes the buzzer path, else the LED path.
     TamekMachine machine = Run(1000);
     EXPECT_EQ(machine.GetRunState(), TamekMachine::Ended);

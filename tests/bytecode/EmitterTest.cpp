@@ -150,8 +150,8 @@ TEST_F(Emitters, SwitchRule)
 
 TEST_F(Emitters, StopAndBlocksWithoutCode)
 {
-    EXPECT_EQ(Code(Block("Stop")), (Bytes{0xCA, 0x05, 0x00, 0xCA, 0x0A, 0x00, 0xD8, 0x00, 0xD9, 0x00,
-                                         0xDA, 0x00, 0xDB, 0x00, 0xD6, 0x04, 0x7D, 0xFE, 0xFF}));
+    EXPECT_EQ(Code(Block("Stop")), (Bytes{0xCA, 0x05, 0x00, 0xCA, 0x0A, 0x00, 0xD8, 0x00, 0xD9, 0x00, 0xDA, 0x00, 0xDB,
+                                          0x00, 0xD6, 0x04, 0x7D, 0xFE, 0xFF}));
     EXPECT_TRUE(Code(Block("Repeat", "3", 3)).empty());
     EXPECT_TRUE(Code(Block("Link")).empty());
     EXPECT_TRUE(Code(Block("LinkTopLeft")).empty());
@@ -194,7 +194,8 @@ TEST_F(Emitters, ExpressionLexer)
     EXPECT_EQ(tokens[5].kind, ExpressionToken::Operator);
     // A character that is neither space, digit, letter, "_" nor punctuation ends the stream.
     EXPECT_EQ(TokenizeExpression(wxString::FromUTF8("x + \xE2\x82\xAC y")).size(), 2u);
-    EXPECT_EQ(TokenizeExpression(wxString::FromUTF8("caf\xC3\xA9 + 1")).front().text, wxString::FromUTF8("caf\xC3\xA9"));
+    EXPECT_EQ(TokenizeExpression(wxString::FromUTF8("caf\xC3\xA9 + 1")).front().text,
+              wxString::FromUTF8("caf\xC3\xA9"));
 }
 
 TEST_F(Emitters, ExpressionOrderOperatorsAndRegisters)
@@ -203,8 +204,7 @@ TEST_F(Emitters, ExpressionOrderOperatorsAndRegisters)
     Variable("y");
     int reg = -1;
     // Strictly left to right: (x + 2) * y.
-    EXPECT_EQ(Expression("x + 2 * y", program, &reg),
-              (Bytes{0x80, 0x00, 0x8D, 0x00, 0x02, 0x00, 0x84, 0x01, 0x10}));
+    EXPECT_EQ(Expression("x + 2 * y", program, &reg), (Bytes{0x80, 0x00, 0x8D, 0x00, 0x02, 0x00, 0x84, 0x01, 0x10}));
     EXPECT_EQ(reg, 0);
     EXPECT_EQ(Expression("x", program, &reg), (Bytes{0x80, 0x00}));
     EXPECT_EQ(reg, 0);
@@ -217,8 +217,7 @@ TEST_F(Emitters, ExpressionOrderOperatorsAndRegisters)
     EXPECT_EQ(Expression("x | y", program), (Bytes{0x80, 0x00, 0x84, 0x01, 0x24}));
     EXPECT_EQ(Expression("x ^ y - 1 / 2", program),
               (Bytes{0x80, 0x00, 0x84, 0x01, 0x28, 0x8D, 0x00, 0x01, 0x08, 0x8D, 0x00, 0x02, 0x18}));
-    EXPECT_EQ(Expression("x << 2 >> 1", program),
-              (Bytes{0x80, 0x00, 0x8D, 0x00, 0x02, 0x30, 0x8D, 0x00, 0x01, 0x34}));
+    EXPECT_EQ(Expression("x << 2 >> 1", program), (Bytes{0x80, 0x00, 0x8D, 0x00, 0x02, 0x30, 0x8D, 0x00, 0x01, 0x34}));
     EXPECT_EQ(Expression("not x", program), (Bytes{0x80, 0x00, 0x2C}));
     EXPECT_EQ(Expression("!x", program), (Bytes{0x80, 0x00, 0x2C}));
     EXPECT_EQ(Expression("NON x", program), (Bytes{0x80, 0x00, 0x2C}));

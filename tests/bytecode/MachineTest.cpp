@@ -37,11 +37,10 @@ TEST(InstructionTable, EveryByteHasAKnownLength)
         EXPECT_NE(in.mnemonic, nullptr);
     }
     // The produced opcodes and their lengths.
-    const std::pair<int, int> produced[] = {{0x00, 1}, {0x0A, 1}, {0x35, 2}, {0x37, 2}, {0x61, 3}, {0x64, 2},
-                                            {0x74, 2}, {0x7C, 2}, {0x7D, 3}, {0x80, 2}, {0x84, 2}, {0x89, 3},
-                                            {0x8D, 3}, {0x94, 1}, {0xA0, 2}, {0xA4, 2}, {0xC1, 4}, {0xC3, 2},
-                                            {0xC7, 2}, {0xC8, 3}, {0xC9, 4}, {0xCA, 3}, {0xD6, 2}, {0xD8, 2},
-                                            {0xDF, 2}};
+    const std::pair<int, int> produced[] = {{0x00, 1}, {0x0A, 1}, {0x35, 2}, {0x37, 2}, {0x61, 3}, {0x64, 2}, {0x74, 2},
+                                            {0x7C, 2}, {0x7D, 3}, {0x80, 2}, {0x84, 2}, {0x89, 3}, {0x8D, 3}, {0x94, 1},
+                                            {0xA0, 2}, {0xA4, 2}, {0xC1, 4}, {0xC3, 2}, {0xC7, 2}, {0xC8, 3}, {0xC9, 4},
+                                            {0xCA, 3}, {0xD6, 2}, {0xD8, 2}, {0xDF, 2}};
     for (auto [opcode, length] : produced)
         EXPECT_EQ(tamek::kInstructions[opcode].length, length) << std::hex << opcode;
     // Bit 5 is ignored in the branch and store classes.
@@ -72,8 +71,8 @@ TEST(Machine, RunStatesFollowTheGoButton)
     EXPECT_EQ(m.GetRunState(), TamekMachine::Running);
     EXPECT_TRUE(m.RunLightOn());
     for (int r = 1; r <= 20; ++r) {
-        const bool one = r == 2 || r == 4 || r == 5 || r == 7 || r == 9 || r == 10 || r == 12 || r == 14 ||
-                         r == 15 || r == 17 || r == 19 || r == 20;
+        const bool one = r == 2 || r == 4 || r == 5 || r == 7 || r == 9 || r == 10 || r == 12 || r == 14 || r == 15 ||
+                         r == 17 || r == 19 || r == 20;
         EXPECT_EQ(m.SetupRegister(r), one ? 1 : 0) << r;
     }
     EXPECT_TRUE(m.MachineStep()); // the buzzer on
@@ -178,8 +177,8 @@ TEST(Machine, ArithmeticSetsFlagsAndHandlesEdges)
 
 TEST(Machine, LoadsAndStoresStayInsideTheVariables)
 {
-    Running m({0xC1, 0x05, 0x12, 0x34, 0x80, 0x05, 0x84, 0xFF, 0xC1, 0xFF, 0x00, 0x07, 0x81, 0x01, 0x00, 0xC0,
-               0x06, 0x80});
+    Running m(
+        {0xC1, 0x05, 0x12, 0x34, 0x80, 0x05, 0x84, 0xFF, 0xC1, 0xFF, 0x00, 0x07, 0x81, 0x01, 0x00, 0xC0, 0x06, 0x80});
     m.SetB(99);
     m.Steps(2);
     EXPECT_EQ(m.Variable(5), 0x1234);

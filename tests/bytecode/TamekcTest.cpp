@@ -42,7 +42,10 @@ Result Tamekc(const std::string& arguments)
     return run;
 }
 
-std::string Data(const std::string& name) { return std::string(TAMEK_TEST_DATA) + "/compile/" + name; }
+std::string Data(const std::string& name)
+{
+    return std::string(TAMEK_TEST_DATA) + "/compile/" + name;
+}
 
 } // namespace
 
@@ -70,7 +73,8 @@ TEST(Tamekc, CompilePrintsHexOrWritesRawBytes)
     // The disassembler reads the raw image back.
     run = Tamekc("disasm '" + out + "'");
     EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_NE(run.out.find("0062  7d 9b ff                   bra     -101 -> -3 (end)\n"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("0062  7d 9b ff                   bra     -101 -> -3 (end)\n"), std::string::npos)
+        << run.out;
     std::remove(out.c_str());
     std::remove(base.c_str());
 }
