@@ -4,6 +4,7 @@
 #include "editor/CanvasOwner.h"
 #include "editor/WxImageStore.h"
 #include "model/CProgram.h"
+#include "model/EditHistory.h"
 #include "model/UserInterface.h"
 
 #include <algorithm>
@@ -395,6 +396,8 @@ void CProjectViewer::OnKeyDown(wxKeyEvent& event)
     SetCurrentBlock(nullptr);
     Refresh();
 }
+
+bool CProjectViewer::RecordEdit() { return TheEditHistory().CommitEdit(); }
 
 void CProjectViewer::CommitEdit()
 {

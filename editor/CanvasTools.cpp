@@ -1,5 +1,5 @@
-// The editing half of the canvas: select tool, link tool, properties command and the
-// undo record. Until the editing tools and the edit history are built, these change nothing.
+// The editing half of the canvas: select tool, link tool and properties command. Until the
+// editing tools are built, these change nothing.
 #include "editor/CProjectViewer.h"
 
 bool CProjectViewer::RunSelectTool(wxMouseEvent&)
@@ -11,7 +11,3 @@ bool CProjectViewer::RunLinkTool(wxMouseEvent&)
     return false;
 }
 void CProjectViewer::OnPropertiesCommand(wxMouseEvent&) {}
-bool CProjectViewer::RecordEdit()
-{
-    return false;
-}

@@ -1,6 +1,7 @@
 #include "TestFrame.h"
 
 #include "model/CProgram.h"
+#include "model/EditHistory.h"
 #include "model/Prototypes.h"
 #include "model/UserInterface.h"
 
@@ -227,4 +228,24 @@ TEST_F(CanvasView, DeleteKeyRemovesTheCurrentDeletableBlock)
         SetCurrentBlock(nullptr);
     }
     program.Clear();
+}
+
+TEST_F(CanvasView, CommitStoresAChangedProgramAndDisablesRedo)
+{
+    CProgram& program = TheProgram();
+    TheEditHistory().Reset();
+    frame->canvas->CommitEdit(); // nothing changed: nothing stored
+    EXPECT_EQ(frame->disabled & 0x40, 0);
+    EXPECT_FALSE(TheEditHistory().CanUndo());
+
+    CState* root = program.GetRoot();
+    CState* wait = Prototypes::Get().At(PalettePage::Action, 0)->Clone();
+    wait->SetViewer(frame->canvas);
+    wait->SetPosition(root->GetX(), root->GetY() + 60);
+    ASSERT_TRUE(program.ConnectBlock(root, wait, 1));
+    frame->canvas->CommitEdit();
+    EXPECT_EQ(frame->disabled & 0x40, 0x40);
+    EXPECT_TRUE(TheEditHistory().CanUndo());
+    program.Clear();
+    TheEditHistory().Reset();
 }

@@ -3,6 +3,7 @@
 #include "TestFrame.h"
 #include "TestGraphs.h"
 
+#include "calibration/CalibrationRecord.h"
 #include "model/CProgram.h"
 
 #include <memory>
@@ -96,4 +97,26 @@ TEST_F(Golden, PendingLinkPathIsDrawnAndTakenOutAgain)
     first->SetParent(nullptr);
     delete second;
     delete first;
+}
+
+namespace {
+// A project file of tests/data read onto the canvas.
+bool ReadProjectFile(const wxString& name)
+{
+    Displacement displacement;
+    ReadBounds bounds;
+    CalibrationRecord calibration;
+    return TheProgram().ReadProject(wxString(TAMEK_TEST_DATA) + "/" + name, displacement, bounds, calibration);
+}
+} // namespace
+
+TEST_F(Golden, ProjectFilesAsTheCanvasShowsThem)
+{
+    for (const char* name : {"condition_join", "rows", "loops"}) {
+        SCOPED_TRACE(name);
+        TheProgram().Destroy();
+        TheProgram().EnsureRoot()->SetViewer(frame->canvas);
+        ASSERT_TRUE(ReadProjectFile(wxString(name) + ".tamek"));
+        EXPECT_TRUE(MatchesGolden(Render(wxSize(800, 480)), wxString(name) + ".png"));
+    }
 }
