@@ -112,11 +112,15 @@ bool ReadProjectFile(const wxString& name)
 
 TEST_F(Golden, ProjectFilesAsTheCanvasShowsThem)
 {
-    for (const char* name : {"condition_join", "rows", "loops"}) {
-        SCOPED_TRACE(name);
+    const std::pair<const char*, const char*> cases[] = {{"condition_join.tamek", "condition_join.png"},
+                                                         {"rows.tamek", "rows.png"},
+                                                         {"loops.tamek", "loops.png"},
+                                                         {"render/branching-loop.tamek", "branching-loop-file.png"}};
+    for (const auto& [file, picture] : cases) {
+        SCOPED_TRACE(file);
         TheProgram().Destroy();
         TheProgram().EnsureRoot()->SetViewer(frame->canvas);
-        ASSERT_TRUE(ReadProjectFile(wxString(name) + ".tamek"));
-        EXPECT_TRUE(MatchesGolden(Render(wxSize(800, 480)), wxString(name) + ".png"));
+        ASSERT_TRUE(ReadProjectFile(file));
+        EXPECT_TRUE(MatchesGolden(Render(wxSize(800, 580)), picture));
     }
 }
