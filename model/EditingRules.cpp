@@ -255,7 +255,8 @@ bool EditingRules::ConnectToStepBlock(CState* target, CState* block, int directi
 
 bool EditingRules::JoinStep(CState* target, CState* block, int direction)
 {
-    if (HasSuccessor(block))
+    // The Start block stands alone: blocks beside it would be neither drawn nor run.
+    if (HasSuccessor(block) || target == m_program.GetRoot())
         return false;
     for (CState* member = target->LeftmostOfRow(); member; member = member->GetRowNeighbour(1))
         if (ClashesInStep(member, block)) {

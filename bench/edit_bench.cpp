@@ -1,0 +1,120 @@
+// The cost of one edit's commit (two snapshots and their comparison) and of one undo and one
+// redo (clearing the program and reading a snapshot back) on a flowchart of 2,000 pieces.
+
+#include "model/CProgram.h"
+#include "model/EditHistory.h"
+#include "model/Prototypes.h"
+
+#include <benchmark/benchmark.h>
+#include <wx/init.h>
+
+namespace {
+CState* Proto(PalettePage page, size_t i) { return Prototypes::Get().At(page, i); }
+
+CState* Drop(CProgram& program, CState* target, CState* prototype, int direction)
+{
+    CState* clone = prototype->Clone();
+    const CGraphicState::Point point = target->GetNeighbourPoint(direction);
+    clone->SetPosition(point.x, point.y);
+    if (program.ConnectBlock(target, clone, 1 << direction))
+        return clone;
+    delete clone;
+    return nullptr;
+}
+
+// A long program: steps of one to three actions, every fourth step a condition with a block on
+// its branch exit, every block joined to the next by a link piece.
+int BuildFlowchart(CProgram& program, int pieces)
+{
+    CState* last = program.EnsureRoot();
+    last->SetPosition(600, 40);
+    int count = 1;
+    for (int step = 0; count < pieces; ++step) {
+        if (step % 4 == 3) {
+            CState* condition = Drop(program, last, Proto(PalettePage::Sensor, step % 5), 0);
+            if (Drop(program, condition, Proto(PalettePage::Action, 1), 2))
+                count += 2;
+            last = condition;
+            count += 2;
+            continue;
+        }
+        CState* action = Drop(program, last, Proto(PalettePage::Action, 3 + step % 4), 0);
+        action->SetParameterText(wxString::Format("%d", step % 100));
+        count += 2;
+        if (step % 3 == 0 && Drop(program, action, Proto(PalettePage::Action2, 0), 2))
+            ++count;
+        if (step % 6 == 0 && Drop(program, action, Proto(PalettePage::Action, 0), 2))
+            ++count;
+        last = action;
+    }
+    return count;
+}
+
+struct Flowchart
+{
+    CProgram program;
+    int pieces = BuildFlowchart(program, 2000);
+    CState* edited = program.GetRoot()->GetSon()->GetSon();
+};
+
+void BM_CommitEdit(benchmark::State& state)
+{
+    Flowchart chart;
+    EditHistory history(chart.program);
+    int value = 0;
+    for (auto _ : state) {
+        chart.edited->SetParameterText(wxString::Format("%d", ++value % 2));
+        benchmark::DoNotOptimize(history.CommitEdit());
+        if (value % 64 == 0) {
+            state.PauseTiming();
+            history.Reset(); // keep the stored snapshots from piling up
+            state.ResumeTiming();
+        }
+    }
+    state.counters["pieces"] = chart.pieces;
+}
+BENCHMARK(BM_CommitEdit)->Unit(benchmark::kMillisecond);
+
+void BM_Undo(benchmark::State& state)
+{
+    Flowchart chart;
+    EditHistory history(chart.program);
+    chart.edited->SetParameterText("7");
+    history.CommitEdit();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(history.Undo());
+        state.PauseTiming();
+        history.Redo();
+        state.ResumeTiming();
+    }
+    state.counters["pieces"] = chart.pieces;
+}
+BENCHMARK(BM_Undo)->Unit(benchmark::kMillisecond);
+
+void BM_Redo(benchmark::State& state)
+{
+    Flowchart chart;
+    EditHistory history(chart.program);
+    chart.edited->SetParameterText("7");
+    history.CommitEdit();
+    for (auto _ : state) {
+        state.PauseTiming();
+        history.Undo();
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(history.Redo());
+    }
+    state.counters["pieces"] = chart.pieces;
+}
+BENCHMARK(BM_Redo)->Unit(benchmark::kMillisecond);
+} // namespace
+
+int main(int argc, char** argv)
+{
+    wxInitializer initializer;
+    if (!initializer.IsOk())
+        return 1;
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
