@@ -124,6 +124,8 @@ private:
     bool RemoveLinkChain(CState* piece);
     void RemoveHalfParent(CState* parent);
     void TakeOverChainLinks(CState* from, CState* to);
+    // Moves a block, its row and everything it owns a number of steps in a direction.
+    void MoveSubtree(CState* top, int direction, int steps);
 
     CState* NewLinkPiece(const CState* near, int direction) const;
     // Whether a block may take a successor: not a row member other than the row's head, whose
@@ -314,24 +316,45 @@ bool EditingRules::Replace(CState* inPlace, CState* block)
 }
 
 // A new link piece joins target and block: the piece hangs on the target (as its son, or in its
-// first branch slot) at the block's position, and the block one step further on hangs on the piece.
+// first branch slot) one step from it, and the block one step further on hangs on the piece.
+// Whatever followed the target follows the block and moves two steps on, clear of both.
 bool EditingRules::InsertWithPiece(CState* target, CState* block, int direction, bool asSon)
 {
     if (!CanOwnSuccessor(target))
         return false;
-    const bool placeTaken = asSon ? target->GetSon() != nullptr : target->GetBranchSon(0) != nullptr;
-    if (placeTaken && block->GetSon())
+    CState* former = asSon ? target->GetSon() : target->GetBranchSon(0);
+    if (former && block->GetSon())
         return false; // the block's own son would be lost
     CState* piece = NewLinkPiece(target, direction);
-    piece->SetPosition(block->GetX(), block->GetY());
+    const CGraphicState::Point point = target->GetNeighbourPoint(direction);
+    piece->SetPosition(point.x, point.y);
     piece->SetSideSet(SideBit(OppositeDirection(direction)));
     if (!target->IsCondition()) // a condition's exits are marked by its exit sides
         target->SetSideSet(target->GetSideSet() | SideBit(direction));
+    if (former && former->GetParent() == target)
+        MoveSubtree(former, direction, 2);
     Attach(piece, target, asSon);
     piece->SetSideSet(piece->GetSideSet() | SideBit(direction));
+    block->SetPosition(point.x, point.y);
     MoveOneStep(block, direction);
     Attach(block, piece, true);
     return true;
+}
+
+void EditingRules::MoveSubtree(CState* top, int direction, int steps)
+{
+    std::vector<CState*> blocks{top};
+    m_program.FindBlock(top, [&blocks](CState* b) {
+        blocks.push_back(b);
+        return false;
+    });
+    for (CState* member = top->GetRowNeighbour(0); member; member = member->GetRowNeighbour(0))
+        blocks.push_back(member);
+    for (CState* member = top->GetRowNeighbour(1); member; member = member->GetRowNeighbour(1))
+        blocks.push_back(member);
+    for (CState* b : blocks)
+        for (int i = 0; i < steps; ++i)
+            MoveOneStep(b, direction);
 }
 
 bool EditingRules::ConnectToCondition(CState* target, CState* block, int direction)

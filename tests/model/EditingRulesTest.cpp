@@ -174,6 +174,7 @@ TEST_F(Editing, DroppingUnderAnActionWithASonIsRefusedButItsTopInsertsBelow)
     EXPECT_EQ(first->GetKindWordRaw(), "Wait");
     EXPECT_EQ(Drop(first, Motor1(), Bottom), nullptr);
 
+    const int buzzerY = buzzer->GetY();
     CState* motor = Drop(first, Motor1(), Top);
     ASSERT_NE(motor, nullptr);
     // Wait -> new piece -> Motor1 -> old piece -> Buzzer.
@@ -185,6 +186,12 @@ TEST_F(Editing, DroppingUnderAnActionWithASonIsRefusedButItsTopInsertsBelow)
     EXPECT_TRUE(motor->GetSon()->IsLinkPiece());
     EXPECT_EQ(motor->GetSon()->GetParent(), motor);
     EXPECT_EQ(motor->GetSon()->GetSon(), buzzer);
+    // Laid out below the target, and what followed it moves down clear of them.
+    EXPECT_EQ(piece->GetY(), first->GetY() + 60);
+    EXPECT_EQ(motor->GetY(), first->GetY() + 120);
+    EXPECT_EQ(motor->GetX(), first->GetX());
+    EXPECT_EQ(motor->GetSon()->GetY(), first->GetY() + 180);
+    EXPECT_EQ(buzzer->GetY(), buzzerY + 120);
 }
 
 TEST_F(Editing, AConditionJoinsOnlyInTheTargetsColumn)

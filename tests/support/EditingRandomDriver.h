@@ -7,6 +7,10 @@
 #include "support/EditingGraphCheck.h"
 #include "support/ScriptedUserInterface.h"
 
+#include <wx/mstream.h>
+
+#include <cstdlib>
+#include <map>
 #include <random>
 #include <sstream>
 #include <string>
@@ -87,24 +91,43 @@ public:
     int connects = 0, removes = 0, accepted = 0, joins = 0;
 
 private:
+    static bool IsRowMember(const CState* b) { return (b->GetRowNeighbour(0) || b->GetRowNeighbour(1)) && !b->GetParent(); }
+
     // What the link tool does when it ends a path on a block: a link piece without a son points
-    // at a block elsewhere in the graph (a join, or a loop when the block lies above it).
+    // at a block elsewhere in the graph (a join, or a loop when the block lies above it). Only
+    // blocks that the project text numbers and writes before the piece are taken: the reader
+    // places a reference only to a block it has already read under a smaller number.
     bool Join(const std::vector<CState*>& blocks)
     {
-        std::vector<CState*> ends, targets;
-        for (CState* b : blocks) {
-            const bool rowMember = (b->GetRowNeighbour(0) || b->GetRowNeighbour(1)) && !b->GetParent();
-            if (b->IsLinkPiece() && !b->GetSon() && !rowMember)
-                ends.push_back(b);
-            if (b != m_program.GetRoot() && !rowMember && !b->GetExtraParent(1))
-                targets.push_back(b);
+        // The order of the node lines: writing numbers every block.
+        wxMemoryOutputStream numbering;
+        m_program.WriteSnapshot(numbering);
+        std::map<int, size_t> lineOf;
+        {
+            const size_t size = static_cast<size_t>(numbering.GetLength());
+            std::string text(size, '\0');
+            numbering.CopyTo(&text[0], size);
+            std::istringstream lines(text);
+            std::string line;
+            for (size_t index = 0; std::getline(lines, line); ++index)
+                if (line.rfind("Node: ", 0) == 0)
+                    lineOf[std::atoi(line.c_str() + 6)] = index;
         }
-        if (ends.empty() || targets.empty())
+        std::vector<CState*> ends;
+        for (CState* b : blocks)
+            if (b->IsLinkPiece() && !b->GetSon() && !IsRowMember(b))
+                ends.push_back(b);
+        if (ends.empty())
             return false;
         CState* end = ends[Below(ends.size())];
-        CState* target = targets[Below(targets.size())];
-        if (end == target)
+        std::vector<CState*> targets;
+        for (CState* b : blocks)
+            if (b != m_program.GetRoot() && !IsRowMember(b) && !b->GetExtraParent(1) &&
+                b->GetNodeNumber() < end->GetNodeNumber() && lineOf[b->GetNodeNumber()] < lineOf[end->GetNodeNumber()])
+                targets.push_back(b);
+        if (targets.empty())
             return false;
+        CState* target = targets[Below(targets.size())];
         end->SetSon(target);
         target->SetExtraParent(target->GetExtraParent(0) ? 1 : 0, end);
         ++joins;
