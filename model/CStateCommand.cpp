@@ -52,6 +52,14 @@ CStateCommand::CStateCommand(CProgram& program) : wxCommand(true, wxEmptyString)
     m_program.WriteSnapshot(m_before);
 }
 
+CStateCommand::CStateCommand(CProgram& program, const wxMemoryOutputStream& current)
+    : wxCommand(true, wxEmptyString), m_program(program)
+{
+    size_t size = 0;
+    const char* bytes = StreamBytes(current, size);
+    m_before.Write(bytes, size);
+}
+
 bool CStateCommand::Finish()
 {
     m_program.WriteSnapshot(m_after);

@@ -12,6 +12,8 @@ class CStateCommand : public wxCommand
 public:
     // Takes the program as it is now as the text before the edit.
     explicit CStateCommand(CProgram& program);
+    // Takes a text already written from the program as it is now as the text before the edit.
+    CStateCommand(CProgram& program, const wxMemoryOutputStream& current);
 
     // Takes the program as it is now as the text after the edit; true when the two texts differ.
     bool Finish();

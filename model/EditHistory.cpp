@@ -21,11 +21,12 @@ bool EditHistory::CommitEdit()
     CStateCommand* finished = m_pending;
     m_pending = nullptr;
     const bool changed = finished->Finish();
+    // The text after this edit is the text before the next one.
+    m_pending = new CStateCommand(m_program, finished->After());
     if (changed)
         m_processor->Store(finished); // the edit is already made: Do is not run again
     else
         delete finished;
-    m_pending = new CStateCommand(m_program);
     return changed;
 }
 

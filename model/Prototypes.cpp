@@ -80,58 +80,61 @@ CState* Prototypes::At(PalettePage page, size_t position) const
     return position < list.size() ? list[position] : nullptr;
 }
 
+// Words are compared as wide literals, without converting a narrow text on every call: the
+// reader asks once per node line.
 CState* PrototypeByName(const wxString& name)
 {
-    const wxString lower = name.Lower();
-    if (lower == "fake")
+    if (name.IsSameAs(L"fake", false))
         return new CStateFake(0, 0x96);
-    if (lower == "start")
+    if (name.IsSameAs(L"start", false))
         return new CStateStart(1, 0x04);
 
     const Prototypes& registry = Prototypes::Get();
     for (PalettePage page : {PalettePage::Action, PalettePage::Action2, PalettePage::Sensor})
         for (CState* prototype : registry.Page(page))
-            if (wxGetTranslation(prototype->GetKindWordRaw()).Lower() == lower)
+            if (wxGetTranslation(prototype->GetKindWordRaw()).IsSameAs(name, false))
                 return prototype;
 
-    static const char* const kLinkNames[] = {"linkFullH",         "linkHalf",          "linkFullV",
-                                             "linkTopLeft",       "linkTopRight",      "linkBottomRight",
-                                             "linkBottomLeft",    "linkTopLeftBottom", "linkTopLeftRight",
-                                             "linkTopBottomRight", "linkLeftBottomRight", "linkTopLeftBottomRight",
-                                             "link"};
-    for (const char* linkName : kLinkNames)
-        if (lower == wxString(linkName).Lower())
+    static const wchar_t* const kLinkNames[] = {L"linkFullH",          L"linkHalf",          L"linkFullV",
+                                                L"linkTopLeft",        L"linkTopRight",      L"linkBottomRight",
+                                                L"linkBottomLeft",     L"linkTopLeftBottom", L"linkTopLeftRight",
+                                                L"linkTopBottomRight", L"linkLeftBottomRight",
+                                                L"linkTopLeftBottomRight", L"link"};
+    for (const wchar_t* linkName : kLinkNames)
+        if (name.IsSameAs(linkName, false))
             return registry.LinkPrototype();
     return nullptr;
 }
 
 CState* BlockFromFileWord(const wxString& word, CProgram& program)
 {
-    if (word == "Fake")
+    if (word == L"Fake")
         return new CStateFake(0, 0x96);
-    if (word == "Start")
+    if (word == L"Start")
         return new CStateStart(1, 0x04);
 
     CState* prototype = PrototypeByName(word);
     if (!prototype)
         return nullptr;
     CState* block = prototype->Clone();
-    if (word == "Variable") {
+    if (word == L"Variable") {
         program.RegisterVariable(block);
         return block;
     }
-    if (word == "LinkHalf") {
+    if (!word.StartsWith(L"Link"))
+        return block;
+    if (word == L"LinkHalf") {
         block->MakeHalf();
         return block;
     }
     static const struct
     {
-        const char* word;
+        const wchar_t* word;
         int mask;
-    } kLinkMasks[] = {{"LinkFullH", 0x90},          {"LinkFullV", 0x06},          {"LinkTopLeft", 0x14},
-                      {"LinkTopRight", 0x84},       {"LinkBottomRight", 0x82},    {"LinkBottomLeft", 0x12},
-                      {"LinkTopLeftBottom", 0x86},  {"LinkTopLeftRight", 0x92},   {"LinkTopBottomRight", 0x16},
-                      {"LinkLeftBottomRight", 0x94}, {"LinkTopLeftBottomRight", 0x96}};
+    } kLinkMasks[] = {{L"LinkFullH", 0x90},          {L"LinkFullV", 0x06},          {L"LinkTopLeft", 0x14},
+                      {L"LinkTopRight", 0x84},       {L"LinkBottomRight", 0x82},    {L"LinkBottomLeft", 0x12},
+                      {L"LinkTopLeftBottom", 0x86},  {L"LinkTopLeftRight", 0x92},   {L"LinkTopBottomRight", 0x16},
+                      {L"LinkLeftBottomRight", 0x94}, {L"LinkTopLeftBottomRight", 0x96}};
     for (const auto& entry : kLinkMasks)
         if (word == entry.word) {
             block->SetConnectorMask(entry.mask);

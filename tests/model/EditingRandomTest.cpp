@@ -8,11 +8,11 @@ TEST(EditingRandom, RandomConnectsAndRemovesKeepTheGraphSound)
 {
     ScriptedUserInterface ui;
     int connects = 0, removes = 0, accepted = 0, joins = 0;
-    for (unsigned seed = 1; seed <= 3000; ++seed) {
+    for (unsigned seed = 1; seed <= RandomSequences(2000); ++seed) {
         CProgram program;
         program.EnsureRoot()->SetPosition(600, 40);
         RandomEditor editor(program, ui, seed);
-        for (int step = 0; step < 40; ++step) {
+        for (int step = 0; step < 30; ++step) {
             const std::string fault = editor.Step();
             ASSERT_EQ(fault, "") << "seed " << seed << " step " << step;
         }

@@ -16,6 +16,23 @@
 #include <string>
 #include <vector>
 
+// How many random sequences a test runs: all of them in the normal build, a fifth under the
+// (ten times slower) sanitizers.
+inline unsigned RandomSequences(unsigned all)
+{
+#if defined(__SANITIZE_ADDRESS__)
+    return all / 5;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+    return all / 5;
+#else
+    return all;
+#endif
+#else
+    return all;
+#endif
+}
+
 // Every link, position, mask and side set of the graph, so that a refused edit can be seen to
 // change nothing.
 inline std::string GraphFingerprint(const CProgram& program)
@@ -83,8 +100,14 @@ public:
             return fault;
         if (!done && GraphFingerprint(m_program) != before)
             return "a refused edit changed the graph";
-        if (done)
+        if (done) {
             ++accepted;
+            // Whatever the edits made, the compiler lays it out without a crash.
+            const unsigned char* image = nullptr;
+            int length = -1;
+            if (m_program.Compile(image, length) && (length < 0 || length > CProgram::kImageCapacity || !image))
+                return "the compiler reported success without an image";
+        }
         return std::string();
     }
 
