@@ -114,7 +114,6 @@ private:
     bool JoinStepOfWait(CState* wait, CState* block);
     bool Replace(CState* inPlace, CState* block);
     bool InsertWithPiece(CState* target, CState* block, int direction, bool asSon);
-    bool CanAttach(const CState* block, const CState* after, bool asSon) const;
     void Attach(CState* block, CState* after, bool asSon);
 
     // Removing, by the block's category.
@@ -182,14 +181,6 @@ bool EditingRules::IsLoose(const CState* block) const
 bool EditingRules::OwnsBlock(CState* block, const CState* other) const
 {
     return m_program.FindBlock(block, [other](CState* b) { return b == other; }) != nullptr;
-}
-
-bool EditingRules::CanAttach(const CState* block, const CState* after, bool asSon) const
-{
-    const CState* old = asSon ? after->GetSon() : after->GetBranchSon(0);
-    const CState* own = asSon ? block->GetSon() : block->GetBranchSon(0);
-    // A taken place moves behind the block, into the block's own slot, which must be free.
-    return !old || !own;
 }
 
 void EditingRules::Attach(CState* block, CState* after, bool asSon)

@@ -3,6 +3,7 @@
 // random blocks, and removals of random blocks, reproducible from a seed.
 
 #include "model/CProgram.h"
+#include "model/GraphCheck.h"
 #include "model/Prototypes.h"
 #include "support/EditingGraphCheck.h"
 #include "support/ScriptedUserInterface.h"
@@ -98,6 +99,8 @@ public:
         }
         if (std::string fault = GraphFault(m_program); !fault.empty())
             return fault;
+        if (wxString problem; !CheckGraph(m_program, &problem)) // the model's own check agrees
+            return "graph check: " + std::string(problem.utf8_str());
         if (!done && GraphFingerprint(m_program) != before)
             return "a refused edit changed the graph";
         if (done) {
