@@ -1,0 +1,178 @@
+#pragma once
+// The main window: menus, toolbar, docking panes (palette, canvas, console), status bar, the
+// command-state mask that enables and disables commands in groups, and the project commands.
+
+#include "app/RecentProjects.h"
+#include "editor/CanvasOwner.h"
+
+#include <wx/aui/aui.h>
+#include <wx/frame.h>
+
+class CState;
+class wxAuiToolBar;
+class wxMenu;
+class wxPanel;
+
+class CFrame : public wxFrame, public CanvasOwner
+{
+public:
+    CFrame(const wxString& title, const wxPoint& position, const wxSize& size);
+    ~CFrame() override;
+
+    // Command-state mask (bits in app/CommandIds.h).
+    void EnableCommands(long mask) override;
+    void DisableCommands(long mask) override;
+    // Named groups enabled, every other group disabled.
+    void SetCommandState(long mask);
+    long GetCommandState() const { return m_commandState; }
+    // True while the project has unsaved changes (the Save group is enabled).
+    bool IsModified() const { return m_modified; }
+
+    bool IsSimulationRunning() const override { return false; }
+    bool IsShiftHeld() const override { return m_shiftHeld; }
+    void SetShiftHeld(bool held) { m_shiftHeld = held; }
+    bool IsAltOnly() const { return m_altOnly; }
+    bool IsCtrlOnly() const { return m_ctrlOnly; }
+    bool IsRobotConnected() const { return m_connected; }
+    int GetRunMode() const { return m_runMode; }
+
+    // Project commands.
+    bool NewProject();
+    bool OpenProjectWithDialog();
+    bool OpenRecentProject(size_t position);
+    // Reads the project at path; an empty path leaves the flowchart on screen without a path.
+    bool OpenProjectByPath(const wxString& path);
+    bool SaveProject(bool askForName);
+    void EmptyRecentProjects();
+    // Asks about unsaved changes and closes the window; false when the user cancelled.
+    bool ExitProgram();
+    const wxString& GetProjectPath() const { return m_projectPath; }
+    const RecentProjects& GetRecentProjects() const { return m_recent; }
+    wxMenu* GetRecentMenu() const { return m_recentMenu; }
+
+    // Canvas tool pictures: the chosen tool "on", the other three "off"; the canvas is told.
+    void SelectCanvasTool(int tool);
+    int GetCanvasTool() const { return m_canvasTool; }
+    // Mode tool pictures, two bits per tool (virtual 0-1, manual 2-3, standalone 4-5):
+    // both set active, the higher alone normal, the lower alone greyed, neither unchanged.
+    void SetModeToolPictures(int bits);
+
+    // Zoom commands (factors in TheViewZoom()).
+    void ZoomIn();
+    void ZoomOut();
+    void ZoomReset();
+
+    // Shows or hides the palette ("State") or console ("Console") pane and keeps the View menu in step.
+    void ShowPalettePane(bool show);
+    void ShowConsolePane(bool show);
+    bool IsPaneShown(const wxString& name);
+    // Shows or hides one palette page (0, 1, 2 or 4); the pane follows whether any page is shown.
+    void ShowPalettePage(int page, bool show);
+
+    void RefreshCanvas();
+    void UpdateTitle();
+    wxAuiManager& GetAuiManager() { return m_aui; }
+    wxAuiToolBar* GetTamekToolBar() const { return m_toolbar; }
+    wxWindow* GetCanvas() const { return m_canvas; }
+
+private:
+    // Construction pieces (each in its own source file).
+    void BuildPanes();
+    void BuildToolBar();
+    void BuildMenus();
+    wxMenu* BuildFileMenu();
+    wxMenu* BuildEditMenu();
+    wxMenu* BuildViewMenu();
+    wxMenu* BuildTamekMenu();
+    wxMenu* BuildHelpMenu();
+    void RebuildRecentMenu();
+
+    // Command-state helpers.
+    void ApplyCommandGroups(long mask, bool enable);
+    void SetRunToolPictures();
+    void EnableCommandIds(long bit, bool enable);
+    bool IsStartLinked() const;
+
+    // The canvas pane (each of these is the one place that knows the canvas class).
+    wxWindow* CreateCanvas();
+    void SetCanvasViewerTool(int tool);
+    void CanvasZoomChanged();
+    void CanvasProgramChanged();
+    bool CanvasRotateExits(CState* block);
+
+    // Editing helpers.
+    void ZoomChanged();
+    void AfterHistoryStep();
+    void DeleteSelectedBlock();
+    void RotateSelectedExits();
+    // Records a finished edit in the undo history and marks the project modified.
+    void ProjectEdited();
+
+    // Project command helpers.
+    bool PassGuardQuestions();
+    bool SaveTo(const wxString& path);
+    void ClearProgramAndViews();
+    void WriteSettingsFile();
+
+    // Event handlers.
+    void OnNew(wxCommandEvent& event);
+    void OnOpen(wxCommandEvent& event);
+    void OnRecent(wxCommandEvent& event);
+    void OnSave(wxCommandEvent& event);
+    void OnSaveAs(wxCommandEvent& event);
+    void OnEmptyRecent(wxCommandEvent& event);
+    void OnExit(wxCommandEvent& event);
+    void OnPrint(wxCommandEvent& event);
+    void OnPrintPreview(wxCommandEvent& event);
+    void OnUndo(wxCommandEvent& event);
+    void OnRedo(wxCommandEvent& event);
+    void OnZoomIn(wxCommandEvent& event);
+    void OnZoomOut(wxCommandEvent& event);
+    void OnZoomReset(wxCommandEvent& event);
+    void OnCanvasToolCommand(wxCommandEvent& event);
+    void OnShowPalette(wxCommandEvent& event);
+    void OnShowConsole(wxCommandEvent& event);
+    void OnPalettePage(wxCommandEvent& event);
+    void OnPaneClose(wxAuiManagerEvent& event);
+    void OnHelp(wxCommandEvent& event);
+    void OnWebSite(wxCommandEvent& event);
+    void OnAbout(wxCommandEvent& event);
+    void OnCharHook(wxKeyEvent& event);
+    void OnKeyDown(wxKeyEvent& event);
+    void OnKeyUp(wxKeyEvent& event);
+    void OnSize(wxSizeEvent& event);
+    void OnClose(wxCloseEvent& event);
+
+    wxAuiManager m_aui;
+    wxAuiToolBar* m_toolbar = nullptr;
+    wxMenu* m_recentMenu = nullptr;
+    wxWindow* m_canvas = nullptr;
+    wxPanel* m_palette = nullptr;
+
+    wxString m_projectPath;
+    RecentProjects m_recent;
+
+    long m_commandState = 0;
+    bool m_modified = false;
+    bool m_connected = false;
+    int m_runMode = 0;
+    int m_canvasTool = 0;
+    unsigned m_visiblePalettePages = 0x17; // pages 0, 1, 2 and 4
+    bool m_closing = false;
+
+    bool m_shiftHeld = false;
+    bool m_altOnly = false;
+    bool m_ctrlOnly = false;
+    bool m_escapeKey = false;
+    bool m_deleteKey = false;
+    bool m_tabKey = false;
+    bool m_spaceKey = false;
+
+    wxDECLARE_EVENT_TABLE();
+};
+
+// The main window, created on the first call with these arguments; later calls return the same
+// window whatever they pass.
+CFrame* MainFrame(const wxString& title, const wxPoint& position, const wxSize& size);
+// The main window, or null before it exists (and after it has closed).
+CFrame* MainFrameIfAny();

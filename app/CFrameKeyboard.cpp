@@ -1,0 +1,90 @@
+// Keyboard handling at window level and closing the main window.
+#include "app/CFrame.h"
+
+#include "app/CommandIds.h"
+#include "calibration/Settings.h"
+#include "model/CProgram.h"
+#include "model/EditHistory.h"
+
+#include <wx/msgdlg.h>
+
+void CFrame::OnCharHook(wxKeyEvent& event)
+{
+    const int modifiers = event.GetModifiers();
+    m_altOnly = modifiers == wxMOD_ALT;
+    m_ctrlOnly = modifiers == wxMOD_CONTROL;
+    const int key = event.GetKeyCode();
+    m_escapeKey = key == WXK_ESCAPE;
+    m_deleteKey = key == WXK_DELETE;
+    m_tabKey = key == WXK_TAB;
+    m_spaceKey = key == WXK_SPACE;
+
+    if (m_deleteKey)
+        DeleteSelectedBlock();
+    else if (m_tabKey)
+        RotateSelectedExits();
+    else if (m_escapeKey)
+        SelectCanvasTool(TOOL_SELECT);
+    event.Skip();
+}
+
+void CFrame::DeleteSelectedBlock()
+{
+    CProgram& program = TheProgram();
+    CState* block = GetCurrentBlock();
+    if (!block || block == program.GetRoot())
+        return;
+    if (program.RemoveBlock(block)) {
+        SetCurrentBlock(nullptr);
+        ProjectEdited();
+    }
+}
+
+void CFrame::RotateSelectedExits()
+{
+    CState* block = GetCurrentBlock();
+    if (!block || !block->IsCondition())
+        return;
+    if (CanvasRotateExits(block))
+        ProjectEdited();
+}
+
+void CFrame::ProjectEdited()
+{
+    EditHistory& history = TheEditHistory();
+    if (history.CommitEdit()) {
+        EnableCommands(CMD_SAVE | CMD_UNDO);
+        DisableCommands(CMD_REDO);
+    }
+    CanvasProgramChanged();
+    RefreshCanvas();
+}
+
+void CFrame::OnKeyDown(wxKeyEvent& event)
+{
+    m_altOnly = event.GetModifiers() == wxMOD_ALT;
+    m_ctrlOnly = event.GetModifiers() == wxMOD_CONTROL;
+    event.Skip();
+}
+
+void CFrame::OnKeyUp(wxKeyEvent& event)
+{
+    m_altOnly = false;
+    m_ctrlOnly = false;
+    event.Skip();
+}
+
+void CFrame::OnClose(wxCloseEvent& event)
+{
+    if (!m_closing && m_modified && event.CanVeto()) {
+        const int answer =
+            wxMessageBox(_("Project is aangepast, bewaren ?"), _("Bestand aangepast"), wxYES_NO | wxCANCEL, this);
+        // Unsaved work is never dropped: a save that fails or is cancelled keeps the window open.
+        if (answer == wxCANCEL || (answer == wxYES && !SaveProject(false))) {
+            event.Veto();
+            return;
+        }
+    }
+    WriteSettingsFile();
+    Destroy();
+}

@@ -1,0 +1,195 @@
+// Project commands: new, open (dialog, recent list, path), save, save as, the recent-projects
+// list and exit.
+#include "app/CFrame.h"
+
+#include "app/CommandIds.h"
+#include "calibration/CalibrationRecord.h"
+#include "calibration/Settings.h"
+#include "model/CProgram.h"
+#include "model/EditHistory.h"
+
+#include <wx/filedlg.h>
+#include <wx/filename.h>
+#include <wx/msgdlg.h>
+
+namespace {
+// The question before a command that would drop unsaved changes: Yes, No or Cancel.
+int AskSaveChanges(wxWindow* parent)
+{
+    return wxMessageBox(_("Project is aangepast, bewaren ?"), _("Bestand aangepast"), wxYES_NO | wxCANCEL, parent);
+}
+
+void OfferProjectCalibration(wxWindow* parent)
+{
+    if (!ShouldOfferProjectCalibration(CurrentCalibration(), ProjectCalibration()))
+        return;
+    if (wxMessageBox(_("Instellingen voor servo en motor wijken af. Toch gebruiken?"),
+                     _("Nieuwe instelling voor servo & motor."), wxYES_NO, parent) == wxYES)
+        CurrentCalibration().TakeFromProject(ProjectCalibration());
+}
+} // namespace
+
+bool CFrame::PassGuardQuestions()
+{
+    // A run cannot exist yet: the run commands come with the simulator.
+    if (!m_modified)
+        return true;
+    switch (AskSaveChanges(this)) {
+    case wxYES:
+        // Unsaved work is never dropped: a save that fails or is cancelled stops the command.
+        return SaveProject(false);
+    case wxNO:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CFrame::ClearProgramAndViews()
+{
+    SetCurrentBlock(nullptr);
+    CProgram& program = TheProgram();
+    program.EnsureRoot();
+    program.Clear();
+    program.ResetPrototypeNames();
+    CanvasProgramChanged();
+}
+
+bool CFrame::NewProject()
+{
+    if (!PassGuardQuestions())
+        return false;
+    ClearProgramAndViews();
+    TheProgram().GetRoot()->SetPosition(577, 48);
+    TheEditHistory().Reset();
+    m_projectPath.clear();
+    UpdateTitle();
+    SetCommandState(kStateAfterNew);
+    RefreshCanvas();
+    return true;
+}
+
+bool CFrame::OpenProjectWithDialog()
+{
+    if (!PassGuardQuestions())
+        return false;
+    ProjectCalibration().present = false;
+    // A cancelled dialog gives an empty path: the flowchart stays on screen without a path.
+    const wxString path = wxFileSelector(_("Open project"), wxEmptyString, wxEmptyString, "prj",
+                                         _("Tamek bestanden") + "|*.tamek;|" + _("Alle bestanden") + " (*.*)|*.*",
+                                         wxFD_OPEN | wxFD_FILE_MUST_EXIST, this);
+    return OpenProjectByPath(path);
+}
+
+bool CFrame::OpenRecentProject(size_t position)
+{
+    if (position >= m_recent.Count())
+        return false;
+    const wxString path = m_recent.At(position);
+    if (!PassGuardQuestions())
+        return false;
+    ProjectCalibration().present = false;
+    return OpenProjectByPath(path);
+}
+
+bool CFrame::OpenProjectByPath(const wxString& path)
+{
+    m_projectPath = path;
+    if (path.empty())
+        return false;
+
+    ClearProgramAndViews();
+    Displacement displacement;
+    ReadBounds bounds;
+    ReadError error;
+    const bool read = TheProgram().ReadProject(path, displacement, bounds, ProjectCalibration(), &error);
+    if (!read)
+        wxMessageBox(_("Draw Error") + wxString::Format("\n%s: %d: %s", path, error.line, error.message),
+                     _("Draw ERROR"), wxYES_NO, this);
+    OfferProjectCalibration(this);
+    TheEditHistory().Reset();
+    CanvasProgramChanged();
+
+    if (!read) {
+        // What was read stays on screen, but without the path: a later save must not silently
+        // overwrite the file that could not be read.
+        m_projectPath.clear();
+        UpdateTitle();
+        SetCommandState(kStateAfterOpen);
+        RefreshCanvas();
+        return false;
+    }
+    m_recent.PutAtHead(path);
+    RebuildRecentMenu();
+    WriteSettingsFile();
+    UpdateTitle();
+    SetCommandState(kStateAfterOpen);
+    RefreshCanvas();
+    return true;
+}
+
+bool CFrame::SaveProject(bool askForName)
+{
+    wxString path = m_projectPath;
+    if (askForName || path.empty()) {
+        path = wxFileSelector(_("Bestand opslaan als..."), wxEmptyString, wxEmptyString, "tamek",
+                              _("Projecten") + " (*.tamek)|*.tamek", wxFD_SAVE, this);
+        if (path.empty())
+            return false;
+        if (!wxFileName(path).HasExt())
+            path += ".tamek";
+    }
+    if (path != m_projectPath && wxFileName::FileExists(path) &&
+        wxMessageBox(_("Het bestand bestaat al. Wilt u het bestaande bestand vervangen?"),
+                     _("Reeds bestaand bestand"), wxYES_NO, this) != wxYES)
+        return false;
+
+    m_recent.PutAtHead(path);
+    RebuildRecentMenu();
+    const bool written = SaveTo(path);
+    WriteSettingsFile();
+    return written;
+}
+
+bool CFrame::SaveTo(const wxString& path)
+{
+    if (!TheProgram().WriteProject(path, CurrentCalibration())) {
+        wxMessageBox(_("Er is een fout opgetreden. Bestand kan niet opgeslagen worden."), _("Schrijffout"), wxOK,
+                     this);
+        return false;
+    }
+    DisableCommands(CMD_SAVE);
+    m_projectPath = path;
+    UpdateTitle();
+    return true;
+}
+
+void CFrame::EmptyRecentProjects()
+{
+    m_recent.Clear();
+    RebuildRecentMenu();
+}
+
+void CFrame::WriteSettingsFile() { WriteSettings(m_recent.Paths()); }
+
+bool CFrame::ExitProgram()
+{
+    if (m_modified) {
+        const int answer = AskSaveChanges(this);
+        if (answer == wxCANCEL || (answer == wxYES && !SaveProject(false)))
+            return false;
+    }
+    DisableCommands(CMD_SAVE);
+    WriteSettingsFile();
+    m_closing = true;
+    Close();
+    return true;
+}
+
+void CFrame::OnNew(wxCommandEvent&) { NewProject(); }
+void CFrame::OnOpen(wxCommandEvent&) { OpenProjectWithDialog(); }
+void CFrame::OnRecent(wxCommandEvent& event) { OpenRecentProject(event.GetId() - ID_MENU_RECENT_FIRST); }
+void CFrame::OnSave(wxCommandEvent&) { SaveProject(false); }
+void CFrame::OnSaveAs(wxCommandEvent&) { SaveProject(true); }
+void CFrame::OnEmptyRecent(wxCommandEvent&) { EmptyRecentProjects(); }
+void CFrame::OnExit(wxCommandEvent&) { ExitProgram(); }

@@ -1,0 +1,128 @@
+// View commands of the main window: zoom, canvas tools, undo and redo, help and about.
+#include "app/CFrame.h"
+
+#include "app/AppPaths.h"
+#include "app/CommandIds.h"
+#include "app/WebSite.h"
+#include "model/EditHistory.h"
+
+#include <algorithm>
+#include <wx/filename.h>
+#include <wx/menu.h>
+#include <wx/msgdlg.h>
+#include <wx/utils.h>
+
+namespace {
+constexpr int kZoomMin = 5;
+constexpr int kZoomMax = 15;
+constexpr int kZoomNormal = 10;
+
+void StepZoom(int step)
+{
+    ViewZoom& zoom = TheViewZoom();
+    zoom.x = std::clamp(zoom.x + step, kZoomMin, kZoomMax);
+    zoom.y = std::clamp(zoom.y + step, kZoomMin, kZoomMax);
+}
+} // namespace
+
+void CFrame::ZoomIn()
+{
+    StepZoom(+1);
+    ZoomChanged();
+}
+
+void CFrame::ZoomOut()
+{
+    StepZoom(-1);
+    ZoomChanged();
+}
+
+void CFrame::ZoomReset()
+{
+    TheViewZoom() = ViewZoom{kZoomNormal, kZoomNormal};
+    ZoomChanged();
+}
+
+void CFrame::ZoomChanged()
+{
+    const ViewZoom& zoom = TheViewZoom();
+    wxMenuBar* menuBar = GetMenuBar();
+    menuBar->Enable(ID_MENU_ZOOM_IN, zoom.x < kZoomMax);
+    menuBar->Enable(ID_MENU_ZOOM_OUT, zoom.x >= kZoomMin + 1);
+    menuBar->Enable(ID_MENU_ZOOM_RESET, zoom.x != kZoomNormal);
+    CanvasZoomChanged();
+    RefreshCanvas();
+}
+
+void CFrame::OnZoomIn(wxCommandEvent&) { ZoomIn(); }
+void CFrame::OnZoomOut(wxCommandEvent&) { ZoomOut(); }
+void CFrame::OnZoomReset(wxCommandEvent&) { ZoomReset(); }
+
+void CFrame::OnCanvasToolCommand(wxCommandEvent& event)
+{
+    switch (event.GetId()) {
+    case ID_TOOL_SELECT:
+        SelectCanvasTool(TOOL_SELECT);
+        break;
+    case ID_TOOL_MOVE:
+    case ID_MENU_MOVE:
+        SelectCanvasTool(TOOL_MOVE);
+        break;
+    case ID_TOOL_ZOOM:
+        SelectCanvasTool(TOOL_ZOOM);
+        break;
+    case ID_TOOL_LINK:
+        SelectCanvasTool(TOOL_LINK);
+        break;
+    default:
+        break;
+    }
+}
+
+void CFrame::OnUndo(wxCommandEvent&)
+{
+    if (!TheEditHistory().Undo())
+        return;
+    AfterHistoryStep();
+}
+
+void CFrame::OnRedo(wxCommandEvent&)
+{
+    if (!TheEditHistory().Redo())
+        return;
+    AfterHistoryStep();
+}
+
+void CFrame::AfterHistoryStep()
+{
+    EditHistory& history = TheEditHistory();
+    EnableCommands(CMD_SAVE);
+    if (history.CanUndo())
+        EnableCommands(CMD_UNDO);
+    else
+        DisableCommands(CMD_UNDO);
+    if (history.CanRedo())
+        EnableCommands(CMD_REDO);
+    else
+        DisableCommands(CMD_REDO);
+    CanvasProgramChanged();
+    RefreshCanvas();
+}
+
+void CFrame::OnHelp(wxCommandEvent&)
+{
+    const wxString page = AppPath("Help/index.html");
+    if (!wxFileName::FileExists(page) || !wxLaunchDefaultBrowser(wxFileName::FileNameToURL(page)))
+        wxLogError(_("De helppagina kan niet geopend worden: %s"), page);
+}
+
+void CFrame::OnWebSite(wxCommandEvent&)
+{
+    if (!wxLaunchDefaultBrowser(kWebSiteAddress))
+        wxLogError(_("De website kan niet geopend worden: %s"), kWebSiteAddress);
+}
+
+void CFrame::OnAbout(wxCommandEvent&)
+{
+    wxMessageBox(wxString::Format("%s", _("Tamek")), _("Over.."), wxOK, this);
+}

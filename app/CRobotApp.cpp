@@ -1,0 +1,92 @@
+#include "app/CRobotApp.h"
+
+#include "app/AppPaths.h"
+#include "app/CFrame.h"
+#include "app/GuiUserInterface.h"
+#include "app/SingleInstance.h"
+
+#include <wx/image.h>
+#include <wx/intl.h>
+#include <wx/log.h>
+#include <wx/splash.h>
+
+namespace {
+constexpr int kSplashMilliseconds = 2000;
+}
+
+bool MyApp::OnInit()
+{
+    InitialiseAppPaths();
+    wxImage::AddHandler(new wxPNGHandler);
+    SetUpLocale();
+    if (FindRunningCopy(_("Tamek")))
+        return false;
+    SetAppName(_("Tamek"));
+    SetAppDisplayName(_("Tamek"));
+    InstallGuiUserInterface();
+
+    CFrame* frame = CreateMainWindow();
+    if (argc > 1)
+        frame->OpenProjectByPath(argv[1]);
+    ShowSplash();
+    Yield();
+    return true;
+}
+
+void MyApp::SetUpLocale()
+{
+    m_locale = new wxLocale; // lives until the process ends
+    bool ready;
+    {
+        wxLogNull quiet; // the toolkit's own complaint would be a message box
+        ready = m_locale->Init(wxLANGUAGE_FRENCH, wxLOCALE_LOAD_DEFAULT);
+    }
+    if (!ready) {
+        // A missing system locale is common on Linux: the Dutch source texts are shown instead.
+        wxLogWarning("This language is not supported by the system.");
+        return;
+    }
+    wxLocale::AddCatalogLookupPathPrefix(AppPath("./locale/"));
+    m_locale->AddCatalog("robot");
+    m_locale->AddCatalog("wxWidget");
+}
+
+void MyApp::ShowSplash()
+{
+    wxImage picture;
+    {
+        wxLogNull quiet;
+        if (!picture.LoadFile(AppPath("Img/Tamek-Splash.png"), wxBITMAP_TYPE_PNG) || !picture.IsOk())
+            return;
+    }
+    new wxSplashScreen(wxBitmap(picture), wxSPLASH_CENTRE_ON_SCREEN | wxSPLASH_TIMEOUT, kSplashMilliseconds,
+                       MainFrameIfAny(), wxID_ANY, wxDefaultPosition, wxDefaultSize, wxSIMPLE_BORDER | wxSTAY_ON_TOP);
+}
+
+int MyApp::FilterEvent(wxEvent& event)
+{
+    TrackShiftKey(event);
+    return Event_Skip;
+}
+
+void TrackShiftKey(const wxEvent& event)
+{
+    CFrame* frame = MainFrameIfAny();
+    if (!frame)
+        return;
+    if (event.GetEventType() == wxEVT_KEY_DOWN) {
+        if (static_cast<const wxKeyEvent&>(event).GetModifiers() == wxMOD_SHIFT)
+            frame->SetShiftHeld(true);
+    } else if (event.GetEventType() == wxEVT_KEY_UP) {
+        frame->SetShiftHeld(static_cast<const wxKeyEvent&>(event).ShiftDown());
+    }
+}
+
+CFrame* CreateMainWindow()
+{
+    CFrame* frame = MainFrame(_("Tamek"), wxPoint(50, 50), wxSize(1280, 800));
+    wxTheApp->SetTopWindow(frame);
+    frame->SetMinSize(wxSize(650, 300));
+    frame->Show();
+    return frame;
+}
