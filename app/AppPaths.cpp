@@ -17,6 +17,8 @@ void InitialiseAppPaths()
 
 void SetApplicationDirectory(const wxString& directory) { g_applicationDirectory = directory; }
 
+wxString ApplicationDirectory() { return g_applicationDirectory; }
+
 wxString AppPath(const wxString& relative) { return g_applicationDirectory + "/" + relative; }
 
 wxString UserDataPath(const wxString& relative) { return UserDataDirectory() + "/" + relative; }

@@ -8,6 +8,9 @@ void InitialiseAppPaths();
 // For tests and tools that run from another folder: the application directory to use.
 void SetApplicationDirectory(const wxString& directory);
 
+// The folder of the executable, without a trailing separator.
+wxString ApplicationDirectory();
+
 // application directory + "/" + relative ("Img/Icons/open-ico.png", "./locale/").
 wxString AppPath(const wxString& relative);
 // user data directory + "/" + relative ("Tamek/.config").

@@ -57,7 +57,8 @@ public:
     // both set active, the higher alone normal, the lower alone greyed, neither unchanged.
     void SetModeToolPictures(int bits);
 
-    // Zoom commands (factors in TheViewZoom()).
+    void EnableZoomCommands(bool zoomIn, bool zoomOut, bool reset) override;
+    // Zoom commands (factors in TheViewZoom()); the canvas enables the three commands.
     void ZoomIn();
     void ZoomOut();
     void ZoomReset();
@@ -96,17 +97,14 @@ private:
     // The canvas pane (each of these is the one place that knows the canvas class).
     wxWindow* CreateCanvas();
     void SetCanvasViewerTool(int tool);
-    void CanvasZoomChanged();
     void CanvasProgramChanged();
+    void CanvasDeleteKey();
     bool CanvasRotateExits(CState* block);
+    void CanvasCommitEdit();
 
     // Editing helpers.
-    void ZoomChanged();
     void AfterHistoryStep();
-    void DeleteSelectedBlock();
     void RotateSelectedExits();
-    // Records a finished edit in the undo history and marks the project modified.
-    void ProjectEdited();
 
     // Project command helpers.
     bool PassGuardQuestions();

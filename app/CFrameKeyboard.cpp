@@ -4,7 +4,6 @@
 #include "app/CommandIds.h"
 #include "calibration/Settings.h"
 #include "model/CProgram.h"
-#include "model/EditHistory.h"
 
 #include <wx/msgdlg.h>
 
@@ -19,25 +18,15 @@ void CFrame::OnCharHook(wxKeyEvent& event)
     m_tabKey = key == WXK_TAB;
     m_spaceKey = key == WXK_SPACE;
 
-    if (m_deleteKey)
-        DeleteSelectedBlock();
-    else if (m_tabKey)
+    if (m_deleteKey && GetCurrentBlock()) {
+        CanvasDeleteKey();
+        return; // handled: the canvas must not see the same key again
+    }
+    if (m_tabKey)
         RotateSelectedExits();
     else if (m_escapeKey)
         SelectCanvasTool(TOOL_SELECT);
     event.Skip();
-}
-
-void CFrame::DeleteSelectedBlock()
-{
-    CProgram& program = TheProgram();
-    CState* block = GetCurrentBlock();
-    if (!block || block == program.GetRoot())
-        return;
-    if (program.RemoveBlock(block)) {
-        SetCurrentBlock(nullptr);
-        ProjectEdited();
-    }
 }
 
 void CFrame::RotateSelectedExits()
@@ -45,19 +34,10 @@ void CFrame::RotateSelectedExits()
     CState* block = GetCurrentBlock();
     if (!block || !block->IsCondition())
         return;
-    if (CanvasRotateExits(block))
-        ProjectEdited();
-}
-
-void CFrame::ProjectEdited()
-{
-    EditHistory& history = TheEditHistory();
-    if (history.CommitEdit()) {
-        EnableCommands(CMD_SAVE | CMD_UNDO);
-        DisableCommands(CMD_REDO);
+    if (CanvasRotateExits(block)) {
+        CanvasCommitEdit();
+        RefreshCanvas();
     }
-    CanvasProgramChanged();
-    RefreshCanvas();
 }
 
 void CFrame::OnKeyDown(wxKeyEvent& event)

@@ -6,53 +6,11 @@
 #include "app/WebSite.h"
 #include "model/EditHistory.h"
 
-#include <algorithm>
 #include <wx/filename.h>
+#include <wx/log.h>
 #include <wx/menu.h>
 #include <wx/msgdlg.h>
 #include <wx/utils.h>
-
-namespace {
-constexpr int kZoomMin = 5;
-constexpr int kZoomMax = 15;
-constexpr int kZoomNormal = 10;
-
-void StepZoom(int step)
-{
-    ViewZoom& zoom = TheViewZoom();
-    zoom.x = std::clamp(zoom.x + step, kZoomMin, kZoomMax);
-    zoom.y = std::clamp(zoom.y + step, kZoomMin, kZoomMax);
-}
-} // namespace
-
-void CFrame::ZoomIn()
-{
-    StepZoom(+1);
-    ZoomChanged();
-}
-
-void CFrame::ZoomOut()
-{
-    StepZoom(-1);
-    ZoomChanged();
-}
-
-void CFrame::ZoomReset()
-{
-    TheViewZoom() = ViewZoom{kZoomNormal, kZoomNormal};
-    ZoomChanged();
-}
-
-void CFrame::ZoomChanged()
-{
-    const ViewZoom& zoom = TheViewZoom();
-    wxMenuBar* menuBar = GetMenuBar();
-    menuBar->Enable(ID_MENU_ZOOM_IN, zoom.x < kZoomMax);
-    menuBar->Enable(ID_MENU_ZOOM_OUT, zoom.x >= kZoomMin + 1);
-    menuBar->Enable(ID_MENU_ZOOM_RESET, zoom.x != kZoomNormal);
-    CanvasZoomChanged();
-    RefreshCanvas();
-}
 
 void CFrame::OnZoomIn(wxCommandEvent&) { ZoomIn(); }
 void CFrame::OnZoomOut(wxCommandEvent&) { ZoomOut(); }

@@ -4,6 +4,7 @@
 #include "app/CFrame.h"
 #include "app/GuiUserInterface.h"
 #include "app/SingleInstance.h"
+#include "editor/WxImageStore.h"
 
 #include <wx/image.h>
 #include <wx/intl.h>
@@ -84,6 +85,9 @@ void TrackShiftKey(const wxEvent& event)
 
 CFrame* CreateMainWindow()
 {
+    // Blocks take their pictures from the store, so it comes before the first block.
+    if (!TheWxImageStore())
+        InstallWxImageStore(ApplicationDirectory());
     CFrame* frame = MainFrame(_("Tamek"), wxPoint(50, 50), wxSize(1280, 800));
     wxTheApp->SetTopWindow(frame);
     frame->SetMinSize(wxSize(650, 300));

@@ -3,6 +3,7 @@
 #include <wx/app.h>
 
 #if defined(__WXGTK__)
+#include <dlfcn.h>
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -148,7 +149,12 @@ void BringForward(Display* display, Window window)
 
 wxString ToolkitFrameClass()
 {
-    // GTK names the class of every window of a program after the program, first letter capitalised.
+    // GTK gives every window of a program the program's class: asked from GTK itself when it is
+    // loaded, else derived as GTK derives it (the program name, first letter capitalised).
+    using ProgramClass = const char* (*)();
+    if (auto programClass = reinterpret_cast<ProgramClass>(dlsym(RTLD_DEFAULT, "gdk_get_program_class")))
+        if (const char* name = programClass())
+            return wxString::FromUTF8(name);
     wxString name = wxTheApp ? wxTheApp->argv[0] : wxString();
     name = name.AfterLast('/');
     if (!name.empty())

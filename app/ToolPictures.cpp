@@ -4,6 +4,9 @@
 
 #include <wx/filename.h>
 #include <wx/image.h>
+#include <wx/log.h>
+
+#include <algorithm>
 
 namespace {
 constexpr int kToolSize = 32;
