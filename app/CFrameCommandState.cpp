@@ -2,6 +2,7 @@
 #include "app/CFrame.h"
 
 #include "app/CommandIds.h"
+#include "app/MenuRadio.h"
 #include "model/CProgram.h"
 
 #include <wx/aui/auibar.h>
@@ -80,7 +81,7 @@ void CFrame::ApplyCommandGroups(long mask, bool enable)
     wxMenuBar* menuBar = GetMenuBar();
     if (menuBar && ((!enable && (mask & (CMD_MODE_MANUAL | CMD_MODE_STANDALONE))) ||
                     (enable && (mask & CMD_MODE_VIRTUAL))))
-        menuBar->Check(ID_MENU_MODE_VIRTUAL, true);
+        CheckRadioItem(menuBar, ID_MENU_MODE_VIRTUAL);
     if (mask & (CMD_START | CMD_PAUSE | CMD_STOP | CMD_STEP))
         SetRunToolPictures();
     m_toolbar->Thaw();

@@ -3,12 +3,12 @@
 #include "app/CFrame.h"
 
 #include "app/CommandIds.h"
+#include "app/FileChooser.h"
 #include "calibration/CalibrationRecord.h"
 #include "calibration/Settings.h"
 #include "model/CProgram.h"
 #include "model/EditHistory.h"
 
-#include <wx/filedlg.h>
 #include <wx/filename.h>
 #include <wx/msgdlg.h>
 
@@ -75,9 +75,9 @@ bool CFrame::OpenProjectWithDialog()
         return false;
     ProjectCalibration().present = false;
     // A cancelled dialog gives an empty path: the flowchart stays on screen without a path.
-    const wxString path = wxFileSelector(_("Open project"), wxEmptyString, wxEmptyString, "prj",
-                                         _("Tamek bestanden") + "|*.tamek;|" + _("Alle bestanden") + " (*.*)|*.*",
-                                         wxFD_OPEN | wxFD_FILE_MUST_EXIST, this);
+    const wxString path = ChooseFile(this, _("Open project"), "prj",
+                                     _("Tamek bestanden") + "|*.tamek;|" + _("Alle bestanden") + " (*.*)|*.*",
+                                     wxFD_OPEN | wxFD_FILE_MUST_EXIST);
     return OpenProjectByPath(path);
 }
 
@@ -132,12 +132,10 @@ bool CFrame::SaveProject(bool askForName)
 {
     wxString path = m_projectPath;
     if (askForName || path.empty()) {
-        path = wxFileSelector(_("Bestand opslaan als..."), wxEmptyString, wxEmptyString, "tamek",
-                              _("Projecten") + " (*.tamek)|*.tamek", wxFD_SAVE, this);
+        path = ChooseFile(this, _("Bestand opslaan als..."), "tamek", _("Projecten") + " (*.tamek)|*.tamek",
+                          wxFD_SAVE);
         if (path.empty())
             return false;
-        if (!wxFileName(path).HasExt())
-            path += ".tamek";
     }
     if (path != m_projectPath && wxFileName::FileExists(path) &&
         wxMessageBox(_("Het bestand bestaat al. Wilt u het bestaande bestand vervangen?"),

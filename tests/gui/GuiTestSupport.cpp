@@ -1,0 +1,78 @@
+#include "GuiTestSupport.h"
+
+#include "app/CFrame.h"
+#include "app/CRobotApp.h"
+#include "app/CommandIds.h"
+#include "model/CProgram.h"
+#include "model/EditHistory.h"
+
+#include <chrono>
+#include <fstream>
+#include <sstream>
+#include <thread>
+#include <wx/app.h>
+#include <wx/dir.h>
+#include <wx/filename.h>
+
+bool WaitFor(const std::function<bool()>& predicate, int timeoutMs)
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (!predicate()) {
+        if (std::chrono::steady_clock::now() > deadline)
+            return false;
+        wxTheApp->Yield(true);
+        wxTheApp->ProcessIdle(); // deletes windows whose destruction is pending
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return true;
+}
+
+wxString FreshFolder(const wxString& name)
+{
+    wxString base;
+    wxGetEnv("TAMEK_TEST_TMP", &base);
+    const wxString folder = base + "/" + name;
+    if (wxDirExists(folder))
+        wxFileName::Rmdir(folder, wxPATH_RMDIR_RECURSIVE);
+    wxFileName::Mkdir(folder, 0777, wxPATH_MKDIR_FULL);
+    return folder;
+}
+
+bool WriteTextFile(const wxString& path, const std::string& text)
+{
+    std::ofstream out(path.fn_str(), std::ios::binary);
+    out << text;
+    return static_cast<bool>(out);
+}
+
+std::string ReadTextFile(const wxString& path)
+{
+    std::ifstream in(path.fn_str(), std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void MainWindowTest::SetUp()
+{
+    // An empty settings folder for each test.
+    wxString data;
+    wxGetEnv("XDG_DATA_HOME", &data);
+    if (wxDirExists(data + "/Tamek"))
+        wxFileName::Rmdir(data + "/Tamek", wxPATH_RMDIR_RECURSIVE);
+    frame = CreateMainWindow();
+    ASSERT_TRUE(WaitFor([this] { return frame->IsShownOnScreen(); }));
+}
+
+void MainWindowTest::TearDown()
+{
+    if (CFrame* open = MainFrameIfAny()) {
+        open->Destroy();
+        EXPECT_TRUE(WaitFor([] { return MainFrameIfAny() == nullptr; }));
+    }
+    SetCurrentBlock(nullptr);
+    TheProgram().Clear();
+    TheEditHistory().Reset();
+}
+
+void MainWindowTest::MarkModified() { frame->EnableCommands(CMD_SAVE); }
