@@ -44,6 +44,9 @@ wxBEGIN_EVENT_TABLE(CFrame, wxFrame)
     EVT_MENU(ID_MENU_SAVE_AS, CFrame::OnSaveAs)
     EVT_MENU(ID_MENU_EMPTY_RECENT, CFrame::OnEmptyRecent)
     EVT_MENU(ID_MENU_EXIT, CFrame::OnExit)
+    EVT_MENU(ID_MENU_PRINT, CFrame::OnPrint)
+    EVT_MENU(ID_TOOL_PRINT, CFrame::OnPrint)
+    EVT_MENU(ID_MENU_PRINT_PREVIEW, CFrame::OnPrintPreview)
     EVT_MENU(ID_MENU_UNDO, CFrame::OnUndo)
     EVT_MENU(ID_TOOL_UNDO, CFrame::OnUndo)
     EVT_MENU(ID_MENU_REDO, CFrame::OnRedo)
@@ -88,6 +91,8 @@ CFrame::CFrame(const wxString& title, const wxPoint& position, const wxSize& siz
     BuildMenus();
     SetCommandState(kStateAtStart);
     CreateStatusBar(3);
+    m_printData.SetOrientation(wxLANDSCAPE);
+    m_pageSetup.SetPrintData(m_printData);
     m_aui.Update();
 }
 

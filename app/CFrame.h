@@ -6,6 +6,7 @@
 #include "editor/CanvasOwner.h"
 
 #include <wx/aui/aui.h>
+#include <wx/cmndata.h>
 #include <wx/frame.h>
 
 class CState;
@@ -146,6 +147,9 @@ private:
     wxMenu* m_recentMenu = nullptr;
     wxWindow* m_canvas = nullptr;
     wxPanel* m_palette = nullptr;
+
+    wxPrintData m_printData;
+    wxPageSetupDialogData m_pageSetup;
 
     wxString m_projectPath;
     RecentProjects m_recent;

@@ -5,6 +5,7 @@
 #include "app/CommandIds.h"
 #include "app/WebSite.h"
 #include "model/EditHistory.h"
+#include "print/PrintCommands.h"
 
 #include <wx/filename.h>
 #include <wx/log.h>
@@ -84,3 +85,7 @@ void CFrame::OnAbout(wxCommandEvent&)
 {
     wxMessageBox(wxString::Format("%s", _("Tamek")), _("Over.."), wxOK, this);
 }
+
+void CFrame::OnPrint(wxCommandEvent&) { PrintProject(this, m_printData, m_pageSetup); }
+
+void CFrame::OnPrintPreview(wxCommandEvent&) { ShowPrintPreview(this, m_printData, m_pageSetup); }
