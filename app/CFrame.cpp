@@ -7,28 +7,32 @@
 
 #include <wx/filename.h>
 #include <wx/icon.h>
+#include <wx/iconbndl.h>
 #include <wx/image.h>
 #include <wx/log.h>
 
 namespace {
 CFrame* g_mainFrame = nullptr;
 
-// The window icon: "Img/Tamek.ico" when it loads, else its PNG twin.
+// The window icon: "Img/Tamek.ico" when it loads, else its PNG twins in three sizes.
 void SetWindowIcon(wxFrame* frame)
 {
     wxLogNull quiet;
-    for (const char* name : {"Img/Tamek.ico", "Img/Tamek.png"}) {
-        const wxString path = AppPath(name);
-        if (!wxFileName::FileExists(path))
-            continue;
-        wxImage image;
-        if (image.LoadFile(path) && image.IsOk()) {
-            wxIcon icon;
-            icon.CopyFromBitmap(wxBitmap(image));
-            frame->SetIcon(icon);
-            return;
+    wxIconBundle icons;
+    const wxString ico = AppPath("Img/Tamek.ico");
+    if (wxFileName::FileExists(ico) && wxImage::FindHandler(wxBITMAP_TYPE_ICO))
+        icons.AddIcon(ico, wxBITMAP_TYPE_ICO);
+    if (icons.IsEmpty())
+        for (int size : {16, 32, 48}) {
+            wxImage image;
+            if (image.LoadFile(AppPath(wxString::Format("Img/Tamek-%d.png", size)), wxBITMAP_TYPE_PNG)) {
+                wxIcon icon;
+                icon.CopyFromBitmap(wxBitmap(image));
+                icons.AddIcon(icon);
+            }
         }
-    }
+    if (!icons.IsEmpty())
+        frame->SetIcons(icons);
 }
 } // namespace
 

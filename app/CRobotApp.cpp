@@ -43,8 +43,12 @@ void MyApp::SetUpLocale()
         ready = m_locale->Init(wxLANGUAGE_FRENCH, wxLOCALE_LOAD_DEFAULT);
     }
     if (!ready) {
-        // A missing system locale is common on Linux: the Dutch source texts are shown instead.
+        // A missing system locale is common on Linux: the Dutch source texts are shown instead,
+        // and the warning goes to standard error rather than into a message box at every start.
+        wxLogStderr toStandardError;
+        wxLog* previous = wxLog::SetActiveTarget(&toStandardError);
         wxLogWarning("This language is not supported by the system.");
+        wxLog::SetActiveTarget(previous);
         return;
     }
     wxLocale::AddCatalogLookupPathPrefix(AppPath("./locale/"));
