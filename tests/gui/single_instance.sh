@@ -22,14 +22,18 @@ main_window_ids() {
     return 0
 }
 main_windows() { main_window_ids | wc -l; }
+# Waits up to a minute (the machine may be busy) for a main window.
+wait_for_main_window() {
+    for _ in $(seq 1 300); do
+        [ "$(main_windows)" -ge 1 ] && return 0
+        sleep 0.2
+    done
+    return 1
+}
 
 "$tamek" >"$work/first.log" 2>&1 &
 first=$!
-for _ in $(seq 1 100); do
-    [ "$(main_windows)" -ge 1 ] && break
-    sleep 0.1
-done
-[ "$(main_windows)" -eq 1 ] || { echo "the first copy opened no main window"; exit 1; }
+wait_for_main_window || { echo "the first copy opened no main window"; exit 1; }
 
 status=0
 "$tamek" "$project" >"$work/second.log" 2>&1 || status=$?
@@ -61,9 +65,10 @@ other="$work/other.tamek"
 cp "$project" "$other"
 "$tamek" "$project" "$other" >"$work/third.log" 2>&1 &
 first=$!
+wait_for_main_window || { echo "the third copy opened no main window"; exit 1; }
 for _ in $(seq 1 100); do
-    [ "$(main_windows)" -ge 1 ] && break
-    sleep 0.1
+    [[ "$(xdotool getwindowname "$(main_window_ids | head -1)")" == "Tamek - "* ]] && break
+    sleep 0.2
 done
 title=$(xdotool getwindowname "$(main_window_ids | head -1)")
 if [ "$title" != "Tamek - $project" ]; then
