@@ -4,6 +4,7 @@
 #include "app/AppPaths.h"
 #include "app/CommandIds.h"
 #include "app/WebSite.h"
+#include "model/CProgram.h"
 #include "model/EditHistory.h"
 #include "print/PrintCommands.h"
 
@@ -40,6 +41,8 @@ void CFrame::OnCanvasToolCommand(wxCommandEvent& event)
 
 void CFrame::OnUndo(wxCommandEvent&)
 {
+    // The program is rebuilt from text: no block of the old graph may stay highlighted.
+    SetCurrentBlock(nullptr);
     if (!TheEditHistory().Undo())
         return;
     AfterHistoryStep();
@@ -47,6 +50,7 @@ void CFrame::OnUndo(wxCommandEvent&)
 
 void CFrame::OnRedo(wxCommandEvent&)
 {
+    SetCurrentBlock(nullptr);
     if (!TheEditHistory().Redo())
         return;
     AfterHistoryStep();

@@ -4,6 +4,10 @@
 #include "app/CFrame.h"
 #include "app/CommandIds.h"
 #include "model/CProgram.h"
+#include "model/EditHistory.h"
+
+#include <wx/aui/auibar.h>
+#include <wx/menu.h>
 
 namespace {
 int CountBlocks()
@@ -62,4 +66,36 @@ TEST_F(MainWindowTest, DeleteAtWindowLevelRemovesTheSelectedBlockButNeverTheStar
     PressAtWindowLevel(frame, WXK_DELETE);
     EXPECT_LT(CountBlocks(), before);
     EXPECT_EQ(GetCurrentBlock(), nullptr);
+}
+
+TEST_F(MainWindowTest, UndoAndRedoFromTheMenuAndToolbarFollowTheHistory)
+{
+    ASSERT_TRUE(frame->OpenProjectByPath(wxString(TAMEK_SOURCE_DIR) + "/examples/blink.tamek"));
+    EXPECT_FALSE(frame->GetMenuBar()->IsEnabled(ID_MENU_UNDO));
+
+    // An edit as the canvas makes it: change, record, enable the editing commands.
+    BlockNumbered(3)->SetParameterText("9");
+    ASSERT_TRUE(TheEditHistory().CommitEdit());
+    frame->EnableCommands(0x13be);
+
+    SetCurrentBlock(BlockNumbered(3));
+    wxCommandEvent undo(wxEVT_MENU, ID_MENU_UNDO);
+    frame->GetEventHandler()->ProcessEvent(undo);
+    EXPECT_EQ(GetCurrentBlock(), nullptr); // the old blocks are gone
+    EXPECT_EQ(BlockNumbered(3)->GetParameterText(), "5");
+    EXPECT_FALSE(frame->GetMenuBar()->IsEnabled(ID_MENU_UNDO));
+    EXPECT_TRUE(frame->GetMenuBar()->IsEnabled(ID_MENU_REDO));
+    EXPECT_TRUE(frame->GetTamekToolBar()->GetToolEnabled(ID_TOOL_REDO));
+    EXPECT_TRUE(frame->IsModified());
+
+    wxCommandEvent redo(wxEVT_MENU, ID_TOOL_REDO);
+    frame->GetEventHandler()->ProcessEvent(redo);
+    EXPECT_EQ(BlockNumbered(3)->GetParameterText(), "9");
+    EXPECT_TRUE(frame->GetMenuBar()->IsEnabled(ID_MENU_UNDO));
+    EXPECT_FALSE(frame->GetMenuBar()->IsEnabled(ID_MENU_REDO));
+
+    // A new project forgets the history.
+    wxTEST_DIALOG(frame->NewProject(), ExpectSaveQuestion(wxID_NO));
+    EXPECT_FALSE(TheEditHistory().CanUndo());
+    EXPECT_FALSE(TheEditHistory().CanRedo());
 }
