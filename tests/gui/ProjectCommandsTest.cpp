@@ -246,6 +246,42 @@ TEST_F(ProjectCommandsTest, OpenAsksAboutUnsavedChangesBeforeTheDialog)
     EXPECT_FALSE(frame->IsModified());
 }
 
+TEST_F(ProjectCommandsTest, OpenWithYesSavesFirst)
+{
+    const wxString a = Project("a.tamek"), b = Project("b.tamek");
+    frame->OpenProjectByPath(a);
+    WriteTextFile(a, "changed on disk\n");
+    MarkModified();
+    wxTEST_DIALOG(EXPECT_TRUE(frame->OpenProjectWithDialog()), ExpectSaveQuestion(wxID_YES),
+                  ExpectFileDialog("Open project", b));
+    EXPECT_NE(ReadTextFile(a), "changed on disk\n"); // saved over the current path
+    EXPECT_EQ(frame->GetProjectPath(), b);
+}
+
+TEST_F(ProjectCommandsTest, ExitWithYesSavesAndCloses)
+{
+    const wxString a = Project("a.tamek");
+    frame->OpenProjectByPath(a);
+    WriteTextFile(a, "changed on disk\n");
+    MarkModified();
+    wxTEST_DIALOG(EXPECT_TRUE(frame->ExitProgram()), ExpectSaveQuestion(wxID_YES));
+    EXPECT_TRUE(WaitFor([] { return MainFrameIfAny() == nullptr; }));
+    EXPECT_NE(ReadTextFile(a), "changed on disk\n");
+}
+
+TEST_F(ProjectCommandsTest, ExitWithYesWhoseSaveFailsKeepsTheProgramRunning)
+{
+    MarkModified();
+    const wxString unwritable = folder + "/no-such-folder/x.tamek";
+    wxTEST_DIALOG(EXPECT_FALSE(frame->ExitProgram()), ExpectSaveQuestion(wxID_YES),
+                  ExpectFileDialog("Bestand opslaan als...", unwritable),
+                  ExpectMessage("Er is een fout opgetreden. Bestand kan niet opgeslagen worden.", "Schrijffout",
+                                wxID_OK));
+    WaitFor([] { return false; }, 50);
+    EXPECT_EQ(MainFrameIfAny(), frame);
+    EXPECT_TRUE(frame->IsModified());
+}
+
 TEST_F(ProjectCommandsTest, ARecentProjectOpensTheEntryChosenEvenWhenSavingReordersTheList)
 {
     const wxString a = Project("a.tamek"), b = Project("b.tamek");

@@ -1,0 +1,60 @@
+// Pieces of start-up: the running-copy search, the data beside the executable, the catalogue,
+// and the about box.
+#include "GuiTestSupport.h"
+
+#include "app/AppPaths.h"
+#include "app/CFrame.h"
+#include "app/CommandIds.h"
+#include "app/SingleInstance.h"
+
+#include <wx/filename.h>
+#include <wx/translation.h>
+
+TEST_F(MainWindowTest, TheRunningCopyIsFoundByItsFrameClassAndTitleWord)
+{
+    // The test program's own main window is a frame of this toolkit titled "Tamek".
+    EXPECT_FALSE(ToolkitFrameClass().empty());
+    EXPECT_TRUE(FindRunningCopy("Tamek"));
+    EXPECT_TRUE(FindRunningCopy("ame"));
+    EXPECT_FALSE(FindRunningCopy("tamek")); // the title test tells case apart
+    EXPECT_FALSE(FindRunningCopy("Robotje"));
+}
+
+TEST_F(MainWindowTest, NoCopyRunsOnceTheWindowIsGone)
+{
+    frame->Destroy();
+    ASSERT_TRUE(WaitFor([] { return MainFrameIfAny() == nullptr; }));
+    EXPECT_TRUE(WaitFor([] { return !FindRunningCopy("Tamek"); }));
+}
+
+TEST(BuiltData, HelpPageAndCatalogueLieBesideTheExecutable)
+{
+    EXPECT_TRUE(wxFileName::FileExists(AppPath("Help/index.html")));
+    EXPECT_TRUE(wxFileName::FileExists(AppPath("Help/style.css")));
+    EXPECT_TRUE(wxFileName::FileExists(AppPath("Img/Tamek-Splash.png")));
+    // Both spellings of the toolbar picture folder lead to the pictures.
+    EXPECT_TRUE(wxFileName::FileExists(AppPath("Img/Icons/open-ico.png")));
+    EXPECT_TRUE(wxFileName::FileExists(AppPath("Img/icons/arrow_off-ico.png")));
+}
+
+TEST(BuiltData, TheRobotCatalogueTranslatesFrenchTextsButNeverStoredKindWords)
+{
+    ASSERT_TRUE(wxFileName::FileExists(AppPath("./locale/fr/LC_MESSAGES/robot.mo")));
+    wxFileTranslationsLoader::AddCatalogLookupPathPrefix(AppPath("./locale/"));
+    wxTranslations translations; // looked up as the program looks it up, without changing the locale
+    translations.SetLanguage("fr");
+    ASSERT_TRUE(translations.AddCatalog("robot"));
+    const wxString* project = translations.GetTranslatedString("Projet", "robot");
+    ASSERT_NE(project, nullptr);
+    EXPECT_EQ(*project, "Project");
+    for (const char* word : {"Buzzer", "LedR", "Motor1", "Motor2", "Servo1", "Servo2", "Switch1", "Switch2",
+                             "Switch3", "Detector1", "Detector2", "Variable", "VariableIf", "Wait", "Avancer",
+                             "Tamek"})
+        EXPECT_EQ(translations.GetTranslatedString(word, "robot"), nullptr) << word;
+}
+
+TEST_F(MainWindowTest, TheAboutBoxNamesTheProgram)
+{
+    wxCommandEvent about(wxEVT_MENU, ID_MENU_ABOUT);
+    wxTEST_DIALOG(frame->GetEventHandler()->ProcessEvent(about), ExpectMessage("Tamek", "Over..", wxID_OK));
+}
