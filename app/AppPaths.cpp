@@ -15,10 +15,22 @@ void InitialiseAppPaths()
     g_applicationDirectory = executable.GetPath(wxPATH_GET_VOLUME | wxPATH_NO_SEPARATOR);
 }
 
-void SetApplicationDirectory(const wxString& directory) { g_applicationDirectory = directory; }
+void SetApplicationDirectory(const wxString& directory)
+{
+    g_applicationDirectory = directory;
+}
 
-wxString ApplicationDirectory() { return g_applicationDirectory; }
+wxString ApplicationDirectory()
+{
+    return g_applicationDirectory;
+}
 
-wxString AppPath(const wxString& relative) { return g_applicationDirectory + "/" + relative; }
+wxString AppPath(const wxString& relative)
+{
+    return g_applicationDirectory + "/" + relative;
+}
 
-wxString UserDataPath(const wxString& relative) { return UserDataDirectory() + "/" + relative; }
+wxString UserDataPath(const wxString& relative)
+{
+    return UserDataDirectory() + "/" + relative;
+}

@@ -79,9 +79,9 @@ wxBEGIN_EVENT_TABLE(CFrame, wxFrame)
     EVT_SIZE(CFrame::OnSize)
     EVT_CLOSE(CFrame::OnClose)
 wxEND_EVENT_TABLE()
-// clang-format on
+    // clang-format on
 
-CFrame::CFrame(const wxString& title, const wxPoint& position, const wxSize& size)
+    CFrame::CFrame(const wxString& title, const wxPoint& position, const wxSize& size)
     : wxFrame(nullptr, wxID_ANY, title, position, size, wxDEFAULT_FRAME_STYLE)
 {
     SetWindowIcon(this);
@@ -135,4 +135,7 @@ CFrame* MainFrame(const wxString& title, const wxPoint& position, const wxSize& 
     return g_mainFrame;
 }
 
-CFrame* MainFrameIfAny() { return g_mainFrame; }
+CFrame* MainFrameIfAny()
+{
+    return g_mainFrame;
+}

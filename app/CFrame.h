@@ -5,7 +5,9 @@
 #include "app/RecentProjects.h"
 #include "editor/CanvasOwner.h"
 
+#include <map>
 #include <wx/aui/aui.h>
+#include <wx/bitmap.h>
 #include <wx/cmndata.h>
 #include <wx/frame.h>
 
@@ -90,6 +92,8 @@ private:
     void RebuildRecentMenu();
 
     // Command-state helpers.
+    // A toolbar picture, read from its file once and kept.
+    const wxBitmap& Picture(const wxString& relative);
     void ApplyCommandGroups(long mask, bool enable);
     void SetRunToolPictures();
     void EnableCommandIds(long bit, bool enable);
@@ -148,6 +152,7 @@ private:
     wxWindow* m_canvas = nullptr;
     wxPanel* m_palette = nullptr;
 
+    std::map<wxString, wxBitmap> m_pictures;
     wxPrintData m_printData;
     wxPageSetupDialogData m_pageSetup;
 

@@ -7,7 +7,10 @@
 #include <wx/menu.h>
 
 namespace {
-CProjectViewer* Viewer(wxWindow* canvas) { return static_cast<CProjectViewer*>(canvas); }
+CProjectViewer* Viewer(wxWindow* canvas)
+{
+    return static_cast<CProjectViewer*>(canvas);
+}
 
 int ViewerTool(int tool)
 {
@@ -24,13 +27,28 @@ int ViewerTool(int tool)
 }
 } // namespace
 
-wxWindow* CFrame::CreateCanvas() { return new CProjectViewer(this, this); }
+wxWindow* CFrame::CreateCanvas()
+{
+    return new CProjectViewer(this, this);
+}
 
-void CFrame::SetCanvasViewerTool(int tool) { Viewer(m_canvas)->SetTool(ViewerTool(tool)); }
+void CFrame::SetCanvasViewerTool(int tool)
+{
+    Viewer(m_canvas)->SetTool(ViewerTool(tool));
+}
 
-void CFrame::ZoomIn() { Viewer(m_canvas)->ZoomIn(); }
-void CFrame::ZoomOut() { Viewer(m_canvas)->ZoomOut(); }
-void CFrame::ZoomReset() { Viewer(m_canvas)->ZoomReset(); }
+void CFrame::ZoomIn()
+{
+    Viewer(m_canvas)->ZoomIn();
+}
+void CFrame::ZoomOut()
+{
+    Viewer(m_canvas)->ZoomOut();
+}
+void CFrame::ZoomReset()
+{
+    Viewer(m_canvas)->ZoomReset();
+}
 
 void CFrame::EnableZoomCommands(bool zoomIn, bool zoomOut, bool reset)
 {
@@ -64,4 +82,7 @@ bool CFrame::CanvasRotateExits(CState* block)
     return false;
 }
 
-void CFrame::CanvasCommitEdit() { Viewer(m_canvas)->CommitEdit(); }
+void CFrame::CanvasCommitEdit()
+{
+    Viewer(m_canvas)->CommitEdit();
+}

@@ -79,8 +79,8 @@ void CFrame::ApplyCommandGroups(long mask, bool enable)
         }
     }
     wxMenuBar* menuBar = GetMenuBar();
-    if (menuBar && ((!enable && (mask & (CMD_MODE_MANUAL | CMD_MODE_STANDALONE))) ||
-                    (enable && (mask & CMD_MODE_VIRTUAL))))
+    if (menuBar &&
+        ((!enable && (mask & (CMD_MODE_MANUAL | CMD_MODE_STANDALONE))) || (enable && (mask & CMD_MODE_VIRTUAL))))
         CheckRadioItem(menuBar, ID_MENU_MODE_VIRTUAL);
     if (mask & (CMD_START | CMD_PAUSE | CMD_STOP | CMD_STEP))
         SetRunToolPictures();

@@ -8,7 +8,10 @@
 #include <wx/menu.h>
 
 namespace {
-wxString WithKey(const wxString& label, const char* key) { return label + "\t" + key; }
+wxString WithKey(const wxString& label, const char* key)
+{
+    return label + "\t" + key;
+}
 
 // A path shown in a menu: "&" would otherwise mark a mnemonic and vanish.
 wxString EscapeMnemonics(wxString text)

@@ -92,11 +92,20 @@ void CFrame::ShowPalettePage(int page, bool show)
     GetMenuBar()->Enable(ID_MENU_SHOW_PALETTE, anyPage);
 }
 
-void CFrame::OnShowPalette(wxCommandEvent& event) { ShowPalettePane(event.IsChecked()); }
+void CFrame::OnShowPalette(wxCommandEvent& event)
+{
+    ShowPalettePane(event.IsChecked());
+}
 
-void CFrame::OnShowConsole(wxCommandEvent& event) { ShowConsolePane(event.IsChecked()); }
+void CFrame::OnShowConsole(wxCommandEvent& event)
+{
+    ShowConsolePane(event.IsChecked());
+}
 
-void CFrame::OnPalettePage(wxCommandEvent& event) { ShowPalettePage(PageOfCommand(event.GetId()), event.IsChecked()); }
+void CFrame::OnPalettePage(wxCommandEvent& event)
+{
+    ShowPalettePage(PageOfCommand(event.GetId()), event.IsChecked());
+}
 
 void CFrame::OnPaneClose(wxAuiManagerEvent& event)
 {

@@ -132,14 +132,13 @@ bool CFrame::SaveProject(bool askForName)
 {
     wxString path = m_projectPath;
     if (askForName || path.empty()) {
-        path = ChooseFile(this, _("Bestand opslaan als..."), "tamek", _("Projecten") + " (*.tamek)|*.tamek",
-                          wxFD_SAVE);
+        path = ChooseFile(this, _("Bestand opslaan als..."), "tamek", _("Projecten") + " (*.tamek)|*.tamek", wxFD_SAVE);
         if (path.empty())
             return false;
     }
     if (path != m_projectPath && wxFileName::FileExists(path) &&
-        wxMessageBox(_("Het bestand bestaat al. Wilt u het bestaande bestand vervangen?"),
-                     _("Reeds bestaand bestand"), wxYES_NO, this) != wxYES)
+        wxMessageBox(_("Het bestand bestaat al. Wilt u het bestaande bestand vervangen?"), _("Reeds bestaand bestand"),
+                     wxYES_NO, this) != wxYES)
         return false;
 
     m_recent.PutAtHead(path);
@@ -152,8 +151,7 @@ bool CFrame::SaveProject(bool askForName)
 bool CFrame::SaveTo(const wxString& path)
 {
     if (!TheProgram().WriteProject(path, CurrentCalibration())) {
-        wxMessageBox(_("Er is een fout opgetreden. Bestand kan niet opgeslagen worden."), _("Schrijffout"), wxOK,
-                     this);
+        wxMessageBox(_("Er is een fout opgetreden. Bestand kan niet opgeslagen worden."), _("Schrijffout"), wxOK, this);
         return false;
     }
     DisableCommands(CMD_SAVE);
@@ -168,7 +166,10 @@ void CFrame::EmptyRecentProjects()
     RebuildRecentMenu();
 }
 
-void CFrame::WriteSettingsFile() { WriteSettings(m_recent.Paths()); }
+void CFrame::WriteSettingsFile()
+{
+    WriteSettings(m_recent.Paths());
+}
 
 bool CFrame::ExitProgram()
 {
@@ -184,10 +185,31 @@ bool CFrame::ExitProgram()
     return true;
 }
 
-void CFrame::OnNew(wxCommandEvent&) { NewProject(); }
-void CFrame::OnOpen(wxCommandEvent&) { OpenProjectWithDialog(); }
-void CFrame::OnRecent(wxCommandEvent& event) { OpenRecentProject(event.GetId() - ID_MENU_RECENT_FIRST); }
-void CFrame::OnSave(wxCommandEvent&) { SaveProject(false); }
-void CFrame::OnSaveAs(wxCommandEvent&) { SaveProject(true); }
-void CFrame::OnEmptyRecent(wxCommandEvent&) { EmptyRecentProjects(); }
-void CFrame::OnExit(wxCommandEvent&) { ExitProgram(); }
+void CFrame::OnNew(wxCommandEvent&)
+{
+    NewProject();
+}
+void CFrame::OnOpen(wxCommandEvent&)
+{
+    OpenProjectWithDialog();
+}
+void CFrame::OnRecent(wxCommandEvent& event)
+{
+    OpenRecentProject(event.GetId() - ID_MENU_RECENT_FIRST);
+}
+void CFrame::OnSave(wxCommandEvent&)
+{
+    SaveProject(false);
+}
+void CFrame::OnSaveAs(wxCommandEvent&)
+{
+    SaveProject(true);
+}
+void CFrame::OnEmptyRecent(wxCommandEvent&)
+{
+    EmptyRecentProjects();
+}
+void CFrame::OnExit(wxCommandEvent&)
+{
+    ExitProgram();
+}

@@ -73,6 +73,14 @@ const ModeToolPictures kModeTools[] = {
 };
 } // namespace
 
+const wxBitmap& CFrame::Picture(const wxString& relative)
+{
+    auto found = m_pictures.find(relative);
+    if (found == m_pictures.end())
+        found = m_pictures.emplace(relative, LoadToolPicture(relative)).first;
+    return found->second;
+}
+
 void CFrame::BuildToolBar()
 {
     m_toolbar = new wxAuiToolBar(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxAUI_TB_DEFAULT_STYLE);
@@ -84,9 +92,9 @@ void CFrame::BuildToolBar()
         }
         const wxString label = wxGetTranslation(tool.label);
         const wxString tip = tool.id == ID_TOOL_STOP_ACTUATORS ? _("Stop servo / motor") : label;
-        m_toolbar->AddTool(tool.id, label, LoadToolPicture(tool.picture), tip);
+        m_toolbar->AddTool(tool.id, label, Picture(tool.picture), tip);
     }
-    m_toolbar->AddTool(ID_TOOL_EMPTY, wxEmptyString, LoadToolPicture(wxEmptyString), wxEmptyString);
+    m_toolbar->AddTool(ID_TOOL_EMPTY, wxEmptyString, Picture(wxEmptyString), wxEmptyString);
     for (const ToolSpec& tool : kTools)
         if (tool.label && tool.id != ID_TOOL_LINK && tool.id != ID_TOOL_STOP_ACTUATORS &&
             tool.id != ID_TOOL_CONFIGURATION)
@@ -111,8 +119,7 @@ void CFrame::SelectCanvasTool(int tool)
         return;
     m_canvasTool = tool;
     for (int i = 0; i < static_cast<int>(WXSIZEOF(kCanvasTools)); ++i)
-        m_toolbar->SetToolBitmap(kCanvasTools[i].toolId,
-                                 LoadToolPicture(i == tool ? kCanvasTools[i].on : kCanvasTools[i].off));
+        m_toolbar->SetToolBitmap(kCanvasTools[i].toolId, Picture(i == tool ? kCanvasTools[i].on : kCanvasTools[i].off));
     m_toolbar->Refresh();
     SetCanvasViewerTool(tool);
 }
@@ -126,7 +133,7 @@ void CFrame::SetModeToolPictures(int bits)
                               : pair == 1 ? kModeTools[i].greyed
                                           : nullptr;
         if (picture)
-            m_toolbar->SetToolBitmap(kModeTools[i].toolId, LoadToolPicture(picture));
+            m_toolbar->SetToolBitmap(kModeTools[i].toolId, Picture(picture));
     }
     m_toolbar->Refresh();
 }
@@ -145,6 +152,5 @@ void CFrame::SetRunToolPictures()
         {ID_TOOL_STOP, "Img/Icons/stop-ico.png", "Img/Icons/stop-ico_g.png"},
     };
     for (const auto& tool : kRunTools)
-        m_toolbar->SetToolBitmap(tool.id,
-                                 LoadToolPicture(m_toolbar->GetToolEnabled(tool.id) ? tool.normal : tool.greyed));
+        m_toolbar->SetToolBitmap(tool.id, Picture(m_toolbar->GetToolEnabled(tool.id) ? tool.normal : tool.greyed));
 }

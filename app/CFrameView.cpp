@@ -14,9 +14,18 @@
 #include <wx/msgdlg.h>
 #include <wx/utils.h>
 
-void CFrame::OnZoomIn(wxCommandEvent&) { ZoomIn(); }
-void CFrame::OnZoomOut(wxCommandEvent&) { ZoomOut(); }
-void CFrame::OnZoomReset(wxCommandEvent&) { ZoomReset(); }
+void CFrame::OnZoomIn(wxCommandEvent&)
+{
+    ZoomIn();
+}
+void CFrame::OnZoomOut(wxCommandEvent&)
+{
+    ZoomOut();
+}
+void CFrame::OnZoomReset(wxCommandEvent&)
+{
+    ZoomReset();
+}
 
 void CFrame::OnCanvasToolCommand(wxCommandEvent& event)
 {
@@ -90,6 +99,12 @@ void CFrame::OnAbout(wxCommandEvent&)
     wxMessageBox(wxString::Format("%s", _("Tamek")), _("Over.."), wxOK, this);
 }
 
-void CFrame::OnPrint(wxCommandEvent&) { PrintProject(this, m_printData, m_pageSetup); }
+void CFrame::OnPrint(wxCommandEvent&)
+{
+    PrintProject(this, m_printData, m_pageSetup);
+}
 
-void CFrame::OnPrintPreview(wxCommandEvent&) { ShowPrintPreview(this, m_printData, m_pageSetup); }
+void CFrame::OnPrintPreview(wxCommandEvent&)
+{
+    ShowPrintPreview(this, m_printData, m_pageSetup);
+}

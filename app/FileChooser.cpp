@@ -14,8 +14,8 @@ wxString ProjectFileDialog::GetPath() const
     return shown.empty() ? m_chosenPath : shown;
 }
 
-wxString ChooseFile(wxWindow* parent, const wxString& title, const wxString& defaultExtension,
-                    const wxString& wildcard, long style)
+wxString ChooseFile(wxWindow* parent, const wxString& title, const wxString& defaultExtension, const wxString& wildcard,
+                    long style)
 {
     ProjectFileDialog dialog(parent, title, wxEmptyString, wxEmptyString, wildcard, style);
     if (dialog.ShowModal() != wxID_OK)

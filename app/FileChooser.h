@@ -20,5 +20,5 @@ private:
 // Shows a file dialog with an empty start folder and file name; the chosen full path, or empty
 // when cancelled. A name chosen without an extension that names no existing file gets the
 // default extension.
-wxString ChooseFile(wxWindow* parent, const wxString& title, const wxString& defaultExtension,
-                    const wxString& wildcard, long style);
+wxString ChooseFile(wxWindow* parent, const wxString& title, const wxString& defaultExtension, const wxString& wildcard,
+                    long style);

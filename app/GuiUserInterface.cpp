@@ -6,7 +6,10 @@
 #include <wx/msgdlg.h>
 
 namespace {
-wxWindow* DialogParent() { return MainFrameIfAny(); }
+wxWindow* DialogParent()
+{
+    return MainFrameIfAny();
+}
 } // namespace
 
 bool GuiUserInterface::AskYesNo(const wxString& message, const wxString& caption)

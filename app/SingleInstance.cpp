@@ -3,10 +3,10 @@
 #include <wx/app.h>
 
 #if defined(__WXGTK__)
-#include <dlfcn.h>
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <dlfcn.h>
 
 #include <functional>
 #include <vector>
@@ -92,8 +92,8 @@ wxString WindowTitle(Display* display, Window window)
     unsigned long count = 0, remaining = 0;
     unsigned char* data = nullptr;
     wxString title;
-    if (XGetWindowProperty(display, window, XInternAtom(display, "_NET_WM_NAME", False), 0, kTextBuffer, False,
-                           utf8, &actualType, &format, &count, &remaining, &data) == Success &&
+    if (XGetWindowProperty(display, window, XInternAtom(display, "_NET_WM_NAME", False), 0, kTextBuffer, False, utf8,
+                           &actualType, &format, &count, &remaining, &data) == Success &&
         data && format == 8)
         title = wxString::FromUTF8(reinterpret_cast<const char*>(data), count);
     if (data)
@@ -129,8 +129,8 @@ void BringForward(Display* display, Window window)
         event.xclient.format = 32;
         event.xclient.data.l[0] = 2; // from a pager: the request is not about focus stealing
         event.xclient.data.l[1] = CurrentTime;
-        if (XSendEvent(display, DefaultRootWindow(display), False,
-                       SubstructureRedirectMask | SubstructureNotifyMask, &event)) {
+        if (XSendEvent(display, DefaultRootWindow(display), False, SubstructureRedirectMask | SubstructureNotifyMask,
+                       &event)) {
             XFlush(display);
             return;
         }
@@ -184,7 +184,13 @@ bool FindRunningCopy(const wxString& titleWord)
 
 #else
 
-bool FindRunningCopy(const wxString&) { return false; }
-wxString ToolkitFrameClass() { return wxString(); }
+bool FindRunningCopy(const wxString&)
+{
+    return false;
+}
+wxString ToolkitFrameClass()
+{
+    return wxString();
+}
 
 #endif

@@ -1,9 +1,9 @@
 // Start-up of the real tamek program up to its first painted main window.
 //
 // Each iteration starts build/bin/tamek with an empty settings folder, watches the display for the
-// main window (titled "Tamek", or "Tamek - <path>" with the example project) and then for the first pixels painted into it (the window starts out
-// as the black root of Xvfb; the painted menu bar is light), and ends the program.
-// Run it on a display of its own: xvfb-run -a -s "-screen 0 1400x900x24" build/bin/startup_bench
+// main window (titled "Tamek", or "Tamek - <path>" with the example project) and then for the first pixels painted into
+// it (the window starts out as the black root of Xvfb; the painted menu bar is light), and ends the program. Run it on
+// a display of its own: xvfb-run -a -s "-screen 0 1400x900x24" build/bin/startup_bench
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <benchmark/benchmark.h>
@@ -57,7 +57,10 @@ bool IsPainted(Display* display, Window window)
     return IsPaintedAt(display, window, 20, 8) && IsPaintedAt(display, window, 150, 300);
 }
 
-int IgnoreErrors(Display*, XErrorEvent*) { return 0; } // the window may vanish while we look
+int IgnoreErrors(Display*, XErrorEvent*)
+{
+    return 0;
+} // the window may vanish while we look
 
 // state.range(0): 1 to start on the example project, 0 to start empty.
 void StartToFirstPaint(benchmark::State& state)

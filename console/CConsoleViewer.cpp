@@ -29,9 +29,15 @@ void CConsoleViewer::Report(int level, const wxString& message)
     m_lastMessage = message;
 }
 
-void CConsoleViewer::AppendText(const wxString& text) { m_text->AppendText(text); }
+void CConsoleViewer::AppendText(const wxString& text)
+{
+    m_text->AppendText(text);
+}
 
-wxString CConsoleViewer::GetText() const { return m_text->GetValue(); }
+wxString CConsoleViewer::GetText() const
+{
+    return m_text->GetValue();
+}
 
 void CConsoleViewer::OnSize(wxSizeEvent& event)
 {
@@ -46,4 +52,7 @@ CConsoleViewer* TheConsole(wxWindow* parent)
     return g_console;
 }
 
-void ForgetConsole() { g_console = nullptr; }
+void ForgetConsole()
+{
+    g_console = nullptr;
+}

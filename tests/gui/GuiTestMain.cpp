@@ -21,9 +21,8 @@ public:
 
 void FailOnAssert(const wxString& file, int line, const wxString& func, const wxString& cond, const wxString& msg)
 {
-    ADD_FAILURE_AT(file.utf8_str().data(), line)
-        << "wxWidgets assertion in " << func.utf8_str().data() << ": " << cond.utf8_str().data() << " "
-        << msg.utf8_str().data();
+    ADD_FAILURE_AT(file.utf8_str().data(), line) << "wxWidgets assertion in " << func.utf8_str().data() << ": "
+                                                 << cond.utf8_str().data() << " " << msg.utf8_str().data();
 }
 } // namespace
 

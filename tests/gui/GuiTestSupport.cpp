@@ -75,4 +75,7 @@ void MainWindowTest::TearDown()
     TheEditHistory().Reset();
 }
 
-void MainWindowTest::MarkModified() { frame->EnableCommands(CMD_SAVE); }
+void MainWindowTest::MarkModified()
+{
+    frame->EnableCommands(CMD_SAVE);
+}

@@ -72,7 +72,10 @@ private:
 };
 
 // Readable failure messages for wx strings.
-inline void PrintTo(const wxString& text, std::ostream* out) { *out << '"' << text.utf8_str().data() << '"'; }
+inline void PrintTo(const wxString& text, std::ostream* out)
+{
+    *out << '"' << text.utf8_str().data() << '"';
+}
 
 class CFrame;
 

@@ -10,8 +10,14 @@
 #include <wx/menu.h>
 
 namespace {
-bool MenuEnabled(CFrame* frame, int id) { return frame->GetMenuBar()->IsEnabled(id); }
-bool ToolEnabled(CFrame* frame, int id) { return frame->GetTamekToolBar()->GetToolEnabled(id); }
+bool MenuEnabled(CFrame* frame, int id)
+{
+    return frame->GetMenuBar()->IsEnabled(id);
+}
+bool ToolEnabled(CFrame* frame, int id)
+{
+    return frame->GetTamekToolBar()->GetToolEnabled(id);
+}
 } // namespace
 
 TEST_F(MainWindowTest, OpensWithItsTitlePositionAndSizes)
@@ -45,10 +51,10 @@ TEST_F(MainWindowTest, OnlyOpenAndThreeCanvasToolsAreEnabledAtStart)
                      ID_MENU_REDO, ID_MENU_START, ID_MENU_PAUSE, ID_MENU_STOP, ID_MENU_STEP, ID_MENU_MODE_MANUAL,
                      ID_MENU_MODE_STANDALONE, ID_MENU_CONFIGURATION, ID_MENU_STOP_ACTUATORS, ID_MENU_UPLOAD})
         EXPECT_FALSE(MenuEnabled(frame, menu)) << menu;
-    for (int tool : {ID_TOOL_NEW, ID_TOOL_SAVE, ID_TOOL_PRINT, ID_TOOL_UNDO, ID_TOOL_REDO, ID_TOOL_MOVE, ID_TOOL_START,
-                     ID_TOOL_STEP, ID_TOOL_PAUSE, ID_TOOL_STOP, ID_TOOL_MODE_VIRTUAL, ID_TOOL_MODE_MANUAL,
-                     ID_TOOL_MODE_STANDALONE, ID_TOOL_CONFIGURATION, ID_TOOL_STOP_ACTUATORS, ID_TOOL_UPLOAD,
-                     ID_TOOL_EMPTY})
+    for (int tool :
+         {ID_TOOL_NEW, ID_TOOL_SAVE, ID_TOOL_PRINT, ID_TOOL_UNDO, ID_TOOL_REDO, ID_TOOL_MOVE, ID_TOOL_START,
+          ID_TOOL_STEP, ID_TOOL_PAUSE, ID_TOOL_STOP, ID_TOOL_MODE_VIRTUAL, ID_TOOL_MODE_MANUAL, ID_TOOL_MODE_STANDALONE,
+          ID_TOOL_CONFIGURATION, ID_TOOL_STOP_ACTUATORS, ID_TOOL_UPLOAD, ID_TOOL_EMPTY})
         EXPECT_FALSE(ToolEnabled(frame, tool)) << tool;
 
     // The virtual mode is checked, and disabled with its group until a program is open.

@@ -124,9 +124,9 @@ TEST_F(MainWindowTest, MenuItemsCarryTheirLabelsKeysAndKinds)
 TEST_F(MainWindowTest, TheFileMenuIsOrderedWithItsSeparators)
 {
     wxMenu* file = frame->GetMenuBar()->GetMenu(0);
-    const int expected[] = {ID_MENU_NEW,    ID_MENU_OPEN,         wxID_SEPARATOR, ID_MENU_SAVE,
-                            ID_MENU_SAVE_AS, wxID_SEPARATOR,      ID_MENU_PRINT_PREVIEW, ID_MENU_PRINT,
-                            wxID_SEPARATOR, ID_MENU_RECENT,       ID_MENU_EMPTY_RECENT,  wxID_SEPARATOR,
+    const int expected[] = {ID_MENU_NEW,     ID_MENU_OPEN,   wxID_SEPARATOR,        ID_MENU_SAVE,
+                            ID_MENU_SAVE_AS, wxID_SEPARATOR, ID_MENU_PRINT_PREVIEW, ID_MENU_PRINT,
+                            wxID_SEPARATOR,  ID_MENU_RECENT, ID_MENU_EMPTY_RECENT,  wxID_SEPARATOR,
                             ID_MENU_EXIT};
     ASSERT_EQ(file->GetMenuItemCount(), WXSIZEOF(expected));
     for (size_t i = 0; i < WXSIZEOF(expected); ++i)

@@ -185,9 +185,9 @@ TEST_F(ProjectCommandsTest, AFailedSaveReportsAndStillHeadsTheRecentList)
     frame->OpenProjectByPath(a);
     MarkModified();
     const wxString unwritable = folder + "/no-such-folder/x.tamek";
-    wxTEST_DIALOG(EXPECT_FALSE(frame->SaveProject(true)), ExpectFileDialog("Bestand opslaan als...", unwritable),
-                  ExpectMessage("Er is een fout opgetreden. Bestand kan niet opgeslagen worden.", "Schrijffout",
-                                wxID_OK));
+    wxTEST_DIALOG(
+        EXPECT_FALSE(frame->SaveProject(true)), ExpectFileDialog("Bestand opslaan als...", unwritable),
+        ExpectMessage("Er is een fout opgetreden. Bestand kan niet opgeslagen worden.", "Schrijffout", wxID_OK));
     EXPECT_EQ(RecentPaths(), (std::vector<wxString>{unwritable, a}));
     EXPECT_EQ(frame->GetProjectPath(), a);
     EXPECT_EQ(frame->GetTitle(), "Tamek - " + a);
@@ -273,10 +273,10 @@ TEST_F(ProjectCommandsTest, ExitWithYesWhoseSaveFailsKeepsTheProgramRunning)
 {
     MarkModified();
     const wxString unwritable = folder + "/no-such-folder/x.tamek";
-    wxTEST_DIALOG(EXPECT_FALSE(frame->ExitProgram()), ExpectSaveQuestion(wxID_YES),
-                  ExpectFileDialog("Bestand opslaan als...", unwritable),
-                  ExpectMessage("Er is een fout opgetreden. Bestand kan niet opgeslagen worden.", "Schrijffout",
-                                wxID_OK));
+    wxTEST_DIALOG(
+        EXPECT_FALSE(frame->ExitProgram()), ExpectSaveQuestion(wxID_YES),
+        ExpectFileDialog("Bestand opslaan als...", unwritable),
+        ExpectMessage("Er is een fout opgetreden. Bestand kan niet opgeslagen worden.", "Schrijffout", wxID_OK));
     WaitFor([] { return false; }, 50);
     EXPECT_EQ(MainFrameIfAny(), frame);
     EXPECT_TRUE(frame->IsModified());

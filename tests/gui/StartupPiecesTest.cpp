@@ -47,9 +47,8 @@ TEST(BuiltData, TheRobotCatalogueTranslatesFrenchTextsButNeverStoredKindWords)
     const wxString* project = translations.GetTranslatedString("Projet", "robot");
     ASSERT_NE(project, nullptr);
     EXPECT_EQ(*project, "Project");
-    for (const char* word : {"Buzzer", "LedR", "Motor1", "Motor2", "Servo1", "Servo2", "Switch1", "Switch2",
-                             "Switch3", "Detector1", "Detector2", "Variable", "VariableIf", "Wait", "Avancer",
-                             "Tamek"})
+    for (const char* word : {"Buzzer", "LedR", "Motor1", "Motor2", "Servo1", "Servo2", "Switch1", "Switch2", "Switch3",
+                             "Detector1", "Detector2", "Variable", "VariableIf", "Wait", "Avancer", "Tamek"})
         EXPECT_EQ(translations.GetTranslatedString(word, "robot"), nullptr) << word;
 }
 
