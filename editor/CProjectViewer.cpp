@@ -57,14 +57,12 @@ wxEND_EVENT_TABLE()
     m_horizontalBar->SetScrollbar(m_scrollX, kAreaWidth, kAreaWidth, kAreaWidth);
     m_verticalBar->SetScrollbar(m_scrollY, kAreaHeight, kAreaHeight, kAreaHeight);
 
-    CProgram& program = TheProgram();
-    if (!program.GetRoot()) {
-        CState* root = program.EnsureRoot();
-        root->SetViewer(this);
-    }
+    // The canvas owns the program's blocks on screen: the root, and through it every block read later.
+    TheProgram().EnsureRoot()->SetViewer(this);
 
-    // A long first tip makes the tip window wide enough for the block descriptions shown later.
-    SetToolTip("....................... string extra long ..........");
+    // The tip is filled with a block's description while the mouse is over it; GTK sizes the tip
+    // window to its text, so no wide placeholder is needed and a pupil never sees one.
+    SetToolTip(wxString());
     wxToolTip::SetDelay(100);
 
     Bind(wxEVT_LEFT_DOWN, &CProjectViewer::OnMouse, this);
