@@ -19,6 +19,19 @@ int AskSaveChanges(wxWindow* parent)
     return wxMessageBox(_("Project is aangepast, bewaren ?"), _("Bestand aangepast"), wxYES_NO | wxCANCEL, parent);
 }
 
+// The reader's "Draw Error", followed by where the file went wrong, so a damaged file can be found.
+wxString DescribeReadError(const wxString& path, const ReadError& error)
+{
+    wxString text = _("Draw Error") + "\n\n" + path;
+    if (error.line > 0)
+        text += wxString::Format(":%d", error.line);
+    if (!error.detail.empty())
+        text += "\n" + error.detail;
+    else if (!error.message.empty() && error.message != "Draw Error")
+        text += "\n" + error.message;
+    return text;
+}
+
 void OfferProjectCalibration(wxWindow* parent)
 {
     if (!ShouldOfferProjectCalibration(CurrentCalibration(), ProjectCalibration()))
@@ -104,8 +117,7 @@ bool CFrame::OpenProjectByPath(const wxString& path)
     ReadError error;
     const bool read = TheProgram().ReadProject(path, displacement, bounds, ProjectCalibration(), &error);
     if (!read)
-        wxMessageBox(_("Draw Error") + wxString::Format("\n%s: %d: %s", path, error.line, error.message),
-                     _("Draw ERROR"), wxYES_NO, this);
+        wxMessageBox(DescribeReadError(path, error), _("Draw ERROR"), wxYES_NO, this);
     OfferProjectCalibration(this);
     TheEditHistory().Reset();
     CanvasProgramChanged();

@@ -115,10 +115,35 @@ TEST_F(ProjectCommandsTest, EmptyingTheListDisablesItsMenuAndReachesTheFileAtThe
 TEST_F(ProjectCommandsTest, AProjectThatCannotBeReadShowsTheDrawErrorAndKeepsNoPath)
 {
     const wxString missing = folder + "/missing.tamek";
-    wxTEST_DIALOG(EXPECT_FALSE(frame->OpenProjectByPath(missing)), wxExpectModal<wxMessageDialog>(wxID_NO));
+    wxTEST_DIALOG(EXPECT_FALSE(frame->OpenProjectByPath(missing)),
+                  ExpectMessage("Draw Error\n\n" + missing + "\nthe file cannot be opened", "Draw ERROR", wxID_NO));
     EXPECT_TRUE(frame->GetProjectPath().empty());
     EXPECT_EQ(frame->GetTitle(), "Tamek");
     EXPECT_TRUE(RecentPaths().empty());
+}
+
+TEST_F(ProjectCommandsTest, ADamagedProjectStaysOnScreenWithoutItsPathSoItIsNotOverwritten)
+{
+    const wxString a = Project("a.tamek");
+    frame->OpenProjectByPath(a);
+    // Node 7 expects no parent: the reader stops there with the blocks read so far.
+    const wxString damaged = folder + "/damaged.tamek";
+    const std::string text =
+        std::string(kProject) + "Node: 7 => State Wait: Position:900,900.Param: '1'. Name: Wacht . \n";
+    ASSERT_TRUE(WriteTextFile(damaged, text));
+    wxTEST_DIALOG(EXPECT_FALSE(frame->OpenProjectByPath(damaged)), wxExpectModal<wxMessageDialog>(wxID_YES));
+    EXPECT_TRUE(frame->GetProjectPath().empty());
+    EXPECT_EQ(frame->GetTitle(), "Tamek");
+    EXPECT_EQ(RecentPaths(), std::vector<wxString>{a});
+    int blocks = 0;
+    TheProgram().ForEachBlock([&blocks](CState*) { ++blocks; });
+    EXPECT_EQ(blocks, 2); // Start and Wait were read
+
+    // Saving asks for a name instead of writing over the damaged file.
+    MarkModified();
+    const wxString copy = folder + "/recovered.tamek";
+    wxTEST_DIALOG(EXPECT_TRUE(frame->SaveProject(false)), ExpectFileDialog("Bestand opslaan als...", copy));
+    EXPECT_EQ(ReadTextFile(damaged), text);
 }
 
 TEST_F(ProjectCommandsTest, ACancelledOpenDialogLeavesTheFlowchartWithoutAPath)
