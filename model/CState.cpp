@@ -135,22 +135,46 @@ wxString CState::GetKindWord() const
     return m_kind.fileWordTranslated ? Translated(m_kind.kindWord) : wxString(m_kind.kindWord);
 }
 
+// Appends a decimal int; the project writer calls Describe for every block, so no formatting.
+static void AppendInt(wxString& text, int value)
+{
+    wchar_t digits[12];
+    wchar_t* end = digits + 12;
+    wchar_t* p = end;
+    unsigned magnitude = value < 0 ? 0u - static_cast<unsigned>(value) : static_cast<unsigned>(value);
+    do {
+        *--p = static_cast<wchar_t>(L'0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude);
+    if (value < 0)
+        *--p = L'-';
+    text.append(p, end - p);
+}
+
 wxString CState::Describe() const
 {
-    wxString text = "State " + GetKindWord();
+    wxString text = L"State ";
+    text += GetKindWord();
     if (m_half)
-        text += "Half";
-    text += wxString::Format(": Position:%d,%d", m_x, m_y);
+        text += L"Half";
+    text += L": Position:";
+    AppendInt(text, m_x);
+    text += L',';
+    AppendInt(text, m_y);
     if (m_hasParameter) {
-        if (IsCondition())
-            text += wxString::Format(".Param: '%s'. Name: %s. Cond: %s", m_parameterText, ResolvedName(),
-                                     ConditionCode());
-        else if (m_category == Category::Variable)
-            text += wxString::Format(".Param: '%s'. Name: %s", m_parameterText, ResolvedName());
-        else
-            text += wxString::Format(".Param: '%s'. Name: %s ", m_parameterText, ResolvedName());
+        text += L".Param: '";
+        text += m_parameterText;
+        text += L"'. Name: ";
+        text += ResolvedName();
+        if (IsCondition()) {
+            text += L". Cond: ";
+            text += ConditionCode();
+        } else if (m_category != Category::Variable) {
+            text += L' ';
+        }
     } else if (IsLinkPiece()) {
-        text += wxString::Format(".BGtype: %d", m_connectorMask);
+        text += L".BGtype: ";
+        AppendInt(text, m_connectorMask);
     }
     return text;
 }
@@ -216,33 +240,33 @@ int CState::CalibrationModeBits() const { return Prototype()->m_calibrationModeB
 
 wxString CState::ConditionCode() const
 {
-    if (m_conditionOperator == "<")
-        return "LT";
-    if (m_conditionOperator == "<=")
-        return "LTE";
-    if (m_conditionOperator == "==")
-        return "EQ";
-    if (m_conditionOperator == ">")
-        return "GT";
-    if (m_conditionOperator == ">=")
-        return "GTE";
-    return "NEQ";
+    if (m_conditionOperator == L"<")
+        return L"LT";
+    if (m_conditionOperator == L"<=")
+        return L"LTE";
+    if (m_conditionOperator == L"==")
+        return L"EQ";
+    if (m_conditionOperator == L">")
+        return L"GT";
+    if (m_conditionOperator == L">=")
+        return L"GTE";
+    return L"NEQ";
 }
 
 void CState::SetConditionFromCode(const wxString& code)
 {
-    if (code == "LT")
-        m_conditionOperator = "<";
-    else if (code == "LTE")
-        m_conditionOperator = "<=";
-    else if (code == "NEQ")
-        m_conditionOperator = "!=";
-    else if (code == "GT")
-        m_conditionOperator = ">";
-    else if (code == "GTE")
-        m_conditionOperator = ">=";
+    if (code == L"LT")
+        m_conditionOperator = L"<";
+    else if (code == L"LTE")
+        m_conditionOperator = L"<=";
+    else if (code == L"NEQ")
+        m_conditionOperator = L"!=";
+    else if (code == L"GT")
+        m_conditionOperator = L">";
+    else if (code == L"GTE")
+        m_conditionOperator = L">=";
     else
-        m_conditionOperator = "==";
+        m_conditionOperator = L"==";
 }
 
 void CState::SetViewer(CProjectViewer* viewer)

@@ -67,7 +67,7 @@ bool ParseInt(const wxString& text, int& value)
 
 // The structural keys of a node line come after the block text, whose name and parameter may
 // hold the same words; the last occurrence is the one the writer put there.
-wxString FromLast(const wxString& line, const char* key)
+wxString FromLast(const wxString& line, const wchar_t* key)
 {
     const size_t at = line.rfind(key);
     return at == wxString::npos ? wxString() : line.Mid(at);
@@ -142,14 +142,15 @@ public:
                 }
                 header = false;
             }
-            if (m_patterns.node.Matches(line)) {
+            const bool node = line.find(L"Node: ") != wxString::npos && m_patterns.node.Matches(line);
+            if (node) {
                 ok = ReadNodeLine(line);
                 if (!ok && error) {
                     error->line = static_cast<int>(i + 1);
                     error->message = "Draw Error";
                     error->detail = m_failure;
                 }
-            } else if (m_patterns.state.Matches(line)) {
+            } else if (line.find(L"State ") != wxString::npos && m_patterns.state.Matches(line)) {
                 ReadPrototypeNameLine(line);
             }
         }
@@ -374,30 +375,35 @@ private:
     void ApplyKeys(CState& block, const wxString& line, int number)
     {
         const LinePatterns& p = m_patterns;
-        if (p.cond.Matches(line))
+        // Each pattern starts with its key, so a line without the key cannot match it.
+        auto has = [&line](const wchar_t* key) { return line.find(key) != wxString::npos; };
+        if (has(L"Cond: ") && p.cond.Matches(line))
             block.SetConditionFromCode(p.cond.GetMatch(line, 1));
-        if (p.name.Matches(line)) {
+        if (has(L"Name: ") && p.name.Matches(line)) {
             const wxString name = p.name.GetMatch(line, 1);
             block.SetName(name);
             if (!block.IsVariableKind() && block.GetCloneSource())
                 block.GetCloneSource()->SetName(name);
         }
-        if (p.quotedParam.Matches(line))
-            ApplyParameter(block, p.quotedParam.GetMatch(line, 1));
-        else if (p.plainParam.Matches(line))
-            ApplyParameter(block, p.plainParam.GetMatch(line, 1));
+        if (has(L"Param: ")) {
+            if (p.quotedParam.Matches(line))
+                ApplyParameter(block, p.quotedParam.GetMatch(line, 1));
+            else if (p.plainParam.Matches(line))
+                ApplyParameter(block, p.plainParam.GetMatch(line, 1));
+        }
         int mask;
-        if (p.bgType.Matches(line) && ParseInt(p.bgType.GetMatch(line, 1), mask) && mask >= 0 && mask <= 0xFF)
+        if (has(L"BGtype: ") && p.bgType.Matches(line) && ParseInt(p.bgType.GetMatch(line, 1), mask) && mask >= 0 &&
+            mask <= 0xFF)
             block.SetConnectorMask(mask);
         // Row members carry no successors: nothing would own or write them.
-        const wxString sonPart = FromLast(line, "Son ");
-        if (!IsRowMember(&block) && p.son.Matches(sonPart))
+        const wxString sonPart = FromLast(line, L"Son ");
+        if (!sonPart.empty() && !IsRowMember(&block) && p.son.Matches(sonPart))
             ApplySuccessors(block, p.son.GetMatch(sonPart, 1), p.son.GetMatch(sonPart, 2), number);
-        const wxString rightPart = FromLast(line, "frNode");
-        if (p.rightRow.Matches(rightPart))
+        const wxString rightPart = FromLast(line, L"frNode");
+        if (!rightPart.empty() && p.rightRow.Matches(rightPart))
             BuildRow(block, 1, p.rightRow.GetMatch(rightPart, 1));
-        const wxString leftPart = FromLast(line, "flNode");
-        if (p.leftRow.Matches(leftPart))
+        const wxString leftPart = FromLast(line, L"flNode");
+        if (!leftPart.empty() && p.leftRow.Matches(leftPart))
             BuildRow(block, 0, p.leftRow.GetMatch(leftPart, 1));
         if (block.IsVariableKind() && !block.GetName().empty())
             ApplyVariableRule(block);

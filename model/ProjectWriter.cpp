@@ -6,11 +6,18 @@
 #include "model/Prototypes.h"
 #include "model/TextCodec.h"
 
+#include <string>
 #include <unordered_set>
 #include <vector>
 #include <wx/stream.h>
 
 namespace {
+
+const wxString& LineEnd()
+{
+    static const wxString lineEnd(ProjectWriter::kLineEnd);
+    return lineEnd;
+}
 
 // Numbers every block first and writes afterwards, so a son that is only referred to (a loop or a
 // join) carries the number of this write even when its owner comes later in the text.
@@ -77,23 +84,31 @@ private:
         return block && m_numbered.count(const_cast<CState*>(block)) ? block->GetNodeNumber() : -1;
     }
 
+    static void AppendInt(wxString& text, int value) { text += std::to_wstring(value); }
+
     static void AppendNodeStart(wxString& text, const CState* block)
     {
-        text << "Node: " << block->GetNodeNumber() << " => " << block->Describe() << ". ";
+        text += L"Node: ";
+        AppendInt(text, block->GetNodeNumber());
+        text += L" => ";
+        text += block->Describe();
+        text += L". ";
     }
 
-    void AppendRow(wxString& text, const CState* block, int side, const char* key, const char* end) const
+    void AppendRow(wxString& text, const CState* block, int side, const wchar_t* key, const wchar_t* end) const
     {
         const CState* member = block->GetRowNeighbour(side);
         if (!member)
             return;
-        text << key;
+        text += key;
         bool first = true;
         for (; member && NumberOf(member) >= 0; member = member->GetRowNeighbour(side)) {
-            text << (first ? "" : ":") << member->GetNodeNumber();
+            if (!first)
+                text += L':';
+            AppendInt(text, member->GetNodeNumber());
             first = false;
         }
-        text << end;
+        text += end;
     }
 
     // "Son " with the son's number, then ",first branch", then ",second branch". An absent son before a
@@ -103,30 +118,32 @@ private:
         const int son = NumberOf(block->GetSon());
         const int branch0 = NumberOf(block->GetBranchSon(0));
         const int branch1 = NumberOf(block->GetBranchSon(1));
-        text << "Son ";
+        text += L"Son ";
         if (son >= 0)
-            text << son;
+            AppendInt(text, son);
         if (branch0 >= 0 || branch1 >= 0) {
-            text << ",";
+            text += L',';
             if (branch0 >= 0)
-                text << branch0;
+                AppendInt(text, branch0);
         }
-        if (branch1 >= 0)
-            text << "," << branch1;
+        if (branch1 >= 0) {
+            text += L',';
+            AppendInt(text, branch1);
+        }
     }
 
     void WriteHead(wxString& text, const CState* block) const
     {
         AppendNodeStart(text, block);
-        AppendRow(text, block, 0, "flNode:", " ");
-        AppendRow(text, block, 1, "frNode:", ". ");
+        AppendRow(text, block, 0, L"flNode:", L" ");
+        AppendRow(text, block, 1, L"frNode:", L". ");
         AppendSuccessors(text, block);
-        text << ProjectWriter::kLineEnd;
+        text += LineEnd();
         for (int side = 0; side < 2; ++side)
             for (const CState* member = block->GetRowNeighbour(side); member && NumberOf(member) >= 0;
                  member = member->GetRowNeighbour(side)) {
                 AppendNodeStart(text, member);
-                text << ProjectWriter::kLineEnd;
+                text += LineEnd();
             }
     }
 
@@ -144,7 +161,7 @@ wxString PrototypeNameLines(const CState& root)
             continue;
         const int x = prototype->GetX(), y = prototype->GetY();
         prototype->SetPosition(root.GetX(), root.GetY());
-        text << prototype->Describe() << ". " << ProjectWriter::kLineEnd;
+        text << prototype->Describe() << L". " << LineEnd();
         prototype->SetPosition(x, y);
     }
     return text;
