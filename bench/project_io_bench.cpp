@@ -92,6 +92,47 @@ void BM_ReadProjectFile(benchmark::State& state)
 }
 BENCHMARK(BM_ReadProjectFile)->Unit(benchmark::kMillisecond);
 
+// Damaged texts of 20,000 lines that would make a reader searching the whole graph per line take
+// quadratic time: every block numbered and expecting the same number, one row of 20,000 members,
+// one row of 20,000 placeholders all with the same number.
+std::string DamagedText(int kind)
+{
+    constexpr int kLines = 20000;
+    std::string text = "Node: 0 => State Start: Position:300,40. ";
+    if (kind == 0) {
+        text += "Son 2\n";
+        for (int i = 0; i < kLines; ++i)
+            text += "Node: 2 => State Wait: Position:300," + std::to_string(100 + i) + ". Son 2\n";
+        return text;
+    }
+    text += "frNode";
+    for (int i = 1; i <= kLines; ++i)
+        text += ":" + std::to_string(kind == 1 ? i : 2);
+    text += ". Son \n";
+    for (int i = 1; i <= kLines; ++i)
+        text += "Node: " + std::to_string(kind == 1 ? i : 2) + " => State Wait: Position:" + std::to_string(300 + i) +
+                ",40. \n";
+    return text;
+}
+
+void BM_ReadDamaged(benchmark::State& state)
+{
+    const std::string text = DamagedText(static_cast<int>(state.range(0)));
+    CProgram program;
+    program.EnsureRoot();
+    for (auto _ : state) {
+        state.PauseTiming();
+        program.Clear();
+        state.ResumeTiming();
+        wxMemoryInputStream stream(text.data(), text.size());
+        Displacement displacement;
+        ReadBounds bounds;
+        CalibrationRecord calibration = CalibrationRecord::Defaults();
+        program.ReadText(stream, displacement, bounds, calibration);
+    }
+}
+BENCHMARK(BM_ReadDamaged)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 int main(int argc, char** argv)

@@ -2,8 +2,10 @@
 // name their successors by number, rows of placeholders filled by the lines that follow, and the
 // names of renamed prototypes.
 
+#include "model/ProjectReader.h"
 #include "calibration/CalibrationRecord.h"
 #include "model/CProgram.h"
+#include "model/ProjectReaderOrder.h"
 #include "model/Prototypes.h"
 #include "model/StateKinds.h"
 #include "model/TextCodec.h"
@@ -11,6 +13,9 @@
 #include <algorithm>
 #include <climits>
 #include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <set>
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
@@ -18,6 +23,8 @@
 #include <wx/stream.h>
 
 namespace {
+
+bool g_verifySearches = false;
 
 // The texts the reader recognises, each found anywhere in a line; compiled once.
 struct LinePatterns
@@ -113,12 +120,17 @@ bool ReferAsSon(CState& from, CState& target)
 
 } // namespace
 
+void VerifyProjectReaderSearches(bool verify)
+{
+    g_verifySearches = verify;
+}
+
 class ProjectReader
 {
 public:
     ProjectReader(CProgram& program, Displacement& displacement, ReadBounds& bounds, CalibrationRecord& calibration)
         : m_program(program), m_patterns(LinePatterns::Get()), m_root(program.GetRoot()), m_current(m_root),
-          m_displacement(displacement), m_bounds(bounds), m_calibration(calibration)
+          m_displacement(displacement), m_bounds(bounds), m_calibration(calibration), m_order(m_root)
     {
         // Blocks already in the graph take part in the searches as the graph search would find them.
         m_program.ForEachBlock([this](CState* block) {
@@ -160,20 +172,40 @@ public:
     }
 
 private:
-    using Index_t = std::unordered_map<int, std::vector<CState*>>;
-
-    static void Index(Index_t& index, int number, CState* block)
+    // Blocks in graph-search order.
+    struct SearchLess
     {
-        if (number >= 0)
-            index[number].push_back(block);
+        const SearchOrder* order;
+        bool operator()(const CState* a, const CState* b) const { return order->Before(a, b); }
+    };
+    using OrderedBlocks = std::set<CState*, SearchLess>;
+    // Blocks by a number (node number, or expected son number), each list in search order; an entry
+    // whose block no longer carries the number is dropped when met.
+    using Index_t = std::unordered_map<int, OrderedBlocks>;
+
+    void Index(Index_t& index, int number, CState* block)
+    {
+        if (number >= 0 && m_order.IsSearched(block))
+            index.try_emplace(number, SearchLess{&m_order}).first->second.insert(block);
     }
     static void Unindex(Index_t& index, int number, CState* block)
     {
-        auto it = index.find(number);
-        if (it == index.end())
-            return;
-        auto& list = it->second;
-        list.erase(std::remove(list.begin(), list.end(), block), list.end());
+        if (auto it = index.find(number); it != index.end())
+            it->second.erase(block);
+    }
+
+    // The first block of the list that satisfies hit.
+    template <class Hit> static CState* First(Index_t& index, int number, Hit hit)
+    {
+        auto list = index.find(number);
+        if (list == index.end())
+            return nullptr;
+        for (auto it = list->second.begin(); it != list->second.end();) {
+            if (hit(*it))
+                return *it;
+            it = list->second.erase(it);
+        }
+        return nullptr;
     }
 
     bool IsRowMember(const CState* block) const
@@ -181,43 +213,24 @@ private:
         return block != m_root && !block->GetParent() && (block->GetRowNeighbour(0) || block->GetRowNeighbour(1));
     }
 
-    // The distinct blocks of an index entry that still satisfy hit.
-    template <class Hit> std::vector<CState*> Candidates(Index_t& index, int number, Hit hit)
+    // The first block in graph-search order that expects number as a son.
+    CState* FindExpectingSon(int number)
     {
-        std::vector<CState*> found;
-        auto it = index.find(number);
-        if (it == index.end())
-            return found;
-        for (CState* block : it->second)
-            if (hit(block) && std::find(found.begin(), found.end(), block) == found.end())
-                found.push_back(block);
+        CState* found = First(m_expecting, number, [number](CState* b) {
+            return b->GetSonNumber() == number || b->GetBranchSonNumber() == number;
+        });
+        if (g_verifySearches && found != m_program.FindExpectingSon(number))
+            std::abort();
         return found;
     }
 
-    // The first block in graph-search order that expects number as a son. The index answers when
-    // one block qualifies; only then is the whole graph searched, to keep the search order.
-    CState* FindExpectingSon(int number)
-    {
-        const auto found = Candidates(m_expecting, number, [number](CState* b) {
-            return b->GetSonNumber() == number || b->GetBranchSonNumber() == number;
-        });
-        if (found.size() <= 1)
-            return found.empty() ? nullptr : found.front();
-        return m_program.FindExpectingSon(number);
-    }
-
-    // The first block in graph-search order with this node number (the search never tests the
-    // Start block's own row).
+    // The first block in graph-search order with this node number.
     CState* FindNumbered(int number)
     {
-        const auto found = Candidates(m_byNumber, number, [this, number](CState* b) {
-            return b->GetNodeNumber() == number && !m_inRootRow.count(b);
-        });
-        if (found.size() <= 1)
-            return found.empty() ? nullptr : found.front();
-        if (std::find(found.begin(), found.end(), m_root) != found.end())
-            return m_root;
-        return m_program.FindByNodeNumber(number);
+        CState* found = First(m_byNumber, number, [number](CState* b) { return b->GetNodeNumber() == number; });
+        if (g_verifySearches && found != m_program.FindByNodeNumber(number))
+            std::abort();
+        return found;
     }
 
     void ExtendBounds(int x, int y)
@@ -266,13 +279,13 @@ private:
                 return false;
             }
             PlaceBlock(*block, line);
-            block->SetNodeNumber(-1);
-            SetNodeNumber(*block, number);
+            block->SetNodeNumber(number);
             if (!Attach(*block, number)) {
                 m_failure = wxString::Format("node %d has no place in the graph", number);
                 Discard(block);
                 return false;
             }
+            Index(m_byNumber, number, block);
         }
         ApplyKeys(*block, line, number);
         return true;
@@ -288,7 +301,6 @@ private:
     // A block that could not be placed: it leaves the variable list and every index.
     void Discard(CState* block)
     {
-        Unindex(m_byNumber, block->GetNodeNumber(), block);
         if (m_program.m_variables.DeleteObject(block))
             m_program.m_nextVariableIndex = static_cast<int>(m_program.m_variables.GetCount());
         delete block;
@@ -300,6 +312,7 @@ private:
         if (!predecessor.GetSon() && predecessor.GetSonNumber() == number) {
             predecessor.SetSon(&block);
             block.SetParent(&predecessor);
+            m_order.AddSon(&predecessor, &block);
             if (predecessor.IsCondition())
                 predecessor.SetSonExitSide(DirectionFrom(predecessor, block));
             return true;
@@ -308,6 +321,7 @@ private:
             if (!predecessor.GetBranchSon(i) && predecessor.GetBranchSonNumber() == number) {
                 predecessor.SetBranchSon(i, &block);
                 block.SetParent(&predecessor);
+                m_order.AddBranchSon(&predecessor, i, &block);
                 if (predecessor.IsCondition())
                     predecessor.SetBranchExitSide(DirectionFrom(predecessor, block));
                 return true;
@@ -320,11 +334,12 @@ private:
     {
         if (block.GetCategory() == Category::Placeholder)
             return false; // a row never holds a placeholder once reading ends
-        CState* placeholder = m_current->LeftmostOfRow();
-        while (placeholder && !(m_placeholders.count(placeholder) && placeholder->GetNodeNumber() == number))
-            placeholder = placeholder->GetRowNeighbour(1);
-        if (!placeholder)
-            return false;
+        // The leftmost placeholder with that number in the current block's row.
+        auto slot = m_placeholderSlots.find({m_order.RowPlace(m_current).head, number});
+        if (slot == m_placeholderSlots.end() || slot->second.empty())
+            return VerifiedPlaceholder(nullptr, number) != nullptr;
+        CState* placeholder = VerifiedPlaceholder(slot->second.begin()->second, number);
+        slot->second.erase(slot->second.begin());
         for (int side = 0; side < 2; ++side) {
             CState* neighbour = placeholder->GetRowNeighbour(side);
             block.SetRowNeighbour(side, neighbour);
@@ -339,13 +354,25 @@ private:
                 from->SetSon(nullptr);
                 ReferAsSon(*from, block);
             }
-        if (m_inRootRow.erase(placeholder))
-            m_inRootRow.insert(&block);
-        m_placeholders.erase(placeholder);
         Unindex(m_byNumber, number, placeholder);
+        m_order.TakeRowPlace(placeholder, &block);
+        m_placeholders.erase(placeholder);
         delete placeholder;
         block.SetConnectorMask(Connector::FullHorizontal);
         return true;
+    }
+
+    // In verifying mode, the placeholder found must be the one a walk along the row finds.
+    CState* VerifiedPlaceholder(CState* found, int number)
+    {
+        if (g_verifySearches) {
+            CState* walked = m_current->LeftmostOfRow();
+            while (walked && !(m_placeholders.count(walked) && walked->GetNodeNumber() == number))
+                walked = walked->GetRowNeighbour(1);
+            if (walked != found)
+                std::abort();
+        }
+        return found;
     }
 
     bool Attach(CState& block, int number)
@@ -443,7 +470,8 @@ private:
     {
         if (block.GetRowNeighbour(side))
             return; // the row on that side is already built
-        const bool rootRow = &block == m_root || m_inRootRow.count(&block);
+        const SearchOrder::Place place = m_order.RowPlace(&block);
+        std::int64_t position = place.position;
         CState* last = &block;
         for (const wxString& piece : wxSplit(list, ':', '\0')) {
             int number;
@@ -451,10 +479,11 @@ private:
                 continue;
             CState* placeholder = new CStateFake(Category::Placeholder, Connector::FourWay);
             placeholder->SetNodeNumber(number);
-            Index(m_byNumber, number, placeholder);
+            position += side ? 1 : -1;
+            m_order.SetRowPlace(placeholder, SearchOrder::Place{place.head, position});
+            m_placeholderSlots[{place.head, number}][position] = placeholder;
             m_placeholders.insert(placeholder);
-            if (rootRow)
-                m_inRootRow.insert(placeholder);
+            Index(m_byNumber, number, placeholder);
             last->SetRowNeighbour(side, placeholder);
             placeholder->SetRowNeighbour(1 - side, last);
             last = placeholder;
@@ -527,8 +556,10 @@ private:
     CalibrationRecord& m_calibration;
     Index_t m_byNumber;
     Index_t m_expecting;
+    SearchOrder m_order;
     std::unordered_set<CState*> m_placeholders;
-    std::unordered_set<CState*> m_inRootRow;
+    // Placeholders by row head and node number, each by position from left to right.
+    std::map<std::pair<const CState*, int>, std::map<std::int64_t, CState*>> m_placeholderSlots;
     wxString m_failure;
 };
 

@@ -3,6 +3,7 @@
 // in code.
 
 #include "model/GraphCheck.h"
+#include "model/ProjectReader.h"
 #include "model/Prototypes.h"
 #include "model/StateKinds.h"
 #include "support/ProjectText.h"
@@ -34,8 +35,16 @@ std::string WithoutHeader(const std::string& bytes)
 
 struct GoldenFiles : ::testing::TestWithParam<std::string>
 {
-    void SetUp() override { TheProgramNames(); }
-    void TearDown() override { TheProgramNames(); }
+    void SetUp() override
+    {
+        TheProgramNames();
+        VerifyProjectReaderSearches(true);
+    }
+    void TearDown() override
+    {
+        VerifyProjectReaderSearches(false);
+        TheProgramNames();
+    }
     static void TheProgramNames() { CProgram().ResetPrototypeNames(); }
 };
 

@@ -1,6 +1,7 @@
 // The project reader: keys, the variable rule, prototype name lines, displacement and bounds,
 // errors as results, and damaged input that must end in a sound graph.
 
+#include "model/ProjectReader.h"
 #include "model/GraphCheck.h"
 #include "model/Prototypes.h"
 #include "support/ProjectText.h"
@@ -18,8 +19,13 @@ struct Reader : ::testing::Test
     {
         program.EnsureRoot();
         program.ResetPrototypeNames();
+        VerifyProjectReaderSearches(true); // every indexed search is checked against a graph search
     }
-    void TearDown() override { program.ResetPrototypeNames(); }
+    void TearDown() override
+    {
+        VerifyProjectReaderSearches(false);
+        program.ResetPrototypeNames();
+    }
 
     bool Read(const std::string& text, ReadError* error = nullptr) { return ReadString(program, text, error); }
     int BlockCount()
