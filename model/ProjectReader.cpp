@@ -72,12 +72,21 @@ bool ParseInt(const wxString& text, int& value)
     return true;
 }
 
-// The structural keys of a node line come after the block text, whose name and parameter may
-// hold the same words; the last occurrence is the one the writer put there.
-wxString FromLast(const wxString& line, const wchar_t* key)
+// The block text's parameter ends at the last quote of the line (the parameter pattern is greedy);
+// the name, the condition, the rows and the successors come after it, and only there are they
+// looked for, so a parameter holding the same words cannot hide them.
+wxString AfterParameter(const wxString& line)
 {
-    const size_t at = line.rfind(key);
-    return at == wxString::npos ? wxString() : line.Mid(at);
+    const size_t quote = line.rfind(L'\'');
+    return quote == wxString::npos ? line : line.Mid(quote + 1);
+}
+
+// The rows and successors come after the name as well, which may be one of their words ("Son"):
+// the last occurrence is the one the writer put there.
+wxString FromLast(const wxString& tail, const wchar_t* key)
+{
+    const size_t at = tail.rfind(key);
+    return at == wxString::npos ? wxString() : tail.Mid(at);
 }
 
 // The exit side code for a successor seen from its predecessor.
@@ -224,6 +233,13 @@ private:
         return found;
     }
 
+    // The leftmost member of the Start block's row with this node number (placed while reading).
+    CState* FindInStartRow(int number)
+    {
+        auto it = m_startRow.find(number);
+        return it == m_startRow.end() || it->second.empty() ? nullptr : it->second.begin()->second;
+    }
+
     // The first block in graph-search order with this node number.
     CState* FindNumbered(int number)
     {
@@ -355,6 +371,9 @@ private:
                 ReferAsSon(*from, block);
             }
         Unindex(m_byNumber, number, placeholder);
+        const SearchOrder::Place place = m_order.RowPlace(placeholder);
+        if (place.head == m_root)
+            m_startRow[number][place.position] = &block;
         m_order.TakeRowPlace(placeholder, &block);
         m_placeholders.erase(placeholder);
         delete placeholder;
@@ -402,34 +421,35 @@ private:
     void ApplyKeys(CState& block, const wxString& line, int number)
     {
         const LinePatterns& p = m_patterns;
-        // Each pattern starts with its key, so a line without the key cannot match it.
-        auto has = [&line](const wchar_t* key) { return line.find(key) != wxString::npos; };
-        if (has(L"Cond: ") && p.cond.Matches(line))
-            block.SetConditionFromCode(p.cond.GetMatch(line, 1));
-        if (has(L"Name: ") && p.name.Matches(line)) {
-            const wxString name = p.name.GetMatch(line, 1);
+        const wxString tail = AfterParameter(line);
+        // Each pattern starts with its key, so a text without the key cannot match it.
+        auto has = [](const wxString& text, const wchar_t* key) { return text.find(key) != wxString::npos; };
+        if (has(tail, L"Cond: ") && p.cond.Matches(tail))
+            block.SetConditionFromCode(p.cond.GetMatch(tail, 1));
+        if (has(tail, L"Name: ") && p.name.Matches(tail)) {
+            const wxString name = p.name.GetMatch(tail, 1);
             block.SetName(name);
             if (!block.IsVariableKind() && block.GetCloneSource())
                 block.GetCloneSource()->SetName(name);
         }
-        if (has(L"Param: ")) {
+        if (has(line, L"Param: ")) {
             if (p.quotedParam.Matches(line))
                 ApplyParameter(block, p.quotedParam.GetMatch(line, 1));
             else if (p.plainParam.Matches(line))
                 ApplyParameter(block, p.plainParam.GetMatch(line, 1));
         }
         int mask;
-        if (has(L"BGtype: ") && p.bgType.Matches(line) && ParseInt(p.bgType.GetMatch(line, 1), mask) && mask >= 0 &&
-            mask <= 0xFF)
+        if (has(line, L"BGtype: ") && p.bgType.Matches(line) && ParseInt(p.bgType.GetMatch(line, 1), mask) &&
+            mask >= 0 && mask <= 0xFF)
             block.SetConnectorMask(mask);
         // Row members carry no successors: nothing would own or write them.
-        const wxString sonPart = FromLast(line, L"Son ");
+        const wxString sonPart = FromLast(tail, L"Son ");
         if (!sonPart.empty() && !IsRowMember(&block) && p.son.Matches(sonPart))
             ApplySuccessors(block, p.son.GetMatch(sonPart, 1), p.son.GetMatch(sonPart, 2), number);
-        const wxString rightPart = FromLast(line, L"frNode");
+        const wxString rightPart = FromLast(tail, L"frNode");
         if (!rightPart.empty() && p.rightRow.Matches(rightPart))
             BuildRow(block, 1, p.rightRow.GetMatch(rightPart, 1));
-        const wxString leftPart = FromLast(line, L"flNode");
+        const wxString leftPart = FromLast(tail, L"flNode");
         if (!leftPart.empty() && p.leftRow.Matches(leftPart))
             BuildRow(block, 0, p.leftRow.GetMatch(leftPart, 1));
         if (block.IsVariableKind() && !block.GetName().empty())
@@ -460,9 +480,15 @@ private:
         if (branch != oldBranch)
             Index(m_expecting, branch, &block);
         // A son numbered below the line's own number was read before: the line loops back to it.
-        if (sonRead && son < number && !block.GetSon())
-            if (CState* target = FindNumbered(son); target && ReferAsSon(block, *target))
+        // The graph search never tests the Start block's row, but a join may have led there, so
+        // that row is looked at last.
+        if (sonRead && son < number && !block.GetSon()) {
+            CState* target = FindNumbered(son);
+            if (!target)
+                target = FindInStartRow(son);
+            if (target && ReferAsSon(block, *target))
                 MarkFacingSides(block, *target);
+        }
     }
 
     // Chains one placeholder per listed number on one side of block (0 left, 1 right), nearest first.
@@ -482,6 +508,8 @@ private:
             position += side ? 1 : -1;
             m_order.SetRowPlace(placeholder, SearchOrder::Place{place.head, position});
             m_placeholderSlots[{place.head, number}][position] = placeholder;
+            if (place.head == m_root)
+                m_startRow[number][position] = placeholder;
             m_placeholders.insert(placeholder);
             Index(m_byNumber, number, placeholder);
             last->SetRowNeighbour(side, placeholder);
@@ -525,8 +553,9 @@ private:
             delete prototype; // a new block, not a prototype: nothing to name
             return;
         }
-        if (m_patterns.name.Matches(line))
-            prototype->SetName(m_patterns.name.GetMatch(line, 1));
+        const wxString tail = AfterParameter(line);
+        if (m_patterns.name.Matches(tail))
+            prototype->SetName(m_patterns.name.GetMatch(tail, 1));
     }
 
     // Placeholders whose lines never came leave their rows, and whatever referred to them.
@@ -560,6 +589,8 @@ private:
     std::unordered_set<CState*> m_placeholders;
     // Placeholders by row head and node number, each by position from left to right.
     std::map<std::pair<const CState*, int>, std::map<std::int64_t, CState*>> m_placeholderSlots;
+    // Members of the Start block's row by node number, each by position from left to right.
+    std::unordered_map<int, std::map<std::int64_t, CState*>> m_startRow;
     wxString m_failure;
 };
 

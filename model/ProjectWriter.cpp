@@ -57,8 +57,9 @@ private:
                 for (CState* member = block->GetRowNeighbour(side); member; member = member->GetRowNeighbour(side))
                     if (!Take(member, ++counter))
                         break;
-            CState* owned[3] = {block->OwnsSon() ? block->GetSon() : nullptr, block->GetBranchSon(0),
-                                block->GetBranchSon(1)};
+            // A second branch son (only a damaged file gives one) is left out: the reader would take
+            // its number for nothing and stop at its line, losing the rest of the file.
+            CState* owned[3] = {block->OwnsSon() ? block->GetSon() : nullptr, block->GetBranchSon(0), nullptr};
             for (CState*& successor : owned) {
                 if (successor && (!Owns(block, successor) || !Take(successor, ++counter)))
                     successor = nullptr;
@@ -111,24 +112,19 @@ private:
         text += end;
     }
 
-    // "Son " with the son's number, then ",first branch", then ",second branch". An absent son before a
-    // branch son leaves its place empty ("Son ,5"), so the reader does not take the branch for the son.
+    // "Son " with the son's number, then ",branch son". An absent son before a branch son leaves its
+    // place empty ("Son ,5"), so the reader does not take the branch for the son; a son numbered 0
+    // (a loop back to the Start block) is written like any other.
     void AppendSuccessors(wxString& text, const CState* block) const
     {
         const int son = NumberOf(block->GetSon());
-        const int branch0 = NumberOf(block->GetBranchSon(0));
-        const int branch1 = NumberOf(block->GetBranchSon(1));
+        const int branch = NumberOf(block->GetBranchSon(0));
         text += L"Son ";
         if (son >= 0)
             AppendInt(text, son);
-        if (branch0 >= 0 || branch1 >= 0) {
+        if (branch >= 0) {
             text += L',';
-            if (branch0 >= 0)
-                AppendInt(text, branch0);
-        }
-        if (branch1 >= 0) {
-            text += L',';
-            AppendInt(text, branch1);
+            AppendInt(text, branch);
         }
     }
 
