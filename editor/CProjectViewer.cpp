@@ -8,6 +8,7 @@
 #include "model/UserInterface.h"
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
 #include <wx/dcbuffer.h>
 #include <wx/graphics.h>
@@ -259,15 +260,41 @@ void CProjectViewer::ZoomReset()
 
 bool CProjectViewer::ZoomClick(wxMouseEvent& event)
 {
-    bool inside;
+    int step;
     if (event.LeftDown())
-        inside = ZoomStep(1);
+        step = 1;
     else if (event.RightDown() && m_tool == ZoomTool)
-        inside = ZoomStep(-1);
+        step = -1;
     else
         return false;
+    const wxPoint mouse = event.GetPosition();
+    const double oldX = ZoomX(), oldY = ZoomY();
+    const bool inside = ZoomStep(step);
+    // The drawing point under the mouse stays under it, as far as the drawing area allows.
+    if (TheProgram().GetRoot())
+        KeepUnderMouse(mouse, oldX, oldY);
     ApplyZoomChange();
     return inside;
+}
+
+void CProjectViewer::KeepUnderMouse(const wxPoint& mouse, double oldZoomX, double oldZoomY)
+{
+    const double zx = ZoomX(), zy = ZoomY();
+    const wxSize client = GetClientSize();
+    auto shift = [](double window, double oldZoom, double zoom, double offset, int& scroll, int visible, int area) {
+        const double point = window / oldZoom - offset;
+        const double change = window / zoom - point - offset;
+        // The scroll position moves against the offset and stays within 0 .. area - visible;
+        // where it stops, the view stops too.
+        const int limit = std::max(area - visible, 0);
+        const int wanted = static_cast<int>(std::lround(scroll - change));
+        const int reached = std::clamp(wanted, 0, limit);
+        const double done = reached == wanted ? change : scroll - reached;
+        scroll = reached;
+        return done;
+    };
+    m_offsetX += shift(mouse.x, oldZoomX, zx, m_offsetX, m_scrollX, static_cast<int>(client.x / zx), kAreaWidth);
+    m_offsetY += shift(mouse.y, oldZoomY, zy, m_offsetY, m_scrollY, static_cast<int>(client.y / zy), kAreaHeight);
 }
 
 void CProjectViewer::OnRightDown(wxMouseEvent& event)

@@ -25,7 +25,7 @@ public:
     static constexpr int kAreaHeight = 3000;
     static constexpr int kBarSize = 15;
 
-    // Makes the program's Start block at (577, 48), owned by this canvas, when the program has none.
+    // Makes the program's Start block at (577, 48) when the program has none; owns the start block.
     CProjectViewer(wxWindow* parent, CanvasOwner* owner);
     ~CProjectViewer() override;
 
@@ -74,6 +74,7 @@ private:
 
     void Pan(wxMouseEvent& event);
     bool ZoomClick(wxMouseEvent& event);
+    void KeepUnderMouse(const wxPoint& mouse, double oldZoomX, double oldZoomY);
     void ApplyZoomChange();
     wxCursor CursorForTool() const;
 

@@ -249,3 +249,46 @@ TEST_F(CanvasView, CommitStoresAChangedProgramAndDisablesRedo)
     program.Clear();
     TheEditHistory().Reset();
 }
+
+TEST(CanvasOwnership, CanvasAdoptsAStartBlockMadeBeforeIt)
+{
+    TheProgram().Destroy();
+    CState* root = TheProgram().EnsureRoot(); // the main window makes the program first
+    ASSERT_EQ(root->GetViewer(), nullptr);
+    auto* frame = new TestFrame();
+    EXPECT_EQ(root->GetViewer(), frame->canvas);
+    EXPECT_TRUE(root->IsOnCanvas());
+    EXPECT_EQ(TheProgram().GetRoot(), root);
+    frame->Destroy();
+    TestFrame::WaitFor([] { return wxTopLevelWindows.empty(); }, 1000);
+    TheProgram().Destroy();
+}
+
+TEST_F(CanvasView, ZoomToolKeepsThePointUnderTheMouse)
+{
+    CProjectViewer* canvas = frame->canvas;
+    canvas->SetTool(CProjectViewer::ZoomTool);
+    const wxPoint mouse(625, 96); // the centre of the start block
+    const wxPoint before = canvas->ToDrawing(mouse);
+    for (int i = 0; i < 5; ++i)
+        Mouse(wxEVT_LEFT_DOWN, mouse.x, mouse.y);
+    EXPECT_EQ(TheViewZoom().x, 15);
+    const wxPoint after = canvas->ToDrawing(mouse);
+    EXPECT_NEAR(after.x, before.x, 1);
+    EXPECT_NEAR(after.y, before.y, 1);
+    // The scroll position follows the view: it moved right by as much as the offset moved left.
+    EXPECT_NEAR(canvas->GetScrollX(), 500 - canvas->GetOffsetX(), 0.5);
+    EXPECT_EQ(canvas->HorizontalBar()->GetThumbPosition(), static_cast<int>(canvas->GetScrollX() * 1.5));
+}
+
+TEST_F(CanvasView, ZoomingOutAtTheTopStopsAtTheAreaEdge)
+{
+    CProjectViewer* canvas = frame->canvas;
+    canvas->SetTool(CProjectViewer::ZoomTool);
+    Mouse(wxEVT_RIGHT_DOWN, 625, 96);
+    EXPECT_EQ(TheViewZoom().y, 9);
+    // Keeping the point would scroll above the area's top: the view stays at the top instead.
+    EXPECT_EQ(canvas->GetScrollY(), 0);
+    EXPECT_DOUBLE_EQ(canvas->GetOffsetY(), 0);
+    EXPECT_EQ(canvas->ToDrawing(wxPoint(625, 96)).x, 625);
+}
