@@ -60,6 +60,8 @@ wxEND_EVENT_TABLE()
 
     // The canvas owns the program's blocks on screen: the root, and through it every block read later.
     TheProgram().EnsureRoot()->SetViewer(this);
+    // The undo history and its pending edit exist from here on, so the first edit is recorded too.
+    TheEditHistory();
 
     // The tip is filled with a block's description while the mouse is over it; GTK sizes the tip
     // window to its text, so no wide placeholder is needed and a pupil never sees one.
