@@ -1,8 +1,9 @@
 """Block pictures (96 x 96, "Img/State/<Kind>.png" with their "_on"/"_off" states), palette icons
 (32 x 32, "Img/State/icons/<Kind>.png"), the exit overlays "pos0" to "pos3" and the yes/no labels.
 
-A block's body fills 20 to 76 of its picture, inside its 60-unit cell. Actions with a parameter keep
-a white band (58 to 76) at the bottom of the card, where the canvas writes the parameter (its top at 64).
+A block's body fills 19 to 77 of its picture, inside its 60-unit cell (18 to 78), so the lines of
+neighbouring tiles (which end one unit past the cell border) meet its edges. Actions with a parameter keep
+a white band (58 to 77) at the bottom of the card, where the canvas writes the parameter (its top at 64).
 Conditions are diamonds; their exits are marked by the overlays.
 """
 
@@ -13,7 +14,7 @@ import tiles
 
 SIZE = 96
 ICON = 32
-LO, HI = 20, 76
+LO, HI = 19, 77
 
 
 # ---- bodies -------------------------------------------------------------------------------------
@@ -21,8 +22,8 @@ LO, HI = 20, 76
 def card(colour, band):
     parts = [svg.rect(LO, LO, HI - LO, HI - LO, colour, rx=10)]
     if band:
-        parts.append(svg.path("M%d,58 H%d V66 A10,10 0 0 1 %d,%d H%d A10,10 0 0 1 %d,66 Z"
-                              % (LO, HI, HI - 10, HI, LO + 10, LO), fill=WHITE))
+        parts.append(svg.path("M%d,58 H%d V%d A10,10 0 0 1 %d,%d H%d A10,10 0 0 1 %d,%d Z"
+                              % (LO, HI, HI - 10, HI - 10, HI, LO + 10, LO, HI - 10), fill=WHITE))
     parts.append(svg.rect(LO + 0.75, LO + 0.75, HI - LO - 1.5, HI - LO - 1.5, "none", rx=9.5,
                           stroke=darker(colour), stroke_width=1.5))
     return "".join(parts)
@@ -35,7 +36,7 @@ def diamond(colour):
 
 
 def disc(colour):
-    return svg.circle(48, 48, 28, colour, stroke=darker(colour), stroke_width=1.5)
+    return svg.circle(48, 48, 29, colour, stroke=darker(colour), stroke_width=1.5)
 
 
 def octagon(colour):

@@ -69,7 +69,7 @@ def splash():
     # A little flowchart: start, an action, a condition with its two ways and the loop back.
     x, y = 330, 60
     flow.append(svg.path("M%d,%d V%d" % (x, y, y + 150), stroke=LINE, stroke_width=5))
-    flow.append(svg.path("M%d,%d H%d V%d H%d" % (x, y + 110, x + 60, y + 40, x), stroke=LINE, stroke_width=5))
+    flow.append(svg.path("M%d,%d H%d V%d H%d" % (x, y + 111, x + 60, y + 26, x), stroke=LINE, stroke_width=5))
     flow.append(svg.circle(x, y, 16, START) + svg.polygon([(x - 5, y - 8), (x + 9, y), (x - 5, y + 8)], WHITE))
     flow.append(svg.rect(x - 17, y + 38, 34, 34, ACTION, rx=7))
     flow.append(svg.polygon([(x, y + 92), (x + 19, y + 111), (x, y + 130), (x - 19, y + 111)], SENSOR))
@@ -77,7 +77,7 @@ def splash():
     body = (svg.rect(0, 0, w, h, PAPER) + svg.rect(0, 0, w, 8, ACTION) + svg.rect(0, h - 8, w, 8, SENSOR)
             + svg.group(robot_face(), transform="translate(40,70) scale(1.6)")
             + svg.text(40, 235, "Tamek", 46, INK, anchor="start")
-            + svg.text(42, 262, "flowchart programming for the Tamek robot", 13, LINE, weight="normal", anchor="start")
+            + svg.text(42, 262, "Programmeer de Tamek-robot met een stroomschema", 13, LINE, weight="normal", anchor="start")
             + "".join(flow))
     return {"Img/Tamek-Splash.png": doc(w, h, body)}
 

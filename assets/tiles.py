@@ -63,7 +63,8 @@ def blue_tile(shape, half=False):
 
 
 def red_tile(shape, half=False):
-    halo = svg.rect(NEAR, NEAR, FAR - NEAR, FAR - NEAR, HIGHLIGHT, rx=14)
+    # A ring three units wide around the block's body (19 to 77).
+    halo = svg.rect(16, 16, 64, 64, HIGHLIGHT, rx=15)
     return svg.document(SIZE, SIZE, "\n".join([halo] + _lines(shape, HIGHLIGHT, LINE_WIDTH + 2)))
 
 
