@@ -242,23 +242,37 @@ void CProjectViewer::ApplyZoomChange()
     Refresh();
 }
 
+void CProjectViewer::ZoomAroundCentre(const ViewZoom& zoom)
+{
+    const double oldX = ZoomX(), oldY = ZoomY();
+    TheViewZoom() = zoom;
+    // The middle of the view stays where it is, so the part of the drawing looked at stays in sight.
+    if (TheProgram().GetRoot()) {
+        const wxSize client = GetClientSize();
+        KeepUnderMouse(wxPoint((client.x - kBarSize) / 2, (client.y - kBarSize) / 2), oldX, oldY);
+    }
+    ApplyZoomChange();
+}
+
 void CProjectViewer::ZoomIn()
 {
+    const ViewZoom before = TheViewZoom();
     ZoomStep(1);
-    ApplyZoomChange();
+    const ViewZoom after = TheViewZoom();
+    TheViewZoom() = before;
+    ZoomAroundCentre(after);
 }
 
 void CProjectViewer::ZoomOut()
 {
+    const ViewZoom before = TheViewZoom();
     ZoomStep(-1);
-    ApplyZoomChange();
+    const ViewZoom after = TheViewZoom();
+    TheViewZoom() = before;
+    ZoomAroundCentre(after);
 }
 
-void CProjectViewer::ZoomReset()
-{
-    TheViewZoom() = ViewZoom();
-    ApplyZoomChange();
-}
+void CProjectViewer::ZoomReset() { ZoomAroundCentre(ViewZoom()); }
 
 bool CProjectViewer::ZoomClick(wxMouseEvent& event)
 {

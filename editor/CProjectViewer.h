@@ -2,6 +2,7 @@
 // The flowchart canvas: a panel with two scroll bars that shows the program tree through a
 // zoomed and shifted view of the 2500 x 3000 drawing area, and hands mouse events to the tools.
 
+#include "editor/CanvasOwner.h"
 #include "model/CState.h"
 
 #include <wx/panel.h>
@@ -41,7 +42,8 @@ public:
 
     // Adds step to both zoom values, each kept within 5..15; true when neither had to be clamped.
     static bool ZoomStep(int step);
-    // The zoom commands of the main window: change the zoom, enable the three commands, redraw.
+    // The zoom commands of the main window: change the zoom around the middle of the view, enable
+    // the three commands, redraw.
     void ZoomIn();
     void ZoomOut();
     void ZoomReset();
@@ -75,6 +77,7 @@ private:
     void Pan(wxMouseEvent& event);
     bool ZoomClick(wxMouseEvent& event);
     void KeepUnderMouse(const wxPoint& mouse, double oldZoomX, double oldZoomY);
+    void ZoomAroundCentre(const ViewZoom& zoom);
     void ApplyZoomChange();
     wxCursor CursorForTool() const;
 

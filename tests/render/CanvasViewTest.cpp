@@ -88,7 +88,7 @@ TEST_F(CanvasView, ZoomCommandsStopAtTheirLimitsAndEnableTheCommands)
     EXPECT_EQ(TheViewZoom().x, 15);
     // At 150 % the bars count zoomed pixels: the whole area is one and a half times as long.
     EXPECT_EQ(canvas->HorizontalBar()->GetRange(), 3750);
-    EXPECT_EQ(canvas->HorizontalBar()->GetThumbPosition(), 750);
+    EXPECT_EQ(canvas->HorizontalBar()->GetThumbPosition(), static_cast<int>(canvas->GetScrollX() * 1.5));
     EXPECT_EQ(canvas->VerticalBar()->GetRange(), 4500);
 
     canvas->ZoomReset();
@@ -291,4 +291,21 @@ TEST_F(CanvasView, ZoomingOutAtTheTopStopsAtTheAreaEdge)
     EXPECT_EQ(canvas->GetScrollY(), 0);
     EXPECT_DOUBLE_EQ(canvas->GetOffsetY(), 0);
     EXPECT_EQ(canvas->ToDrawing(wxPoint(625, 96)).x, 625);
+}
+
+TEST_F(CanvasView, ZoomCommandsKeepTheMiddleOfTheView)
+{
+    CProjectViewer* canvas = frame->canvas;
+    const wxPoint middle((800 - 15) / 2, (600 - 15) / 2);
+    const wxPoint before = canvas->ToDrawing(middle);
+    canvas->ZoomIn();
+    canvas->ZoomIn();
+    const wxPoint zoomed = canvas->ToDrawing(middle);
+    EXPECT_NEAR(zoomed.x, before.x, 1);
+    EXPECT_NEAR(zoomed.y, before.y, 1);
+    canvas->ZoomReset();
+    const wxPoint back = canvas->ToDrawing(middle);
+    EXPECT_NEAR(back.x, before.x, 1);
+    EXPECT_NEAR(back.y, before.y, 1);
+    EXPECT_NEAR(canvas->GetScrollX(), 500 - canvas->GetOffsetX(), 1);
 }
