@@ -105,11 +105,10 @@ bool ProgramCompiler::Place(CState* block, CProgram::CompileStatus& status)
             return false;
         }
     } else if (joins) {
-        if (m_length + 3 > CProgram::kImageCapacity) {
+        if (!CloseJoin(block, JumpTarget(son))) {
             status = CProgram::CompileStatus::CodeTooLong;
             return false;
         }
-        CloseJoin(block, JumpTarget(son));
     } else {
         // The son's whole path comes first; the branch follows it.
         m_work.push_back({block, true, address});
@@ -158,9 +157,19 @@ void ProgramCompiler::PatchLittleEndian(int address, int value)
     m_program.m_code[address + 1] = static_cast<unsigned char>((value >> 8) & 0xFF);
 }
 
-void ProgramCompiler::CloseJoin(CState* block, CState* target)
+bool ProgramCompiler::CloseJoin(CState* block, CState* target)
 {
     const int jumpAddress = m_length;
+    const bool emptyLoop = IsPlaced(target) && Leftmost(target)->GetCodeAddress() == jumpAddress;
+    if (m_length + (emptyLoop ? 4 : 3) > CProgram::kImageCapacity)
+        return false;
+    if (emptyLoop) {
+        // A loop without code: no jump can lead to itself (a zero displacement counts from the byte
+        // after the opcode), so two short jumps lead to each other and the program waits there.
+        static const unsigned char kWaitForever[4] = {0x7C, 0x01, 0x7C, 0xFE};
+        Append(kWaitForever, 4);
+        return true;
+    }
     if (IsPlaced(target)) {
         AppendJump(Leftmost(target)->GetCodeAddress() - jumpAddress);
     } else {
@@ -169,6 +178,7 @@ void ProgramCompiler::CloseJoin(CState* block, CState* target)
         m_forwardJumps.push_back({jumpAddress, target});
     }
     AttributeJump(block, jumpAddress);
+    return true;
 }
 
 // The jump belongs to the last real block before it: that block's tail covers the jump, and the

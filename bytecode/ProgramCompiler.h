@@ -39,7 +39,7 @@ private:
     bool Append(const unsigned char* bytes, int count);
     void AppendJump(int displacement);
     void PatchLittleEndian(int address, int value);
-    void CloseJoin(CState* block, CState* target);
+    bool CloseJoin(CState* block, CState* target);
     void AttributeJump(CState* block, int jumpAddress);
     bool ClosePath(CState* block);
     void ResolveForwardJumps();

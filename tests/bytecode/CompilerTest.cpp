@@ -128,6 +128,20 @@ TEST_F(Compiler, LoopClosedByLinkPiecesOntoRepeat)
     EXPECT_TRUE(machine.BuzzerOn());
 }
 
+TEST_F(Compiler, LoopWithoutCodeWaitsForEver)
+{
+    // Drive, then loop onto an empty Repeat: the robot keeps driving; the run does not end.
+    CState* repeat = Son(Son(Root(), Make("Forward", "5", 5)), Make("Repeat", "1", 1));
+    Join(Son(Son(repeat, Make("LinkFullV")), Make("LinkTopRight")), repeat);
+    ASSERT_TRUE(Compile());
+    EXPECT_EQ(Tail(kPrologue), "da 05 db 05 7c 01 7c fe");
+    EXPECT_EQ(program.FindByAddress(kPrologue + 4), repeat);
+    const TamekMachine machine = Run(100000);
+    EXPECT_EQ(machine.GetRunState(), TamekMachine::Running);
+    EXPECT_GE(machine.Pc(), kPrologue + 4);
+    EXPECT_EQ(machine.GetChannel(2).lastWritten, 5);
+}
+
 TEST_F(Compiler, ConditionLoopingDirectlyKeepsItsAddressAndBranch)
 {
     CState* set = Son(Root(), Make("Variable", "0", 0));
@@ -246,7 +260,7 @@ TEST_F(Compiler, LongChainsAndDamagedGraphsEnd)
     CState* b = Son(a, Make("LinkFullV"));
     b->SetSon(a);
     ASSERT_TRUE(cyclic.Compile(image, length, &status));
-    EXPECT_EQ(length, kPrologue + 3);
+    EXPECT_EQ(Hex(image + kPrologue, length - kPrologue), "7c 01 7c fe"); // a loop without code
     b->SetSon(nullptr);
 
     CProgram empty;
