@@ -54,6 +54,9 @@ wxSize CPrintPreviewDialog::FitSize(const wxRect& extent)
         width = std::max(width, 1600);
     else
         height = std::max(height, 1600);
+    // The page is shifted left to the extent but not up: a program standing low in the drawing area
+    // needs its whole height from the top of the area on the page.
+    height = std::max(height, extent.y + extent.height);
     return wxSize(width, height);
 }
 

@@ -62,9 +62,16 @@ TEST_F(Printing, ExtentOfTheStartBlockAlone)
     const wxRect extent = ComputeProgramExtent(TheProgram());
     EXPECT_EQ(extent, wxRect(577, 48, 96, 96));
     EXPECT_EQ(OrientationFor(extent), wxPORTRAIT);
-    // A lone start block is not blown up: 1600 units fill the page's width.
-    EXPECT_EQ(CPrintPreviewDialog::FitSize(extent), wxSize(1600, 115));
+    // A lone start block is not blown up: 1600 units fill the page's width (the height reaches its bottom).
+    EXPECT_EQ(CPrintPreviewDialog::FitSize(extent), wxSize(1600, 48 + 96));
     EXPECT_EQ(ComputeProgramExtent(CProgram()), wxRect());
+}
+
+TEST(PrintFit, ProgramStandingLowKeepsItsBottomOnThePage)
+{
+    // The page is not shifted up, so the fitted height reaches the extent's bottom.
+    EXPECT_EQ(CPrintPreviewDialog::FitSize(wxRect(0, 500, 100, 2000)), wxSize(120, 2500));
+    EXPECT_EQ(CPrintPreviewDialog::FitSize(wxRect(517, 48, 276, 516)), wxSize(331, 1600));
 }
 
 TEST_F(Printing, ExtentCoversBlocksOnEverySide)
@@ -88,7 +95,7 @@ TEST_F(Printing, WideProgramPrintsLandscape)
     const wxRect extent = ComputeProgramExtent(TheProgram());
     EXPECT_EQ(extent, wxRect(577, 48, 480 + 96, 96));
     EXPECT_EQ(OrientationFor(extent), wxLANDSCAPE);
-    EXPECT_EQ(CPrintPreviewDialog::FitSize(extent), wxSize(1600, 115));
+    EXPECT_EQ(CPrintPreviewDialog::FitSize(extent), wxSize(1600, 48 + 96));
 }
 
 TEST_F(Printing, OnePageWithTheCurrentBlockInBlue)
