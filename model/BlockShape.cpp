@@ -50,6 +50,10 @@ int WithSide(int shape, int direction, int value)
 int CState::FlowShape() const
 {
     if (IsLinkPiece()) {
+        // A piece joined to nothing (a palette prototype, the piece following the mouse) shows the
+        // shape it was made with.
+        if (!m_parent && !m_son && !m_extraParents[0] && !m_extraParents[1])
+            return m_connectorMask;
         int shape = 0;
         if (m_parent)
             shape = WithSide(shape, StepDirection(*this, *m_parent), 2);

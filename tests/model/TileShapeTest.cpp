@@ -175,6 +175,19 @@ TEST_F(WithStore, LinkPieceShapeFollowsItsFlow)
     delete join;
 }
 
+TEST_F(WithStore, LoosePieceKeepsTheShapeItWasMadeWith)
+{
+    // The palette's link prototypes are joined to nothing: each shows its own corner or straight.
+    for (size_t i = 0; i < 6; ++i) {
+        CState* prototype = Prototypes::Get().At(PalettePage::Link, i);
+        prototype->LoadImages(prototype->GetConnectorMask());
+        prototype->RefreshShape();
+        EXPECT_EQ(prototype->GetDrawnShape(), prototype->GetConnectorMask()) << i;
+    }
+    CState* corner = Prototypes::Get().At(PalettePage::Link, 2); // 0x14: exits right and down
+    EXPECT_EQ(PathOf(corner->GetMainImage()), "Img/State/link/top0right1bottom1left0.png");
+}
+
 TEST_F(WithStore, TilesAreReloadedOnlyWhenTheShapeChanges)
 {
     CState* root = program.EnsureRoot();
