@@ -38,9 +38,11 @@ bool EditHistory::Undo()
 {
     if (!m_processor->CanUndo())
         return false;
+    auto* command = static_cast<CStateCommand*>(m_processor->GetCurrentCommand());
     m_program.Clear();
     const bool done = m_processor->Undo();
-    StartPending();
+    // The program now shown was just read from the text before the command.
+    StartPending(done ? &command->Before() : nullptr);
     return done;
 }
 
@@ -50,20 +52,21 @@ bool EditHistory::Redo()
         return false;
     m_program.Clear();
     const bool done = m_processor->Redo();
-    StartPending();
+    auto* command = static_cast<CStateCommand*>(m_processor->GetCurrentCommand());
+    StartPending(done && command ? &command->After() : nullptr);
     return done;
 }
 
 void EditHistory::Reset()
 {
     m_processor->ClearCommands();
-    StartPending();
+    StartPending(nullptr);
 }
 
-void EditHistory::StartPending()
+void EditHistory::StartPending(const wxMemoryOutputStream* current)
 {
     delete m_pending;
-    m_pending = new CStateCommand(m_program);
+    m_pending = current ? new CStateCommand(m_program, *current) : new CStateCommand(m_program);
 }
 
 EditHistory& TheEditHistory()

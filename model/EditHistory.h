@@ -6,7 +6,11 @@
 class CProgram;
 class wxCommandProcessor;
 class CStateCommand;
+class wxMemoryOutputStream;
 
+// The pending command takes its text before the edit when the history is made and after every
+// commit, undo, redo and reset: make the history (or Reset it) once the program's root exists,
+// and Reset it whenever a project is opened or a new one started.
 class EditHistory
 {
 public:
@@ -27,8 +31,10 @@ public:
     void Reset();
 
 private:
-    // Replaces the pending command by one made from the program as it is now.
-    void StartPending();
+    // Replaces the pending command by one made from the program as it is now: from the text it
+    // was just read from when there is one (a text reads back into a program that writes it
+    // again), else written anew.
+    void StartPending(const wxMemoryOutputStream* current);
 
     CProgram& m_program;
     wxCommandProcessor* m_processor;
