@@ -28,6 +28,15 @@ def all_pictures():
     return pictures
 
 
+def with_sharp_versions(pictures):
+    """Every picture, and for the canvas's pictures (under Img/State/, palette icons aside) a version
+    at twice the size ("Wait@2x.png") that the canvas draws when zoomed in and the printout uses."""
+    for relative, (text, width, height) in sorted(pictures.items()):
+        yield relative, text, width, height
+        if relative.startswith("Img/State/") and not relative.startswith("Img/State/icons/"):
+            yield relative[:-4] + "@2x.png", text, 2 * width, 2 * height
+
+
 def render(job):
     svg_path, png_path, width, height = job
     os.makedirs(os.path.dirname(png_path), exist_ok=True)
@@ -59,7 +68,7 @@ def main():
     if not shutil.which("rsvg-convert"):
         sys.exit("rsvg-convert is missing: install librsvg2-bin (scripts/setup)")
     jobs = []
-    for relative, (text, width, height) in sorted(all_pictures().items()):
+    for relative, text, width, height in with_sharp_versions(all_pictures()):
         svg_path = os.path.join(svg_dir, relative[:-4] + ".svg")
         png_path = os.path.join(out_dir, relative)
         old = None
@@ -79,7 +88,8 @@ def main():
     link = os.path.join(out_dir, "Img", "icons")
     if not os.path.lexists(link):
         os.symlink("Icons", link)
-    print("pictures: %d rendered, %d up to date" % (len(jobs), len(all_pictures()) - len(jobs)))
+    total = sum(1 for _ in with_sharp_versions(all_pictures()))
+    print("pictures: %d rendered, %d up to date" % (len(jobs), total - len(jobs)))
 
 
 if __name__ == "__main__":

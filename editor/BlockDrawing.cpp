@@ -51,7 +51,7 @@ void BlockPainter::DrawPicture(const ImageHandle& picture, double x, double y)
 void BlockPainter::DrawPicture(const ImageHandle& picture, double x, double y, double width, double height)
 {
     if (const WxBlockImage* image = AsWx(picture))
-        m_gc->DrawBitmap(image->GraphicsBitmap(), x, y, width, height);
+        m_gc->DrawBitmap(image->GraphicsBitmap(m_sharp), x, y, width, height);
 }
 
 void BlockPainter::DrawBlock(CState& block, bool highlighted)
@@ -137,15 +137,17 @@ void BlockPainter::DrawTree(CState* root, const CState* skipped)
     }
 }
 
-void DrawBlock(CState& block, wxGraphicsContext* gc, bool highlighted)
+void DrawBlock(CState& block, wxGraphicsContext* gc, bool highlighted, bool sharp)
 {
     BlockPainter painter(gc);
+    painter.SetSharp(sharp);
     painter.DrawBlock(block, highlighted);
 }
 
-void DrawTree(CState* root, wxGraphicsContext* gc)
+void DrawTree(CState* root, wxGraphicsContext* gc, bool sharp)
 {
     BlockPainter painter(gc);
+    painter.SetSharp(sharp);
     if (root)
         painter.DrawTree(root, nullptr);
 }

@@ -18,6 +18,8 @@ public:
     explicit BlockPainter(wxGraphicsContext* gc);
     // Blocks whose 96-unit box lies wholly outside this rectangle (drawing units) are skipped.
     void SetVisibleArea(double x, double y, double width, double height);
+    // Draws the sharper versions of the pictures (for zoomed-in views and printing).
+    void SetSharp(bool sharp) { m_sharp = sharp; }
 
     // Draws one block, with the red tile when highlighted.
     void DrawBlock(CState& block, bool highlighted);
@@ -38,10 +40,11 @@ private:
     bool m_fontSet = false;
     std::unordered_map<wxString, double> m_textWidths;
     bool m_clipped = false;
+    bool m_sharp = false;
     double m_left = 0, m_top = 0, m_right = 0, m_bottom = 0;
 };
 
-// One block drawn on its own.
-void DrawBlock(CState& block, wxGraphicsContext* gc, bool highlighted);
+// One block drawn on its own (with the sharper pictures when asked).
+void DrawBlock(CState& block, wxGraphicsContext* gc, bool highlighted, bool sharp = false);
 // The program tree from root drawn the way the canvas does: every block but the current one.
-void DrawTree(CState* root, wxGraphicsContext* gc);
+void DrawTree(CState* root, wxGraphicsContext* gc, bool sharp = false);

@@ -123,6 +123,7 @@ void CProjectViewer::PaintView(wxGraphicsContext* gc, const wxSize& size)
     gc->Translate(m_offsetX, m_offsetY);
     BlockPainter painter(gc);
     painter.SetVisibleArea(-m_offsetX, -m_offsetY, size.x / zx, size.y / zy);
+    painter.SetSharp(zx > 1.0 || zy > 1.0); // enlarged pictures come from their sharper versions
     CState* current = GetCurrentBlock();
     if (CState* root = TheProgram().GetRoot())
         painter.DrawTree(root, current);
@@ -272,7 +273,10 @@ void CProjectViewer::ZoomOut()
     ZoomAroundCentre(after);
 }
 
-void CProjectViewer::ZoomReset() { ZoomAroundCentre(ViewZoom()); }
+void CProjectViewer::ZoomReset()
+{
+    ZoomAroundCentre(ViewZoom());
+}
 
 bool CProjectViewer::ZoomClick(wxMouseEvent& event)
 {
@@ -438,7 +442,10 @@ void CProjectViewer::OnKeyDown(wxKeyEvent& event)
     Refresh();
 }
 
-bool CProjectViewer::RecordEdit() { return TheEditHistory().CommitEdit(); }
+bool CProjectViewer::RecordEdit()
+{
+    return TheEditHistory().CommitEdit();
+}
 
 void CProjectViewer::CommitEdit()
 {

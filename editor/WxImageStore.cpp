@@ -17,8 +17,28 @@ const wxBitmap& WxBlockImage::Bitmap() const
     return m_bitmap;
 }
 
-const wxGraphicsBitmap& WxBlockImage::GraphicsBitmap() const
+namespace {
+bool LoadQuietly(const wxString& path, wxImage& image)
 {
+    if (path.empty() || !wxFileName::FileExists(path))
+        return false;
+    wxLogNull quiet; // a damaged picture is simply not drawn
+    return image.LoadFile(path, wxBITMAP_TYPE_PNG) && image.IsOk();
+}
+} // namespace
+
+const wxGraphicsBitmap& WxBlockImage::GraphicsBitmap(bool sharp) const
+{
+    if (sharp) {
+        if (!m_sharpTried) {
+            m_sharpTried = true;
+            wxImage image;
+            if (LoadQuietly(m_sharpPath, image))
+                m_sharpBitmap = wxGraphicsRenderer::GetDefaultRenderer()->CreateBitmapFromImage(image);
+        }
+        if (!m_sharpBitmap.IsNull())
+            return m_sharpBitmap;
+    }
     if (m_graphicsBitmap.IsNull())
         m_graphicsBitmap = wxGraphicsRenderer::GetDefaultRenderer()->CreateBitmapFromImage(m_image);
     return m_graphicsBitmap;
@@ -42,12 +62,9 @@ ImageHandle WxImageStore::Load(const wxString& relativePath)
         return found->second;
     ImageHandle handle;
     const wxString path = FullPath(relativePath);
-    if (wxFileName::FileExists(path)) {
-        wxLogNull quiet; // a damaged picture is simply not drawn
-        wxImage image;
-        if (image.LoadFile(path, wxBITMAP_TYPE_PNG) && image.IsOk())
-            handle = std::make_shared<WxBlockImage>(image);
-    }
+    wxImage image;
+    if (LoadQuietly(path, image))
+        handle = std::make_shared<WxBlockImage>(image, path.BeforeLast('.') + "@2x." + path.AfterLast('.'));
     m_cache.emplace(relativePath, handle);
     return handle;
 }

@@ -10,22 +10,30 @@
 #include <wx/image.h>
 
 // A decoded picture with the forms the GUI draws: the image, a bitmap and a graphics bitmap,
-// the last two made on first use.
+// the last two made on first use. A picture may have a sharper version at twice its size beside
+// it ("Wait@2x.png"), read on first use, which zoomed-in views and printouts draw in its place.
 class WxBlockImage final : public BlockImage
 {
 public:
-    explicit WxBlockImage(const wxImage& image) : m_image(image) {}
+    explicit WxBlockImage(const wxImage& image, const wxString& sharpPath = wxString())
+        : m_image(image), m_sharpPath(sharpPath)
+    {
+    }
     int Width() const override { return m_image.GetWidth(); }
     int Height() const override { return m_image.GetHeight(); }
     const wxImage& Image() const { return m_image; }
     const wxBitmap& Bitmap() const;
-    // The picture ready for a graphics context of the default renderer.
-    const wxGraphicsBitmap& GraphicsBitmap() const;
+    // The picture ready for a graphics context of the default renderer; the sharp version when
+    // asked for and present. Either is drawn at the picture's own size.
+    const wxGraphicsBitmap& GraphicsBitmap(bool sharp = false) const;
 
 private:
     wxImage m_image;
+    wxString m_sharpPath;
     mutable wxBitmap m_bitmap;
     mutable wxGraphicsBitmap m_graphicsBitmap;
+    mutable wxGraphicsBitmap m_sharpBitmap;
+    mutable bool m_sharpTried = false;
 };
 
 // The GUI form of a block picture handle; null for an empty handle.

@@ -74,8 +74,9 @@ bool CPrintPreviewDialog::OnPrintPage(int page)
         CState* current = GetCurrentBlock();
         SetCurrentBlock(nullptr);
         if (CState* root = TheProgram().GetRoot()) {
-            DrawBlock(*root, gc.get(), false);
-            DrawTree(root, gc.get());
+            // Printers resolve finer than screens: the sharper pictures.
+            DrawBlock(*root, gc.get(), false, true);
+            DrawTree(root, gc.get(), true);
         }
         SetCurrentBlock(current);
     }

@@ -233,7 +233,7 @@ TEST_F(CanvasView, DeleteKeyRemovesTheCurrentDeletableBlock)
 TEST_F(CanvasView, CommitStoresAChangedProgramAndDisablesRedo)
 {
     CProgram& program = TheProgram();
-    TheEditHistory().Reset(); // the history outlives the canvases of earlier tests
+    TheEditHistory().Reset();    // the history outlives the canvases of earlier tests
     frame->canvas->CommitEdit(); // nothing changed: nothing stored
     EXPECT_EQ(frame->disabled & 0x40, 0);
     EXPECT_FALSE(TheEditHistory().CanUndo());

@@ -60,10 +60,12 @@ TEST(ImageStore, MissingAndDamagedFilesGiveEmptyHandlesQuietly)
 TEST(ImageStore, EveryNamedPictureIsBuilt)
 {
     WxImageStore store(TAMEK_DATA_DIR);
-    const char* kinds[] = {"Fake", "Start", "Stop", "Wait", "Buzzer", "DelR", "Motor1", "Motor2", "Servo1",
-                           "Servo2", "Repeat", "Forward", "Backward", "TurnLeft", "TurnRight", "Switch1",
-                           "Switch2", "Switch3", "Detector1", "Detector2", "Var", "VarIf", "LinkFullH",
-                           "LinkFullV", "LinkTopLeft", "LinkTopRight", "LinkBottomRight", "LinkBottomLeft"};
+    const char* kinds[] = {"Fake",         "Start",           "Stop",          "Wait",      "Buzzer",
+                           "DelR",         "Motor1",          "Motor2",        "Servo1",    "Servo2",
+                           "Repeat",       "Forward",         "Backward",      "TurnLeft",  "TurnRight",
+                           "Switch1",      "Switch2",         "Switch3",       "Detector1", "Detector2",
+                           "Var",          "VarIf",           "LinkFullH",     "LinkFullV", "LinkTopLeft",
+                           "LinkTopRight", "LinkBottomRight", "LinkBottomLeft"};
     for (const char* kind : kinds) {
         SCOPED_TRACE(kind);
         ImageHandle picture = store.Load(wxString("Img/State/") + kind + ".png");
@@ -81,21 +83,21 @@ TEST(ImageStore, EveryNamedPictureIsBuilt)
         for (int shape = 0; shape < 256; ++shape)
             for (bool half : {false, true})
                 ASSERT_TRUE(store.Load(TileFolder(set) + TileFileName(shape, half))) << shape << half;
-    for (const char* name : {"Img/State/pos0.png", "Img/State/pos1.png", "Img/State/pos2.png", "Img/State/pos3.png",
-                             "Img/State/oui.png", "Img/State/non.png", "Img/State/icons/varadd.png",
-                             "Img/Icons/move_cursor.png", "Img/Icons/zoom.png", "Img/Icons/mouse_link.png",
-                             "Img/Icons/slider_up.png", "Img/Icons/slider_down.png", "Img/Icons/slider_Hover_up.png",
-                             "Img/Icons/slider_Hover_down.png", "Img/Tamek-Splash.png",
-                             "Img/Simulator/DEL Rouge/IOn.png", "Img/Simulator/Bouton poussoir/IOff.png",
-                             "Img/Simulator/Buzzer/IOn.png", "Img/Simulator/Detecteur passif/IOff.png"})
+    for (const char* name :
+         {"Img/State/pos0.png", "Img/State/pos1.png", "Img/State/pos2.png", "Img/State/pos3.png", "Img/State/oui.png",
+          "Img/State/non.png", "Img/State/icons/varadd.png", "Img/Icons/move_cursor.png", "Img/Icons/zoom.png",
+          "Img/Icons/mouse_link.png", "Img/Icons/slider_up.png", "Img/Icons/slider_down.png",
+          "Img/Icons/slider_Hover_up.png", "Img/Icons/slider_Hover_down.png", "Img/Tamek-Splash.png",
+          "Img/Simulator/DEL Rouge/IOn.png", "Img/Simulator/Bouton poussoir/IOff.png", "Img/Simulator/Buzzer/IOn.png",
+          "Img/Simulator/Detecteur passif/IOff.png"})
         EXPECT_TRUE(store.Load(name)) << name;
-    for (const char* tool : {"nouveau2-ico", "open-ico", "save-ico", "print-ico", "undo-ico", "redo-ico",
-                             "arrow_on-ico", "arrow_off-ico", "move_on-ico", "move_off_g-ico", "zoom_on-ico",
-                             "zoom_off-ico", "link_on-ico", "link_off-ico", "play-ico", "play-ico_g", "suivant-ico",
-                             "suivant-ico_g", "pause-ico", "pause-ico_g", "stop-ico", "stop-ico_g", "ghost-ico",
-                             "ghost_on-ico", "ghost-ico_g", "pilotage-ico", "pilotage_on-ico", "pilotage-ico_g",
-                             "automate-ico", "automate_on-ico", "automate-ico_g", "setting-ico", "stop_off-ico",
-                             "usb-ico"}) {
+    for (const char* tool :
+         {"nouveau2-ico",   "open-ico",      "save-ico",        "print-ico",      "undo-ico",     "redo-ico",
+          "arrow_on-ico",   "arrow_off-ico", "move_on-ico",     "move_off_g-ico", "zoom_on-ico",  "zoom_off-ico",
+          "link_on-ico",    "link_off-ico",  "play-ico",        "play-ico_g",     "suivant-ico",  "suivant-ico_g",
+          "pause-ico",      "pause-ico_g",   "stop-ico",        "stop-ico_g",     "ghost-ico",    "ghost_on-ico",
+          "ghost-ico_g",    "pilotage-ico",  "pilotage_on-ico", "pilotage-ico_g", "automate-ico", "automate_on-ico",
+          "automate-ico_g", "setting-ico",   "stop_off-ico",    "usb-ico"}) {
         ImageHandle picture = store.Load(wxString("Img/Icons/") + tool + ".png");
         ASSERT_TRUE(picture) << tool;
         EXPECT_EQ(picture->Width(), 32) << tool;
@@ -106,4 +108,20 @@ TEST(ImageStore, EveryNamedPictureIsBuilt)
     wxImage icon;
     ASSERT_TRUE(icon.LoadFile(wxString(TAMEK_DATA_DIR) + "/Img/Tamek.ico", wxBITMAP_TYPE_ICO));
     EXPECT_EQ(icon.GetWidth(), 48); // the largest of its three sizes
+}
+
+TEST(ImageStore, SharpVersionIsDrawnAtThePicturesOwnSize)
+{
+    WxImageStore store(TAMEK_DATA_DIR);
+    ImageHandle wait = store.Load("Img/State/Wait.png");
+    ASSERT_TRUE(wait);
+    const wxGraphicsBitmap& plain = AsWx(wait)->GraphicsBitmap(false);
+    const wxGraphicsBitmap& sharp = AsWx(wait)->GraphicsBitmap(true);
+    EXPECT_FALSE(sharp.IsNull());
+    EXPECT_NE(sharp.GetRefData(), plain.GetRefData());
+    EXPECT_EQ(wait->Width(), 96); // the geometry keeps the picture's own size
+    // Without a sharp version the plain picture serves.
+    ImageHandle icon = store.Load("Img/State/icons/Wait.png");
+    ASSERT_TRUE(icon);
+    EXPECT_EQ(AsWx(icon)->GraphicsBitmap(true).GetRefData(), AsWx(icon)->GraphicsBitmap(false).GetRefData());
 }
