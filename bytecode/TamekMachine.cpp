@@ -29,7 +29,10 @@ inline int32_t MapLinear(int64_t x, int64_t inLow, int64_t inHigh, int64_t outLo
 }
 } // namespace
 
-TamekMachine::TamekMachine() = default;
+TamekMachine::TamekMachine()
+{
+    LoadImage(nullptr, 0);
+}
 
 void TamekMachine::LoadImage(const unsigned char* image, int length)
 {
@@ -39,6 +42,9 @@ void TamekMachine::LoadImage(const unsigned char* image, int length)
         std::memcpy(m_memory, image, static_cast<size_t>(m_length));
     else
         m_length = 0;
+    // Every address past the image leads to the end of the run.
+    for (int i = 0; i < kImageCapacity + kPadding; ++i)
+        m_dispatch[i] = static_cast<uint16_t>(i < m_length ? m_memory[i] : kEndOfImage);
 }
 
 void TamekMachine::SetRawInput(int port, int raw)
@@ -284,32 +290,44 @@ template <int Opcode> __attribute__((always_inline)) inline void TamekMachine::S
 // while it runs, so they stay in machine registers.
 #define TAMEK_OPCODES(X, h)                                                                                            \
     X(0x##h##0)                                                                                                        \
-    X(0x##h##1) X(0x##h##2) X(0x##h##3) X(0x##h##4) X(0x##h##5) X(0x##h##6) X(0x##h##7) X(0x##h##8) X(0x##h##9)        \
-        X(0x##h##A) X(0x##h##B) X(0x##h##C) X(0x##h##D) X(0x##h##E) X(0x##h##F)
+    X(0x##h##1)                                                                                                        \
+    X(0x##h##2) X(0x##h##3) X(0x##h##4) X(0x##h##5) X(0x##h##6) X(0x##h##7) X(0x##h##8) X(0x##h##9) X(0x##h##A)        \
+        X(0x##h##B) X(0x##h##C) X(0x##h##D) X(0x##h##E) X(0x##h##F)
 #define TAMEK_ALL(X)                                                                                                   \
     TAMEK_OPCODES(X, 0)                                                                                                \
-    TAMEK_OPCODES(X, 1) TAMEK_OPCODES(X, 2) TAMEK_OPCODES(X, 3) TAMEK_OPCODES(X, 4) TAMEK_OPCODES(X, 5)                \
-        TAMEK_OPCODES(X, 6) TAMEK_OPCODES(X, 7) TAMEK_OPCODES(X, 8) TAMEK_OPCODES(X, 9) TAMEK_OPCODES(X, A)            \
-            TAMEK_OPCODES(X, B) TAMEK_OPCODES(X, C) TAMEK_OPCODES(X, D) TAMEK_OPCODES(X, E) TAMEK_OPCODES(X, F)
+    TAMEK_OPCODES(X, 1)                                                                                                \
+    TAMEK_OPCODES(X, 2) TAMEK_OPCODES(X, 3) TAMEK_OPCODES(X, 4) TAMEK_OPCODES(X, 5) TAMEK_OPCODES(X, 6)                \
+        TAMEK_OPCODES(X, 7) TAMEK_OPCODES(X, 8) TAMEK_OPCODES(X, 9) TAMEK_OPCODES(X, A) TAMEK_OPCODES(X, B)            \
+            TAMEK_OPCODES(X, C) TAMEK_OPCODES(X, D) TAMEK_OPCODES(X, E) TAMEK_OPCODES(X, F)
 #define TAMEK_LABEL_ADDRESS(n) &&op_##n,
+// Only a branch can leave the image anywhere; after any other instruction the program counter lies
+// at most one instruction past the image, where the dispatch table leads to the end.
 #define TAMEK_HANDLER(n)                                                                                               \
     op_##n : Step<(n)>(h);                                                                                             \
-    TAMEK_NEXT();
+    if ((n) >= 0x40 && (n) < 0x80) {                                                                                   \
+        TAMEK_NEXT_CHECKED();                                                                                          \
+    } else {                                                                                                           \
+        TAMEK_NEXT();                                                                                                  \
+    }
 
 long TamekMachine::Interpret(long maxSteps)
 {
-    static void* const kHandlers[256] = {TAMEK_ALL(TAMEK_LABEL_ADDRESS)};
+    static void* const kHandlers[kEndOfImage + 1] = {TAMEK_ALL(TAMEK_LABEL_ADDRESS) && ended};
     Hot h{m_pc, m_a, m_b, m_flags};
     const unsigned length = static_cast<unsigned>(m_length);
     long left = maxSteps;
 #define TAMEK_NEXT()                                                                                                   \
     if (--left < 0)                                                                                                    \
         goto done;                                                                                                     \
+    goto* kHandlers[m_dispatch[h.pc]];
+#define TAMEK_NEXT_CHECKED()                                                                                           \
+    if (--left < 0)                                                                                                    \
+        goto done;                                                                                                     \
     if (static_cast<unsigned>(h.pc) >= length)                                                                         \
         goto ended;                                                                                                    \
-    goto* kHandlers[m_memory[h.pc]];
+    goto* kHandlers[m_dispatch[h.pc]];
 
-    TAMEK_NEXT()
+    TAMEK_NEXT_CHECKED()
     TAMEK_ALL(TAMEK_HANDLER)
 ended:
     m_runState = Ended; // this step, already counted, ends the run
@@ -321,6 +339,7 @@ done:
     m_b = h.b;
     m_flags = h.flags;
     return maxSteps - left;
+#undef TAMEK_NEXT_CHECKED
 #undef TAMEK_NEXT
 }
 

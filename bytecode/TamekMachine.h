@@ -128,7 +128,11 @@ private:
     void WriteMotor(int channel, int32_t value);
     int32_t ReadBigEndian(int offset, int width) const;
 
+    // The dispatch entry of an address: its opcode inside the image, kEndOfImage after it.
+    static constexpr int kEndOfImage = 256;
+
     unsigned char m_memory[kImageCapacity + kPadding] = {};
+    uint16_t m_dispatch[kImageCapacity + kPadding] = {};
     int m_length = 0;
     int m_pc = 0;
     int32_t m_a = 0, m_b = 0;
