@@ -146,10 +146,15 @@ int CStateVar::EmitCode()
 {
     CodeWriter code(CodeBuffer(), kCodeCapacity);
     const int variable = GetVariableIndex() >= 0 ? GetVariableIndex() : VariableByte(ResolvedName());
-    if (IsConstantText(GetParameterText())) {
+    const int value = GetParameterValue();
+    if (IsConstantText(GetParameterText()) && value >= -32768 && value <= 32767) {
         code.Byte(0xC1);
         code.Byte(variable);
-        code.Word(GetParameterValue());
+        code.Word(value);
+    } else if (IsConstantText(GetParameterText())) {
+        EmitLoadA(code, value);
+        code.Byte(0xC3);
+        code.Byte(variable);
     } else {
         const int reg = EmitExpression(*this, code, 2);
         code.Byte(reg ? 0xC7 : 0xC3);

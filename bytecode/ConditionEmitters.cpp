@@ -105,8 +105,7 @@ int CStateDetector2::EmitCode()
 int CStateVarIf::EmitCode()
 {
     CodeWriter code(CodeBuffer(), kCodeCapacity);
-    code.Byte(0x89);
-    code.Word(GetParameterValue());
+    EmitLoadA(code, GetParameterValue());
     code.Byte(0x84);
     code.Byte(VariableByte(ResolvedName()));
     code.Byte(0x0A);

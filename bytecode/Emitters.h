@@ -22,6 +22,22 @@ inline void EmitBranchPlaceholder(CodeWriter& code, int opcode)
     code.Byte(0xFF);
 }
 
+// A := value. Values of 16 bits take the plain load (0x89 hi lo); a larger one (a variable's range
+// reaches 65536) is loaded as value >> 8, shifted left by 8, plus the low byte, so it is not cut.
+inline void EmitLoadA(CodeWriter& code, int value)
+{
+    code.Byte(0x89);
+    if (value >= -32768 && value <= 32767) {
+        code.Word(value);
+        return;
+    }
+    code.Word(value >> 8);
+    code.Byte(0x31); // A := A << 8
+    code.Byte(0x08);
+    code.Byte(0x01); // A := A + low byte
+    code.Byte(value & 0xFF);
+}
+
 // Sets the block's code length from the writer and returns it (-1 when the code did not fit).
 int FinishCode(CState& block, const CodeWriter& code);
 

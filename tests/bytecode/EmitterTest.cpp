@@ -97,6 +97,13 @@ TEST_F(Emitters, VariableAssignment)
     EXPECT_EQ(Code(x), (Bytes{0x80, 0x02, 0x8D, 0x00, 0x03, 0x00, 0xC3, 0x02}));
     CState* constant = Variable("y", "-2", -2);
     EXPECT_EQ(Code(constant), (Bytes{0xC1, 0x03, 0xFF, 0xFE}));
+    // Beyond 16 bits (a variable reaches 65536): loaded in two parts instead of cut.
+    constant->SetParameterText("40000");
+    constant->SetParameterValue(40000);
+    EXPECT_EQ(Code(constant), (Bytes{0x89, 0x00, 0x9C, 0x31, 0x08, 0x01, 0x40, 0xC3, 0x03}));
+    constant->SetParameterText("-65535");
+    constant->SetParameterValue(-65535);
+    EXPECT_EQ(Code(constant), (Bytes{0x89, 0xFF, 0x00, 0x31, 0x08, 0x01, 0x01, 0xC3, 0x03}));
     // A later operand alone leaves the result in B.
     CState* unknownFirst = Variable("z", "nothing");
     EXPECT_EQ(Code(unknownFirst), (Bytes{0xC3, 0x04}));
@@ -122,6 +129,9 @@ TEST_F(Emitters, Conditions)
     EXPECT_EQ(Code(varIf), (Bytes{0x89, 0x01, 0x2C, 0x84, 0x00, 0x0A, 0x6D, 0xFC, 0xFF}));
     varIf->SetName("gone"); // a variable that no longer exists: index 0xFF
     EXPECT_EQ(Code(varIf)[4], 0xFF);
+    varIf->SetParameterValue(65536);
+    varIf->SetName("count");
+    EXPECT_EQ(Code(varIf), (Bytes{0x89, 0x01, 0x00, 0x31, 0x08, 0x01, 0x00, 0x84, 0x00, 0x0A, 0x6D, 0xFC, 0xFF}));
 
     CState* detector = Block("Detector1", "512", 512);
     detector->SetConditionOperator(">");

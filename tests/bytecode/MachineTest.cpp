@@ -193,6 +193,18 @@ TEST(Machine, LoadsAndStoresStayInsideTheVariables)
     EXPECT_EQ(m.Variable(6), -128);
 }
 
+TEST(Machine, WideConstantsLoadInTwoParts)
+{
+    // The emitters' form for values beyond 16 bits: A := v >> 8; A <<= 8; A += low byte.
+    for (int value : {40000, 65536, -40000, -65535}) {
+        const int high = value >> 8;
+        Running m({0x89, static_cast<unsigned char>((high >> 8) & 0xFF), static_cast<unsigned char>(high & 0xFF), 0x31,
+                   0x08, 0x01, static_cast<unsigned char>(value & 0xFF), 0xC3, 0x09});
+        m.Steps(4);
+        EXPECT_EQ(m.Variable(9), value);
+    }
+}
+
 TEST(Machine, InputsReadAsTheirPortInverted)
 {
     Running m({0xA0, 0x00, 0xA4, 0x03, 0xA0, 0x05, 0xA0, 0x06});
