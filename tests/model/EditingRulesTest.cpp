@@ -3,6 +3,7 @@
 #include "model/CProgram.h"
 #include "model/Prototypes.h"
 #include "support/EditingGraphCheck.h"
+#include "support/EditingRandomDriver.h"
 #include "support/ScriptedUserInterface.h"
 
 #include <gtest/gtest.h>
@@ -432,4 +433,27 @@ TEST_F(Editing, RemovingAVariableForgetsItInTheVariableList)
     ASSERT_EQ(program.Variables().GetCount(), 1u);
     EXPECT_TRUE(program.RemoveBlock(variable));
     EXPECT_EQ(program.Variables().GetCount(), 0u);
+}
+
+TEST_F(Editing, ALoopIsNotCutOffFromTheProgram)
+{
+    // Start -> p1 -> Wait -> p2 -> p3, and p3 loops back to the Wait.
+    CState* wait = Chain({Wait()});
+    CState* p1 = wait->GetParent();
+    CState* p2 = Drop(wait, Link(), Bottom);
+    CState* p3 = Drop(p2, Link(), Bottom);
+    ASSERT_NE(p3, nullptr);
+    p3->SetSon(wait);
+    wait->SetExtraParent(0, p3);
+    ASSERT_EQ(GraphFault(program), "");
+    const std::string before = GraphFingerprint(program);
+
+    // The only other way into the Wait comes from below it: removing p1 would lose the loop.
+    EXPECT_FALSE(program.RemoveBlock(p1));
+    EXPECT_EQ(GraphFingerprint(program), before);
+    // Removing the loop's own path ends at the Wait, which stays.
+    EXPECT_TRUE(program.RemoveBlock(p3));
+    EXPECT_EQ(wait->GetExtraParent(0), nullptr);
+    EXPECT_EQ(wait->GetSon(), nullptr);
+    EXPECT_EQ(root->GetSon(), p1);
 }
