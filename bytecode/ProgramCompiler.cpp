@@ -126,10 +126,18 @@ void ProgramCompiler::FollowBranch(CState* block, int address)
         return;
     // The branch's displacement is the last two bytes of the block's own code; it counts from
     // its first byte to the branch path, which starts here.
-    if (block->GetCodeLength() >= 2) {
-        const int field = address + block->GetCodeLength() - 2;
-        PatchLittleEndian(field, m_length - field);
+    const int field = address + block->GetCodeLength() - 2;
+    if (IsPlaced(branch)) {
+        // A branch back to code placed before (only a damaged graph has one): aimed there, and
+        // not placed twice, so the compilation always ends.
+        if (block->GetCodeLength() >= 3) {
+            const int target = Leftmost(JumpTarget(branch))->GetCodeAddress();
+            PatchLittleEndian(field, target < field - 1 ? target - (field - 1) : target - field);
+        }
+        return;
     }
+    if (block->GetCodeLength() >= 2)
+        PatchLittleEndian(field, m_length - field);
     m_work.push_back({branch, false, 0});
 }
 

@@ -263,6 +263,18 @@ TEST_F(Compiler, LongChainsAndDamagedGraphsEnd)
     EXPECT_EQ(Hex(image + kPrologue, length - kPrologue), "7c 01 7c fe"); // a loop without code
     b->SetSon(nullptr);
 
+    // Two conditions whose branches lead to each other's code are each placed once.
+    CProgram crossed;
+    CState* first = Son(crossed.EnsureRoot(), Make("Switch1", "1", 1));
+    CState* second = Son(first, Make("Switch2", "1", 1));
+    first->SetBranchSon(0, second);
+    second->SetBranchSon(0, first);
+    ASSERT_TRUE(crossed.Compile(image, length, &status));
+    EXPECT_EQ(Hex(image + kPrologue, length - kPrologue),
+              "89 01 ff a4 00 0a 75 02 00 89 01 ff a4 01 0a 75 f1 ff 7d fe ff");
+    first->SetBranchSon(0, nullptr);
+    second->SetBranchSon(0, nullptr);
+
     CProgram empty;
     EXPECT_FALSE(empty.Compile(image, length, &status));
     EXPECT_EQ(status, CProgram::CompileStatus::NoRoot);
