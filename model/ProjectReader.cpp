@@ -5,6 +5,7 @@
 #include "model/ProjectReader.h"
 #include "calibration/CalibrationRecord.h"
 #include "model/CProgram.h"
+#include "model/ProjectReaderKeys.h"
 #include "model/ProjectReaderOrder.h"
 #include "model/Prototypes.h"
 #include "model/StateKinds.h"
@@ -418,40 +419,50 @@ private:
         return true;
     }
 
+    // In verifying mode, a hand-written key match must answer as its regular expression does.
+    static bool Verified(bool matched, wxRegEx& pattern, const wxString& text, const wxString* first,
+                         const wxString* second = nullptr)
+    {
+        if (g_verifySearches) {
+            if (pattern.Matches(text) != matched)
+                std::abort();
+            if (matched &&
+                ((first && pattern.GetMatch(text, 1) != *first) || (second && pattern.GetMatch(text, 2) != *second)))
+                std::abort();
+        }
+        return matched;
+    }
+
     void ApplyKeys(CState& block, const wxString& line, int number)
     {
-        const LinePatterns& p = m_patterns;
+        LinePatterns& p = m_patterns;
         const wxString tail = AfterParameter(line);
-        // Each pattern starts with its key, so a text without the key cannot match it.
-        auto has = [](const wxString& text, const wchar_t* key) { return text.find(key) != wxString::npos; };
-        if (has(tail, L"Cond: ") && p.cond.Matches(tail))
-            block.SetConditionFromCode(p.cond.GetMatch(tail, 1));
-        if (has(tail, L"Name: ") && p.name.Matches(tail)) {
-            const wxString name = p.name.GetMatch(tail, 1);
-            block.SetName(name);
+        wxString first, second;
+        if (Verified(ProjectKeys::Cond(tail, first), p.cond, tail, &first))
+            block.SetConditionFromCode(first);
+        if (Verified(ProjectKeys::Name(tail, first), p.name, tail, &first)) {
+            block.SetName(first);
             if (!block.IsVariableKind() && block.GetCloneSource())
-                block.GetCloneSource()->SetName(name);
+                block.GetCloneSource()->SetName(first);
         }
-        if (has(line, L"Param: ")) {
-            if (p.quotedParam.Matches(line))
-                ApplyParameter(block, p.quotedParam.GetMatch(line, 1));
-            else if (p.plainParam.Matches(line))
-                ApplyParameter(block, p.plainParam.GetMatch(line, 1));
-        }
+        if (Verified(ProjectKeys::QuotedParam(line, first), p.quotedParam, line, &first))
+            ApplyParameter(block, first);
+        else if (Verified(ProjectKeys::PlainParam(line, first), p.plainParam, line, &first))
+            ApplyParameter(block, first);
         int mask;
-        if (has(line, L"BGtype: ") && p.bgType.Matches(line) && ParseInt(p.bgType.GetMatch(line, 1), mask) &&
-            mask >= 0 && mask <= 0xFF)
+        if (Verified(ProjectKeys::BgType(line, first), p.bgType, line, &first) && ParseInt(first, mask) && mask >= 0 &&
+            mask <= 0xFF)
             block.SetConnectorMask(mask);
         // Row members carry no successors: nothing would own or write them.
         const wxString sonPart = FromLast(tail, L"Son ");
-        if (!sonPart.empty() && !IsRowMember(&block) && p.son.Matches(sonPart))
-            ApplySuccessors(block, p.son.GetMatch(sonPart, 1), p.son.GetMatch(sonPart, 2), number);
+        if (!IsRowMember(&block) && Verified(ProjectKeys::Son(sonPart, first, second), p.son, sonPart, &first, &second))
+            ApplySuccessors(block, first, second, number);
         const wxString rightPart = FromLast(tail, L"frNode");
-        if (!rightPart.empty() && p.rightRow.Matches(rightPart))
-            BuildRow(block, 1, p.rightRow.GetMatch(rightPart, 1));
+        if (Verified(ProjectKeys::Row(rightPart, L"frNode", first), p.rightRow, rightPart, &first))
+            BuildRow(block, 1, first);
         const wxString leftPart = FromLast(tail, L"flNode");
-        if (!leftPart.empty() && p.leftRow.Matches(leftPart))
-            BuildRow(block, 0, p.leftRow.GetMatch(leftPart, 1));
+        if (Verified(ProjectKeys::Row(leftPart, L"flNode", first), p.leftRow, leftPart, &first))
+            BuildRow(block, 0, first);
         if (block.IsVariableKind() && !block.GetName().empty())
             ApplyVariableRule(block);
     }
@@ -554,8 +565,9 @@ private:
             return;
         }
         const wxString tail = AfterParameter(line);
-        if (m_patterns.name.Matches(tail))
-            prototype->SetName(m_patterns.name.GetMatch(tail, 1));
+        wxString name;
+        if (Verified(ProjectKeys::Name(tail, name), m_patterns.name, tail, &name))
+            prototype->SetName(name);
     }
 
     // Placeholders whose lines never came leave their rows, and whatever referred to them.

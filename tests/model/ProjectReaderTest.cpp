@@ -315,6 +315,9 @@ TEST_F(Reader, DamagedInputEndsWithASoundGraph)
         // binary garbage, NUL bytes and an overlong line
         std::string("Node: 0 => State Start: Position:1,1. Son 1\n") + '\0' + "\xff\xfe\x01Node: 1 => " + '\0' +
             "State Wait: Position:1,2. Son \n" + std::string(3, '\0'),
+        std::string("Node: 0 => State Start: Position:1,1. Son 1\nNode: 1 => State Variable: Position:1,2.Param: 'a") +
+            '\0' + "b'. Name: x" + '\0' + "y. Son 2\nNode: 2 => State Variable: Position:1,3.Param: " + '\0' +
+            ". Name: " + '\0' + "Son " + '\0' + "3\n",
         std::string("\xef\xbb\xbfNode: 0 => State Start: Position:1,1. Son 1\r\nNode: 1 => State Wait\xc3: Pos"),
         "Node: 0 => State Start: Position:1,1. Son 1\nNode: 1 => State Variable: Position:1,2.Param: '" +
             std::string(200000, 'x') + "'. Name: " + std::string(100000, 'n') + ". Son \n",
