@@ -11,7 +11,10 @@
 #include <wx/mstream.h>
 
 namespace {
-CState* Proto(PalettePage page, size_t i) { return Prototypes::Get().At(page, i); }
+CState* Proto(PalettePage page, size_t i)
+{
+    return Prototypes::Get().At(page, i);
+}
 
 CState* Drop(CProgram& program, CState* target, CState* prototype, int direction)
 {

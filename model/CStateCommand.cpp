@@ -69,9 +69,15 @@ bool CStateCommand::Finish()
     return TextsDiffer(before, beforeSize, after, afterSize);
 }
 
-bool CStateCommand::Do() { return Restore(m_after); }
+bool CStateCommand::Do()
+{
+    return Restore(m_after);
+}
 
-bool CStateCommand::Undo() { return Restore(m_before); }
+bool CStateCommand::Undo()
+{
+    return Restore(m_before);
+}
 
 bool CStateCommand::Restore(const wxMemoryOutputStream& snapshot)
 {

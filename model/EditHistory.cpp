@@ -30,9 +30,15 @@ bool EditHistory::CommitEdit()
     return changed;
 }
 
-bool EditHistory::CanUndo() const { return m_processor->CanUndo(); }
+bool EditHistory::CanUndo() const
+{
+    return m_processor->CanUndo();
+}
 
-bool EditHistory::CanRedo() const { return m_processor->CanRedo(); }
+bool EditHistory::CanRedo() const
+{
+    return m_processor->CanRedo();
+}
 
 bool EditHistory::Undo()
 {

@@ -15,10 +15,14 @@ namespace {
 int DirectionOfSide(int side)
 {
     switch (side) {
-    case 1: return Direction::Down;
-    case 2: return Direction::Up;
-    case 4: return Direction::Right;
-    case 8: return Direction::Left;
+    case 1:
+        return Direction::Down;
+    case 2:
+        return Direction::Up;
+    case 4:
+        return Direction::Right;
+    case 8:
+        return Direction::Left;
     }
     return -1;
 }
@@ -26,10 +30,14 @@ int DirectionOfSide(int side)
 int SideBit(int direction)
 {
     switch (direction) {
-    case Direction::Down: return SideSet::Bottom;
-    case Direction::Up: return SideSet::Top;
-    case Direction::Right: return SideSet::Right;
-    case Direction::Left: return SideSet::Left;
+    case Direction::Down:
+        return SideSet::Bottom;
+    case Direction::Up:
+        return SideSet::Top;
+    case Direction::Right:
+        return SideSet::Right;
+    case Direction::Left:
+        return SideSet::Left;
     }
     return 0;
 }
@@ -37,15 +45,22 @@ int SideBit(int direction)
 int OppositeDirection(int direction)
 {
     switch (direction) {
-    case Direction::Down: return Direction::Up;
-    case Direction::Up: return Direction::Down;
-    case Direction::Right: return Direction::Left;
-    case Direction::Left: return Direction::Right;
+    case Direction::Down:
+        return Direction::Up;
+    case Direction::Up:
+        return Direction::Down;
+    case Direction::Right:
+        return Direction::Left;
+    case Direction::Left:
+        return Direction::Right;
     }
     return -1;
 }
 
-bool IsHorizontal(int direction) { return direction == Direction::Right || direction == Direction::Left; }
+bool IsHorizontal(int direction)
+{
+    return direction == Direction::Right || direction == Direction::Left;
+}
 
 // Actions and variable assignments: the blocks that stand in steps.
 bool IsStepBlock(const CState* block)
@@ -53,10 +68,22 @@ bool IsStepBlock(const CState* block)
     return block->GetCategory() == Category::Action || block->GetCategory() == Category::Variable;
 }
 
-bool InRow(const CState* block) { return block->GetRowNeighbour(0) || block->GetRowNeighbour(1); }
-bool HasExtraParent(const CState* block) { return block->GetExtraParent(0) || block->GetExtraParent(1); }
-bool HasBranchSon(const CState* block) { return block->GetBranchSon(0) || block->GetBranchSon(1); }
-bool HasSuccessor(const CState* block) { return block->GetSon() || HasBranchSon(block); }
+bool InRow(const CState* block)
+{
+    return block->GetRowNeighbour(0) || block->GetRowNeighbour(1);
+}
+bool HasExtraParent(const CState* block)
+{
+    return block->GetExtraParent(0) || block->GetExtraParent(1);
+}
+bool HasBranchSon(const CState* block)
+{
+    return block->GetBranchSon(0) || block->GetBranchSon(1);
+}
+bool HasSuccessor(const CState* block)
+{
+    return block->GetSon() || HasBranchSon(block);
+}
 
 // Whether block stands in step with another block (a kind is set once per step, opposite
 // movements never together); variable assignments may share a step.
@@ -68,7 +95,10 @@ bool ClashesInStep(const CState* member, const CState* block)
     return member->GetPrototypeId() == block->GetPrototypeId() && member->GetCategory() != Category::Variable;
 }
 
-void WarnStepTaken() { Ui().Report(0, wxGetTranslation("Deze actuator is reeds ingesteld op deze stap.")); }
+void WarnStepTaken()
+{
+    Ui().Report(0, wxGetTranslation("Deze actuator is reeds ingesteld op deze stap."));
+}
 
 void WarnTopDown()
 {
@@ -87,10 +117,18 @@ void MoveOneStep(CState* block, int direction)
 {
     int dx = 0, dy = 0;
     switch (direction) {
-    case Direction::Down: dy = kStepUnits; break;
-    case Direction::Up: dy = -kStepUnits; break;
-    case Direction::Right: dx = kStepUnits; break;
-    case Direction::Left: dx = -kStepUnits; break;
+    case Direction::Down:
+        dy = kStepUnits;
+        break;
+    case Direction::Up:
+        dy = -kStepUnits;
+        break;
+    case Direction::Right:
+        dx = kStepUnits;
+        break;
+    case Direction::Left:
+        dx = -kStepUnits;
+        break;
     }
     block->SetPosition(block->GetX() + dx, block->GetY() + dy);
 }
@@ -144,7 +182,10 @@ bool CProgram::ConnectBlock(CState* target, CState* block, int side)
     return EditingRules(*this).Connect(target, block, side);
 }
 
-bool CProgram::RemoveBlock(CState* block) { return EditingRules(*this).Remove(block); }
+bool CProgram::RemoveBlock(CState* block)
+{
+    return EditingRules(*this).Remove(block);
+}
 
 // ---------------------------------------------------------------------------------------------
 // Helpers
@@ -209,10 +250,13 @@ bool EditingRules::Connect(CState* target, CState* block, int side)
     const int direction = DirectionOfSide(side);
     switch (target->GetCategory()) {
     case Category::Action:
-    case Category::Variable: return direction >= 0 && ConnectToStepBlock(target, block, direction);
+    case Category::Variable:
+        return direction >= 0 && ConnectToStepBlock(target, block, direction);
     case Category::SensorCondition:
-    case Category::VariableCondition: return direction >= 0 && ConnectToCondition(target, block, direction);
-    case Category::LinkPiece: return ConnectToLinkPiece(target, block);
+    case Category::VariableCondition:
+        return direction >= 0 && ConnectToCondition(target, block, direction);
+    case Category::LinkPiece:
+        return ConnectToLinkPiece(target, block);
     }
     // Nothing can be attached to a placeholder; the caller keeps its block.
     return false;
@@ -396,10 +440,13 @@ bool EditingRules::Remove(CState* block)
         return false;
     switch (block->GetCategory()) {
     case Category::Action:
-    case Category::Variable: return InRow(block) ? RemoveFromStep(block) : RemoveAction(block);
+    case Category::Variable:
+        return InRow(block) ? RemoveFromStep(block) : RemoveAction(block);
     case Category::SensorCondition:
-    case Category::VariableCondition: return RemoveCondition(block);
-    case Category::LinkPiece: return RemoveLinkChain(block);
+    case Category::VariableCondition:
+        return RemoveCondition(block);
+    case Category::LinkPiece:
+        return RemoveLinkChain(block);
     }
     return false;
 }

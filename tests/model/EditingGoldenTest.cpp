@@ -15,7 +15,10 @@
 #include <string>
 
 namespace {
-CState* Proto(PalettePage page, size_t i) { return Prototypes::Get().At(page, i); }
+CState* Proto(PalettePage page, size_t i)
+{
+    return Prototypes::Get().At(page, i);
+}
 
 std::string Snapshot(CProgram& program)
 {

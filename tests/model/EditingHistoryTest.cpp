@@ -13,7 +13,10 @@
 #include <string>
 
 namespace {
-CState* Proto(PalettePage page, size_t i) { return Prototypes::Get().At(page, i); }
+CState* Proto(PalettePage page, size_t i)
+{
+    return Prototypes::Get().At(page, i);
+}
 
 std::string Snapshot(CProgram& program)
 {
@@ -24,7 +27,10 @@ std::string Snapshot(CProgram& program)
     return std::string(bytes, size);
 }
 
-bool Differ(const char* a, const char* b) { return TextsDiffer(a, std::strlen(a), b, std::strlen(b)); }
+bool Differ(const char* a, const char* b)
+{
+    return TextsDiffer(a, std::strlen(a), b, std::strlen(b));
+}
 
 struct History : ::testing::Test
 {

@@ -1,8 +1,8 @@
 // Random edits, each committed: every text reads back unchanged, undoing every step brings back
 // the first text and redoing every step the last.
 
-#include "model/CProgram.h"
 #include "calibration/CalibrationRecord.h"
+#include "model/CProgram.h"
 #include "model/CStateCommand.h"
 #include "model/EditHistory.h"
 #include "support/EditingRandomDriver.h"
@@ -58,8 +58,7 @@ TEST(EditingRandom, CommittedEditsReadBackAndUndoAndRedoToTheExactTexts)
             if (history.CommitEdit()) {
                 texts.push_back(Snapshot(program));
                 undoneAtEnd = false;
-            }
-            else
+            } else
                 ASSERT_EQ(Snapshot(program), texts.back()) << "seed " << seed << " step " << step;
         }
         // Reading the last text back gives the same program, from which the history goes back.

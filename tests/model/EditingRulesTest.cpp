@@ -9,18 +9,54 @@
 #include <gtest/gtest.h>
 
 namespace {
-enum : int { Bottom = 1, Top = 2, Right = 4, Left = 8 };
+enum : int
+{
+    Bottom = 1,
+    Top = 2,
+    Right = 4,
+    Left = 8
+};
 
-CState* Proto(PalettePage page, size_t i) { return Prototypes::Get().At(page, i); }
-CState* Wait() { return Proto(PalettePage::Action, 0); }
-CState* Buzzer() { return Proto(PalettePage::Action, 1); }
-CState* Motor1() { return Proto(PalettePage::Action, 3); }
-CState* Motor2() { return Proto(PalettePage::Action, 4); }
-CState* Forward() { return Proto(PalettePage::Action2, 0); }
-CState* Backward() { return Proto(PalettePage::Action2, 1); }
-CState* Switch1() { return Proto(PalettePage::Sensor, 0); }
-CState* Variable() { return Proto(PalettePage::Sensor, 5); }
-CState* Link() { return Prototypes::Get().LinkPrototype(); }
+CState* Proto(PalettePage page, size_t i)
+{
+    return Prototypes::Get().At(page, i);
+}
+CState* Wait()
+{
+    return Proto(PalettePage::Action, 0);
+}
+CState* Buzzer()
+{
+    return Proto(PalettePage::Action, 1);
+}
+CState* Motor1()
+{
+    return Proto(PalettePage::Action, 3);
+}
+CState* Motor2()
+{
+    return Proto(PalettePage::Action, 4);
+}
+CState* Forward()
+{
+    return Proto(PalettePage::Action2, 0);
+}
+CState* Backward()
+{
+    return Proto(PalettePage::Action2, 1);
+}
+CState* Switch1()
+{
+    return Proto(PalettePage::Sensor, 0);
+}
+CState* Variable()
+{
+    return Proto(PalettePage::Sensor, 5);
+}
+CState* Link()
+{
+    return Prototypes::Get().LinkPrototype();
+}
 
 const wxString kStepTaken = "Deze actuator is reeds ingesteld op deze stap.";
 const wxString kTopDown = wxString(L"Une action ou une condition ne peut-\u00eatre li\u00e9e que de haut en bas.");

@@ -51,7 +51,8 @@ inline std::string GraphFingerprint(const CProgram& program)
 class RandomEditor
 {
 public:
-    RandomEditor(CProgram& program, ScriptedUserInterface& ui, unsigned seed) : m_program(program), m_ui(ui), m_rng(seed)
+    RandomEditor(CProgram& program, ScriptedUserInterface& ui, unsigned seed)
+        : m_program(program), m_ui(ui), m_rng(seed)
     {
         const Prototypes& registry = Prototypes::Get();
         for (PalettePage page : {PalettePage::Action, PalettePage::Action2, PalettePage::Sensor, PalettePage::Link})
@@ -82,7 +83,10 @@ public:
             done = m_program.ConnectBlock(target, clone, 1 << direction);
             if (done) {
                 if (!m_program.FindBlock(m_program.GetRoot(), [clone](CState* b) { return b == clone; }))
-                    return "a connected block is not in the graph: target " + std::string(target->GetKindWordRaw().utf8_str()) + " clone " + std::string(clone->GetKindWordRaw().utf8_str()) + " dir " + std::to_string(direction) + (target == m_program.GetRoot() ? " root" : "");
+                    return "a connected block is not in the graph: target " +
+                           std::string(target->GetKindWordRaw().utf8_str()) + " clone " +
+                           std::string(clone->GetKindWordRaw().utf8_str()) + " dir " + std::to_string(direction) +
+                           (target == m_program.GetRoot() ? " root" : "");
                 if (clone->GetCategory() == Category::Variable)
                     m_program.RegisterVariable(clone);
             } else {
@@ -117,7 +121,10 @@ public:
     int connects = 0, removes = 0, accepted = 0, joins = 0;
 
 private:
-    static bool IsRowMember(const CState* b) { return (b->GetRowNeighbour(0) || b->GetRowNeighbour(1)) && !b->GetParent(); }
+    static bool IsRowMember(const CState* b)
+    {
+        return (b->GetRowNeighbour(0) || b->GetRowNeighbour(1)) && !b->GetParent();
+    }
 
     // What the link tool does when it ends a path on a block: a link piece without a son points
     // at a block elsewhere in the graph (a join, or a loop when the block lies above it). Only
