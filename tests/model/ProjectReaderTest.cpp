@@ -96,6 +96,24 @@ TEST_F(Reader, TextWithoutNodeLinesLeavesTheGraph)
     EXPECT_EQ(program.GetRoot()->GetSon(), nullptr);
 }
 
+TEST_F(Reader, ReadingClearsNothingTheCallerDidNot)
+{
+    // Blocks already in the graph stay, keep their numbers, and take part in the searches.
+    CState* wait = BlockFromFileWord("Wait", program);
+    CState* variable = BlockFromFileWord("Variable", program);
+    program.InsertAfter(wait, program.GetRoot(), true);
+    program.InsertAfter(variable, wait, true);
+    variable->SetSonNumber(7);
+    ASSERT_TRUE(Read("State Buzzer: Position:300,40.Param: '1'. Name: Zoemer . \n"));
+    EXPECT_EQ(BlockCount(), 3);
+    EXPECT_EQ(program.Variables().GetCount(), 1u);
+    ASSERT_TRUE(Read("Node: 7 => State Stop: Position:300,220. Son \n"));
+    ASSERT_NE(variable->GetSon(), nullptr);
+    EXPECT_EQ(variable->GetSon()->GetKindWordRaw(), "Stop");
+    EXPECT_EQ(BlockCount(), 4);
+    ExpectSound();
+}
+
 TEST_F(Reader, NamesAreLettersDigitsAndUnderscoreOnly)
 {
     ASSERT_TRUE(Read(std::string(kStart) +
