@@ -234,6 +234,35 @@ private:
         return found;
     }
 
+    // The block that joins a block just attached: the first in graph-search order, other than its new
+    // parent, that expects its number and has no son yet. Looking past the first expecting block keeps
+    // a join whose target is written after the joining block: the block that came first took the
+    // target as its own son, and the target's real owner, which expects it too, joins it instead, so
+    // both paths still reach it.
+    CState* FindJoining(int number, const CState* parent)
+    {
+        auto list = m_expecting.find(number);
+        if (list == m_expecting.end())
+            return nullptr;
+        for (CState* block : list->second)
+            if ((block->GetSonNumber() == number || block->GetBranchSonNumber() == number) && block != parent &&
+                !block->GetSon())
+                return block;
+        return nullptr;
+    }
+
+    // The first block in graph-search order whose empty first branch slot expects number.
+    CState* FindBranchOwner(int number)
+    {
+        auto list = m_expecting.find(number);
+        if (list == m_expecting.end())
+            return nullptr;
+        for (CState* block : list->second)
+            if (block->GetBranchSonNumber() == number && !block->GetBranchSon(0) && !IsRowMember(block))
+                return block;
+        return nullptr;
+    }
+
     // The leftmost member of the Start block's row with this node number (placed while reading).
     CState* FindInStartRow(int number)
     {
@@ -398,7 +427,13 @@ private:
     bool Attach(CState& block, int number)
     {
         bool attached = false;
-        if (AttachAsSuccessor(*m_current, block, number)) {
+        // A branch son is always owned by the block that names it in its branch slot, so that block
+        // takes it even when the current block names it too (as the target of a join).
+        CState* branchOwner = FindBranchOwner(number);
+        if (branchOwner && branchOwner != m_current && AttachAsSuccessor(*branchOwner, block, number)) {
+            m_current = &block;
+            attached = true;
+        } else if (AttachAsSuccessor(*m_current, block, number)) {
             m_current = &block;
             attached = true;
         } else if (ReplacePlaceholder(block, number)) {
@@ -406,8 +441,8 @@ private:
         }
         CState* expecting = FindExpectingSon(number);
         if (attached) {
-            if (expecting && expecting != block.GetParent() && !expecting->GetSon() && ReferAsSon(*expecting, block))
-                MarkFacingSides(*expecting, block);
+            if (CState* joining = FindJoining(number, block.GetParent()); joining && ReferAsSon(*joining, block))
+                MarkFacingSides(*joining, block);
             return true;
         }
         if (!expecting || IsRowMember(expecting))

@@ -351,3 +351,60 @@ TEST_F(Reader, DamagedInputEndsWithASoundGraph)
 }
 
 } // namespace
+
+// A join whose target is written after the joining block: the son path of a condition runs into a
+// block owned by its branch path. Reading such a text must keep both paths reaching the target.
+TEST_F(Reader, AJoinIntoALaterWrittenBlockKeepsBothPathsReachingIt)
+{
+    const std::string text = std::string(kStart) +
+                             "Node: 1 => State Detector1: Position:300,100.Param: '500'. Name: Sensor1. Cond: GT. "
+                             "Son 2,3\n"
+                             "Node: 2 => State Link: Position:300,160.BGtype: 6. Son 4\n"
+                             "Node: 4 => State Wait: Position:300,220.Param: '5'. Name: Wacht . Son 5\n"
+                             "Node: 3 => State Link: Position:360,100.BGtype: 24. Son 5\n"
+                             "Node: 5 => State Buzzer: Position:360,220.Param: '1'. Name: Zoemer . Son 6\n"
+                             "Node: 6 => State Stop: Position:360,280. Son \n";
+    ASSERT_TRUE(Read(text));
+    ExpectSound();
+    CState* condition = program.GetRoot()->GetSon();
+    CState* wait = condition->GetSon()->GetSon();
+    CState* branchPiece = condition->GetBranchSon(0);
+    ASSERT_NE(wait, nullptr);
+    ASSERT_NE(branchPiece, nullptr);
+    CState* buzzer = wait->GetSon();
+    ASSERT_NE(buzzer, nullptr);
+    EXPECT_EQ(buzzer->GetKindWordRaw(), "Buzzer");
+    EXPECT_EQ(branchPiece->GetSon(), buzzer); // the branch path still reaches the buzzer
+    EXPECT_TRUE(buzzer->GetExtraParent(0) == branchPiece || buzzer->GetExtraParent(0) == wait);
+    EXPECT_EQ(buzzer->GetSon()->GetKindWordRaw(), "Stop");
+
+    // Written again and read back, the text no longer changes.
+    const std::string once = Snapshot(program);
+    program.Clear();
+    ASSERT_TRUE(Read(once));
+    ExpectSound();
+    EXPECT_EQ(Snapshot(program), once);
+}
+
+// The son path of a condition joins the first block of its own branch path, whose line follows the
+// joining block's: the branch still belongs to the condition and the son path joins it.
+TEST_F(Reader, AJoinIntoTheConditionsOwnBranchKeepsTheBranch)
+{
+    const std::string text = std::string(kStart) +
+                             "Node: 1 => State Detector1: Position:300,100.Param: '500'. Name: Sensor1. Cond: GT. "
+                             "Son 2,3\n"
+                             "Node: 2 => State Wait: Position:300,160.Param: '5'. Name: Wacht . Son 3\n"
+                             "Node: 3 => State Link: Position:360,100.BGtype: 24. Son 4\n"
+                             "Node: 4 => State Stop: Position:360,160. Son \n";
+    ASSERT_TRUE(Read(text));
+    ExpectSound();
+    CState* condition = program.GetRoot()->GetSon();
+    CState* wait = condition->GetSon();
+    CState* piece = condition->GetBranchSon(0);
+    ASSERT_NE(piece, nullptr);
+    EXPECT_EQ(piece->GetParent(), condition);
+    EXPECT_EQ(wait->GetSon(), piece);
+    EXPECT_EQ(piece->GetExtraParent(0), wait);
+    EXPECT_EQ(piece->GetSon()->GetKindWordRaw(), "Stop");
+    EXPECT_EQ(Snapshot(program), text); // written back unchanged
+}
