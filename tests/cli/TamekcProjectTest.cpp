@@ -1,47 +1,17 @@
 // The built tamekc: "cat" prints every round-trip golden file byte for byte, "check" summarises a
 // project, and unreadable files end with status 2 and a message naming file and line.
 
-#include <cstdio>
-#include <fstream>
+#include "support/RunTamekc.h"
+
 #include <gtest/gtest.h>
 #include <sstream>
 #include <string>
-#include <sys/wait.h>
-#include <wx/filename.h>
 
 namespace {
 
-struct Result
-{
-    int status = -1;
-    std::string out, err;
-};
-
-std::string Slurp(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
-Result Tamekc(const std::string& arguments)
-{
-    const std::string errPath = wxFileName::CreateTempFileName("tamekc-err").ToStdString();
-    const std::string command = std::string("'") + TAMEKC_PATH + "' " + arguments + " 2>'" + errPath + "'";
-    Result run;
-    if (FILE* pipe = popen(command.c_str(), "r")) {
-        char buffer[4096];
-        size_t got;
-        while ((got = fread(buffer, 1, sizeof buffer, pipe)) > 0)
-            run.out.append(buffer, got);
-        const int raw = pclose(pipe);
-        run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    }
-    run.err = Slurp(errPath);
-    std::remove(errPath.c_str());
-    return run;
-}
+using Result = testing_support::TamekcResult;
+using testing_support::Slurp;
+using testing_support::Tamekc;
 
 std::string Data(const std::string& name)
 {

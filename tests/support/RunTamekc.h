@@ -1,0 +1,45 @@
+#pragma once
+// Runs the built tamekc (TAMEKC_PATH) with arguments and collects its exit status and both outputs.
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <wx/filename.h>
+
+namespace testing_support {
+
+struct TamekcResult
+{
+    int status = -1;
+    std::string out, err;
+};
+
+inline std::string Slurp(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+inline TamekcResult Tamekc(const std::string& arguments)
+{
+    const std::string errPath = wxFileName::CreateTempFileName("tamekc-err").ToStdString();
+    const std::string command = std::string("'") + TAMEKC_PATH + "' " + arguments + " 2>'" + errPath + "'";
+    TamekcResult run;
+    if (FILE* pipe = popen(command.c_str(), "r")) {
+        char buffer[4096];
+        size_t got;
+        while ((got = fread(buffer, 1, sizeof buffer, pipe)) > 0)
+            run.out.append(buffer, got);
+        const int raw = pclose(pipe);
+        run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    }
+    run.err = Slurp(errPath);
+    std::remove(errPath.c_str());
+    return run;
+}
+
+} // namespace testing_support
