@@ -145,8 +145,7 @@ public:
         // Blocks already in the graph take part in the searches as the graph search would find them.
         m_program.ForEachBlock([this](CState* block) {
             Index(m_byNumber, block->GetNodeNumber(), block);
-            Index(m_expecting, block->GetSonNumber(), block);
-            Index(m_expecting, block->GetBranchSonNumber(), block);
+            IndexSuccessorNumbers(block, block->GetSonNumber(), block->GetBranchSonNumber());
         });
     }
 
@@ -241,26 +240,37 @@ private:
     // both paths still reach it.
     CState* FindJoining(int number, const CState* parent)
     {
-        auto list = m_expecting.find(number);
-        if (list == m_expecting.end())
+        auto list = m_joinCandidates.find(number);
+        if (list == m_joinCandidates.end())
             return nullptr;
-        for (CState* block : list->second)
-            if ((block->GetSonNumber() == number || block->GetBranchSonNumber() == number) && block != parent &&
-                !block->GetSon())
+        // A block that has a son, or expects another number, never joins this number again.
+        for (auto it = list->second.begin(); it != list->second.end();) {
+            CState* block = *it;
+            if (block->GetSon() || (block->GetSonNumber() != number && block->GetBranchSonNumber() != number))
+                it = list->second.erase(it);
+            else if (block == parent)
+                ++it;
+            else
                 return block;
+        }
         return nullptr;
     }
 
     // The first block in graph-search order whose empty first branch slot expects number.
     CState* FindBranchOwner(int number)
     {
-        auto list = m_expecting.find(number);
-        if (list == m_expecting.end())
-            return nullptr;
-        for (CState* block : list->second)
-            if (block->GetBranchSonNumber() == number && !block->GetBranchSon(0) && !IsRowMember(block))
-                return block;
-        return nullptr;
+        return First(m_branchOwners, number,
+                     [number](CState* b) { return b->GetBranchSonNumber() == number && !b->GetBranchSon(0); });
+    }
+
+    // Indexes the successor numbers a block expects (-1 for none) for the searches by expected number.
+    void IndexSuccessorNumbers(CState* block, int son, int branch)
+    {
+        for (int number : {son, branch}) {
+            Index(m_expecting, number, block);
+            Index(m_joinCandidates, number, block);
+        }
+        Index(m_branchOwners, branch, block);
     }
 
     // The leftmost member of the Start block's row with this node number (placed while reading).
@@ -521,10 +531,7 @@ private:
             branch = oldBranch;
         block.SetSonNumber(son);
         block.SetBranchSonNumber(branch);
-        if (son != oldSon)
-            Index(m_expecting, son, &block);
-        if (branch != oldBranch)
-            Index(m_expecting, branch, &block);
+        IndexSuccessorNumbers(&block, son != oldSon ? son : -1, branch != oldBranch ? branch : -1);
         // A son numbered below the line's own number was read before: the line loops back to it.
         // The graph search never tests the Start block's row, but a join may have led there, so
         // that row is looked at last.
@@ -632,6 +639,8 @@ private:
     CalibrationRecord& m_calibration;
     Index_t m_byNumber;
     Index_t m_expecting;
+    Index_t m_joinCandidates; // blocks without a son yet that expect a number
+    Index_t m_branchOwners;   // blocks whose empty first branch slot expects a number
     SearchOrder m_order;
     std::unordered_set<CState*> m_placeholders;
     // Placeholders by row head and node number, each by position from left to right.
