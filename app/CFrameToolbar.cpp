@@ -7,14 +7,14 @@
 #include <wx/aui/auibar.h>
 
 namespace {
-struct ToolSpec
+struct ToolEntry
 {
     int id;
     const char* label; // null for a separator
     const char* picture;
 };
 
-const ToolSpec kTools[] = {
+const ToolEntry kTools[] = {
     {ID_TOOL_NEW, "Nieuw", "Img/Icons/nouveau2-ico.png"},
     {ID_TOOL_OPEN, "Open", "Img/Icons/open-ico.png"},
     {ID_TOOL_SAVE, "Opslaan project", "Img/Icons/save-ico.png"},
@@ -85,7 +85,7 @@ void CFrame::BuildToolBar()
 {
     m_toolbar = new wxAuiToolBar(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxAUI_TB_DEFAULT_STYLE);
     m_toolbar->SetToolBitmapSize(wxSize(32, 32));
-    for (const ToolSpec& tool : kTools) {
+    for (const ToolEntry& tool : kTools) {
         if (!tool.label) {
             m_toolbar->AddSeparator();
             continue;
@@ -95,7 +95,7 @@ void CFrame::BuildToolBar()
         m_toolbar->AddTool(tool.id, label, Picture(tool.picture), tip);
     }
     m_toolbar->AddTool(ID_TOOL_EMPTY, wxEmptyString, Picture(wxEmptyString), wxEmptyString);
-    for (const ToolSpec& tool : kTools)
+    for (const ToolEntry& tool : kTools)
         if (tool.label && tool.id != ID_TOOL_LINK && tool.id != ID_TOOL_STOP_ACTUATORS &&
             tool.id != ID_TOOL_CONFIGURATION)
             m_toolbar->EnableTool(tool.id, false);

@@ -10,7 +10,7 @@
 #include <wx/menu.h>
 
 namespace {
-struct MenuSpec
+struct ExpectedMenuItem
 {
     int id;
     const char* label;
@@ -19,7 +19,7 @@ struct MenuSpec
     wxItemKind kind;
 };
 
-const MenuSpec kMenuItems[] = {
+const ExpectedMenuItem kMenuItems[] = {
     {ID_MENU_NEW, "Nieuw", wxACCEL_CTRL, 'N', wxITEM_NORMAL},
     {ID_MENU_OPEN, "Open", wxACCEL_CTRL, 'O', wxITEM_NORMAL},
     {ID_MENU_SAVE, "Opslaan project", wxACCEL_CTRL, 'S', wxITEM_NORMAL},
@@ -57,14 +57,14 @@ const MenuSpec kMenuItems[] = {
     {ID_MENU_ABOUT, "Over..", -1, 0, wxITEM_NORMAL},
 };
 
-struct ToolSpec
+struct ExpectedTool
 {
     int id;
     const char* label;
     const char* tip;
 };
 
-const ToolSpec kTools[] = {
+const ExpectedTool kTools[] = {
     {ID_TOOL_NEW, "Nieuw", "Nieuw"},
     {ID_TOOL_OPEN, "Open", "Open"},
     {ID_TOOL_SAVE, "Opslaan project", "Opslaan project"},
@@ -101,19 +101,19 @@ TEST_F(MainWindowTest, MenusCarryTheirTitlesInOrder)
 TEST_F(MainWindowTest, MenuItemsCarryTheirLabelsKeysAndKinds)
 {
     wxMenuBar* bar = frame->GetMenuBar();
-    for (const MenuSpec& spec : kMenuItems) {
-        SCOPED_TRACE(spec.label);
-        wxMenuItem* item = bar->FindItem(spec.id);
+    for (const ExpectedMenuItem& expected : kMenuItems) {
+        SCOPED_TRACE(expected.label);
+        wxMenuItem* item = bar->FindItem(expected.id);
         ASSERT_NE(item, nullptr);
-        EXPECT_EQ(item->GetItemLabelText(), wxString::FromUTF8(spec.label));
-        EXPECT_EQ(item->GetKind(), spec.kind);
+        EXPECT_EQ(item->GetItemLabelText(), wxString::FromUTF8(expected.label));
+        EXPECT_EQ(item->GetKind(), expected.kind);
         std::unique_ptr<wxAcceleratorEntry> accel(item->GetAccel());
-        if (spec.flags < 0) {
+        if (expected.flags < 0) {
             EXPECT_EQ(accel, nullptr);
         } else {
             ASSERT_NE(accel, nullptr);
-            EXPECT_EQ(accel->GetFlags(), spec.flags);
-            EXPECT_EQ(accel->GetKeyCode(), spec.key);
+            EXPECT_EQ(accel->GetFlags(), expected.flags);
+            EXPECT_EQ(accel->GetKeyCode(), expected.key);
         }
     }
     EXPECT_NE(bar->FindItem(ID_MENU_RECENT)->GetSubMenu(), nullptr);
@@ -142,12 +142,12 @@ TEST_F(MainWindowTest, ToolbarCarriesItsToolsLabelsAndTooltips)
             ++tools;
     EXPECT_EQ(tools, WXSIZEOF(kTools));
     for (size_t i = 0; i < WXSIZEOF(kTools); ++i) {
-        const ToolSpec& spec = kTools[i];
-        SCOPED_TRACE(spec.id);
-        wxAuiToolBarItem* tool = toolbar->FindTool(spec.id);
+        const ExpectedTool& expected = kTools[i];
+        SCOPED_TRACE(expected.id);
+        wxAuiToolBarItem* tool = toolbar->FindTool(expected.id);
         ASSERT_NE(tool, nullptr);
-        EXPECT_EQ(tool->GetLabel(), wxString::FromUTF8(spec.label));
-        EXPECT_EQ(tool->GetShortHelp(), wxString::FromUTF8(spec.tip));
+        EXPECT_EQ(tool->GetLabel(), wxString::FromUTF8(expected.label));
+        EXPECT_EQ(tool->GetShortHelp(), wxString::FromUTF8(expected.tip));
         EXPECT_TRUE(tool->GetBitmapFor(toolbar).IsOk());
     }
     EXPECT_EQ(toolbar->FindTool(ID_TOOL_UNPLACED), nullptr);
