@@ -9,40 +9,12 @@ int StepDirection(const CState& a, const CState& b)
     return b.GetY() > a.GetY() ? Direction::Down : Direction::Up;
 }
 
-int OppositeDirection(int direction)
-{
-    switch (direction) {
-    case Direction::Down:
-        return Direction::Up;
-    case Direction::Up:
-        return Direction::Down;
-    case Direction::Right:
-        return Direction::Left;
-    default:
-        return Direction::Right;
-    }
-}
-
 // Writes a side value into a shape code on the side a direction points to.
 int WithSide(int shape, int direction, int value)
 {
-    int shift;
-    switch (direction) {
-    case Direction::Down:
-        shift = Connector::BottomShift;
-        break;
-    case Direction::Up:
-        shift = Connector::TopShift;
-        break;
-    case Direction::Right:
-        shift = Connector::RightShift;
-        break;
-    case Direction::Left:
-        shift = Connector::LeftShift;
-        break;
-    default:
+    const int shift = Connector::ShiftOfDirection(direction);
+    if (shift < 0)
         return shape;
-    }
     return (shape & ~(3 << shift)) | ((value & 3) << shift);
 }
 } // namespace
@@ -62,7 +34,7 @@ int CState::FlowShape() const
                 shape = WithSide(shape, StepDirection(*this, *extra), 2);
         // A loose end continues straight on.
         if (m_parent && !m_son && !m_extraParents[0] && !m_extraParents[1])
-            shape = WithSide(shape, OppositeDirection(StepDirection(*this, *m_parent)), 1);
+            shape = WithSide(shape, Direction::Opposite(StepDirection(*this, *m_parent)), 1);
         if (m_son)
             shape = WithSide(shape, StepDirection(*this, *m_son), 1);
         return shape;

@@ -42,15 +42,24 @@ const std::array<const char*, 512>& TileNames()
 }
 } // namespace
 
-ImageStore* GetImageStore() { return g_imageStore; }
-void InstallImageStore(ImageStore* store) { g_imageStore = store; }
+ImageStore* GetImageStore()
+{
+    return g_imageStore;
+}
+void InstallImageStore(ImageStore* store)
+{
+    g_imageStore = store;
+}
 
 wxString TileFolder(TileSet set)
 {
     switch (set) {
-    case TileSet::Blue: return "Img/State/background_blue/";
-    case TileSet::Red: return "Img/State/background_red/";
-    case TileSet::Link: return "Img/State/link/";
+    case TileSet::Blue:
+        return "Img/State/background_blue/";
+    case TileSet::Red:
+        return "Img/State/background_red/";
+    case TileSet::Link:
+        return "Img/State/link/";
     }
     return {};
 }
@@ -89,8 +98,14 @@ const ImageHandle& CGraphicState::DisplayedImage()
     return m_mainImage;
 }
 
-int CGraphicState::ImageWidth() const { return m_mainImage ? m_mainImage->Width() : kBlockUnits; }
-int CGraphicState::ImageHeight() const { return m_mainImage ? m_mainImage->Height() : kBlockUnits; }
+int CGraphicState::ImageWidth() const
+{
+    return m_mainImage ? m_mainImage->Width() : kBlockUnits;
+}
+int CGraphicState::ImageHeight() const
+{
+    return m_mainImage ? m_mainImage->Height() : kBlockUnits;
+}
 
 CGraphicState::Rect CGraphicState::GetAnchorRect(int direction, bool force) const
 {
@@ -98,22 +113,21 @@ CGraphicState::Rect CGraphicState::GetAnchorRect(int direction, bool force) cons
     const int x = m_x, y = m_y;
     const bool isLink = static_cast<const CState*>(this)->IsLinkPiece();
     if (!isLink && !force) {
-        int field = -1;
-        switch (direction) {
-        case Direction::Down: field = Connector::Bottom(m_connectorMask); break;
-        case Direction::Up: field = Connector::Top(m_connectorMask); break;
-        case Direction::Right: field = Connector::Right(m_connectorMask); break;
-        case Direction::Left: field = Connector::Left(m_connectorMask); break;
-        }
-        if (field == 0)
+        const int shift = Connector::ShiftOfDirection(direction);
+        if (shift >= 0 && ((m_connectorMask >> shift) & 3) == 0)
             return {-1, -1, 0, 0};
     }
     switch (direction) {
-    case Direction::Down: return {x + 16, y + 2 * h / 3, w - 32, h / 3};
-    case Direction::Up: return {x + 16, y, w - 32, h / 3};
-    case Direction::Right: return {x + 2 * w / 3, y + 16, w / 3, h - 32};
-    case Direction::Left: return {x, y + 16, w / 3, h - 32};
-    default: return {x + 16, y + 16, w - 32, h - 32};
+    case Direction::Down:
+        return {x + 16, y + 2 * h / 3, w - 32, h / 3};
+    case Direction::Up:
+        return {x + 16, y, w - 32, h / 3};
+    case Direction::Right:
+        return {x + 2 * w / 3, y + 16, w / 3, h - 32};
+    case Direction::Left:
+        return {x, y + 16, w / 3, h - 32};
+    default:
+        return {x + 16, y + 16, w - 32, h - 32};
     }
 }
 
@@ -121,11 +135,16 @@ CGraphicState::Point CGraphicState::GetNeighbourPoint(int direction) const
 {
     const int w = ImageWidth(), h = ImageHeight();
     switch (direction) {
-    case Direction::Down: return {m_x, m_y + 2 * h / 3 - 4};
-    case Direction::Up: return {m_x, m_y - 2 * h / 3 + 4};
-    case Direction::Right: return {m_x + 2 * w / 3 - 4, m_y};
-    case Direction::Left: return {m_x - 2 * w / 3 + 4, m_y};
-    default: return {m_x + w / 2, m_y + h / 2};
+    case Direction::Down:
+        return {m_x, m_y + 2 * h / 3 - 4};
+    case Direction::Up:
+        return {m_x, m_y - 2 * h / 3 + 4};
+    case Direction::Right:
+        return {m_x + 2 * w / 3 - 4, m_y};
+    case Direction::Left:
+        return {m_x - 2 * w / 3 + 4, m_y};
+    default:
+        return {m_x + w / 2, m_y + h / 2};
     }
 }
 
@@ -133,10 +152,15 @@ CGraphicState::Point CGraphicState::GetConnectorPoint(int direction) const
 {
     const int w = ImageWidth(), h = ImageHeight();
     switch (direction) {
-    case Direction::Down: return {m_x + w / 2, m_y + h / 6};
-    case Direction::Up: return {m_x + w / 2, m_y + 5 * h / 6};
-    case Direction::Right: return {m_x + w / 6, m_y + h / 2};
-    case Direction::Left: return {m_x + 5 * w / 6, m_y + h / 2};
-    default: return {m_x + w / 2, m_y + h / 2};
+    case Direction::Down:
+        return {m_x + w / 2, m_y + h / 6};
+    case Direction::Up:
+        return {m_x + w / 2, m_y + 5 * h / 6};
+    case Direction::Right:
+        return {m_x + w / 6, m_y + h / 2};
+    case Direction::Left:
+        return {m_x + 5 * w / 6, m_y + h / 2};
+    default:
+        return {m_x + w / 2, m_y + h / 2};
     }
 }

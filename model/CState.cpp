@@ -11,39 +11,31 @@ WX_DEFINE_LIST(IDList);
 namespace {
 int g_blockIdCounter = 0;
 
-wxString Translated(const char* key) { return wxGetTranslation(wxString(key)); }
+wxString Translated(const char* key)
+{
+    return wxGetTranslation(wxString(key));
+}
 
 // Mask bits of the connector on the side of an exit side code: top and left are entries (2),
 // bottom and right exits (1), as the connector operations write them.
 int ExitConnectorBits(int code)
 {
     switch (code) {
-    case Direction::Down: return 1 << Connector::BottomShift;
-    case Direction::Up: return 2 << Connector::TopShift;
-    case Direction::Right: return 1 << Connector::RightShift;
-    case Direction::Left: return 2 << Connector::LeftShift;
+    case Direction::Down:
+        return 1 << Connector::BottomShift;
+    case Direction::Up:
+        return 2 << Connector::TopShift;
+    case Direction::Right:
+        return 1 << Connector::RightShift;
+    case Direction::Left:
+        return 2 << Connector::LeftShift;
     }
     return 0;
 }
 int ExitFieldMask(int code)
 {
-    switch (code) {
-    case Direction::Down: return 3 << Connector::BottomShift;
-    case Direction::Up: return 3 << Connector::TopShift;
-    case Direction::Right: return 3 << Connector::RightShift;
-    case Direction::Left: return 3 << Connector::LeftShift;
-    }
-    return 0;
-}
-int ExitSideBit(int code)
-{
-    switch (code) {
-    case Direction::Down: return SideSet::Bottom;
-    case Direction::Up: return SideSet::Top;
-    case Direction::Right: return SideSet::Right;
-    case Direction::Left: return SideSet::Left;
-    }
-    return 0;
+    const int shift = Connector::ShiftOfDirection(code);
+    return shift < 0 ? 0 : 3 << shift;
 }
 
 // The side of block a on which block b lies, as a side-set bit.
@@ -56,16 +48,23 @@ int SideToward(const CState& a, const CState& b)
 int OppositeSide(int side)
 {
     switch (side) {
-    case SideSet::Top: return SideSet::Bottom;
-    case SideSet::Bottom: return SideSet::Top;
-    case SideSet::Left: return SideSet::Right;
-    case SideSet::Right: return SideSet::Left;
+    case SideSet::Top:
+        return SideSet::Bottom;
+    case SideSet::Bottom:
+        return SideSet::Top;
+    case SideSet::Left:
+        return SideSet::Right;
+    case SideSet::Right:
+        return SideSet::Left;
     }
     return 0;
 }
 } // namespace
 
-int NextBlockId() { return ++g_blockIdCounter; }
+int NextBlockId()
+{
+    return ++g_blockIdCounter;
+}
 
 CState::CState(const KindInfo& kind, int category, int connectorMask)
     : CGraphicState(connectorMask), m_kind(kind), m_category(category)
@@ -92,7 +91,10 @@ void CState::InitClone(const CState& source)
     m_cloneSource = const_cast<CState*>(&source);
 }
 
-bool CState::IsParameterOn() const { return m_hasParameter && GetParameterValue() != 0; }
+bool CState::IsParameterOn() const
+{
+    return m_hasParameter && GetParameterValue() != 0;
+}
 
 int CState::GetParameterValue() const
 {
@@ -201,9 +203,12 @@ wxString CState::GetPrompt() const
 {
     const CState* prototype = Prototype();
     switch (m_kind.prompt) {
-    case PromptKind::None: return wxString();
-    case PromptKind::Fixed: return wxGetTranslation(m_kind.question);
-    case PromptKind::Untranslated: return m_kind.question;
+    case PromptKind::None:
+        return wxString();
+    case PromptKind::Fixed:
+        return wxGetTranslation(m_kind.question);
+    case PromptKind::Untranslated:
+        return m_kind.question;
     case PromptKind::Range:
     case PromptKind::Angle:
         return wxString::Format(wxGetTranslation(m_kind.question), prototype->m_parameterMinimum,
@@ -234,9 +239,18 @@ const CState* CState::Prototype() const
     return block;
 }
 
-int CState::ParameterMinimum() const { return Prototype()->m_parameterMinimum; }
-int CState::ParameterMaximum() const { return Prototype()->m_parameterMaximum; }
-int CState::CalibrationModeBits() const { return Prototype()->m_calibrationModeBits; }
+int CState::ParameterMinimum() const
+{
+    return Prototype()->m_parameterMinimum;
+}
+int CState::ParameterMaximum() const
+{
+    return Prototype()->m_parameterMaximum;
+}
+int CState::CalibrationModeBits() const
+{
+    return Prototype()->m_calibrationModeBits;
+}
 
 wxString CState::ConditionCode() const
 {
@@ -299,13 +313,13 @@ void CState::RemoveExitConnector(int code, int otherCode)
     if (code == otherCode)
         return;
     m_connectorMask &= ~ExitFieldMask(code);
-    m_sideSet &= ~ExitSideBit(code);
+    m_sideSet &= ~SideSet::OfDirection(code);
 }
 
 void CState::AddExitConnector(int code)
 {
     m_connectorMask = (m_connectorMask & ~ExitFieldMask(code)) | ExitConnectorBits(code);
-    m_sideSet &= ~ExitSideBit(code);
+    m_sideSet &= ~SideSet::OfDirection(code);
 }
 
 void CState::SetSonExitSide(int code)

@@ -27,36 +27,6 @@ int DirectionOfSide(int side)
     return -1;
 }
 
-int SideBit(int direction)
-{
-    switch (direction) {
-    case Direction::Down:
-        return SideSet::Bottom;
-    case Direction::Up:
-        return SideSet::Top;
-    case Direction::Right:
-        return SideSet::Right;
-    case Direction::Left:
-        return SideSet::Left;
-    }
-    return 0;
-}
-
-int OppositeDirection(int direction)
-{
-    switch (direction) {
-    case Direction::Down:
-        return Direction::Up;
-    case Direction::Up:
-        return Direction::Down;
-    case Direction::Right:
-        return Direction::Left;
-    case Direction::Left:
-        return Direction::Right;
-    }
-    return -1;
-}
-
 bool IsHorizontal(int direction)
 {
     return direction == Direction::Right || direction == Direction::Left;
@@ -363,13 +333,13 @@ bool EditingRules::InsertWithPiece(CState* target, CState* block, int direction,
     CState* piece = NewLinkPiece(target, direction);
     const CGraphicState::Point point = target->GetNeighbourPoint(direction);
     piece->SetPosition(point.x, point.y);
-    piece->SetSideSet(SideBit(OppositeDirection(direction)));
+    piece->SetSideSet(SideSet::OfDirection(Direction::Opposite(direction)));
     if (!target->IsCondition()) // a condition's exits are marked by its exit sides
-        target->SetSideSet(target->GetSideSet() | SideBit(direction));
+        target->SetSideSet(target->GetSideSet() | SideSet::OfDirection(direction));
     if (former && former->GetParent() == target)
         MoveSubtree(former, direction, 2);
     Attach(piece, target, asSon);
-    piece->SetSideSet(piece->GetSideSet() | SideBit(direction));
+    piece->SetSideSet(piece->GetSideSet() | SideSet::OfDirection(direction));
     block->SetPosition(point.x, point.y);
     MoveOneStep(block, direction);
     Attach(block, piece, true);
