@@ -9,24 +9,8 @@
 #include <wx/scrolbar.h>
 
 namespace {
-struct CanvasView : ::testing::Test
+struct CanvasView : CanvasFixture
 {
-    TestFrame* frame = nullptr;
-    void SetUp() override
-    {
-        TheProgram().Destroy();
-        SetCurrentBlock(nullptr);
-        TheViewZoom() = ViewZoom();
-        frame = new TestFrame();
-    }
-    void TearDown() override
-    {
-        SetCurrentBlock(nullptr);
-        TheProgram().Destroy();
-        frame->Destroy();
-        TestFrame::WaitFor([] { return wxTopLevelWindows.empty(); }, 1000);
-        TheViewZoom() = ViewZoom();
-    }
     // A mouse event as the dispatcher receives it.
     void Mouse(wxEventType type, int x, int y)
     {

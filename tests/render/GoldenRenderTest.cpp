@@ -11,24 +11,8 @@
 #include <wx/graphics.h>
 
 namespace {
-struct Golden : ::testing::Test
+struct Golden : CanvasFixture
 {
-    TestFrame* frame = nullptr;
-    void SetUp() override
-    {
-        TheProgram().Destroy();
-        SetCurrentBlock(nullptr);
-        TheViewZoom() = ViewZoom();
-        frame = new TestFrame();
-    }
-    void TearDown() override
-    {
-        SetCurrentBlock(nullptr);
-        TheProgram().Destroy();
-        frame->Destroy();
-        TestFrame::WaitFor([] { return wxTopLevelWindows.empty(); }, 1000);
-        TheViewZoom() = ViewZoom();
-    }
     // The canvas's view of the area around the program, drawn into a bitmap of a fixed size.
     wxImage Render(const wxSize& size)
     {

@@ -12,23 +12,8 @@
 #include <wx/log.h>
 
 namespace {
-struct Printing : ::testing::Test
+struct Printing : CanvasFixture
 {
-    TestFrame* frame = nullptr;
-    void SetUp() override
-    {
-        TheProgram().Destroy();
-        SetCurrentBlock(nullptr);
-        frame = new TestFrame();
-    }
-    void TearDown() override
-    {
-        SetCurrentBlock(nullptr);
-        TheProgram().Destroy();
-        frame->Destroy();
-        TestFrame::WaitFor([] { return wxTopLevelWindows.empty(); }, 1000);
-    }
-
     // Page 1 printed into a bitmap standing for an A4 page at 50 pixels per inch.
     wxImage PrintPage(bool* printed = nullptr)
     {

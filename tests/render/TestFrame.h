@@ -3,6 +3,9 @@
 
 #include "editor/CProjectViewer.h"
 #include "editor/CanvasOwner.h"
+#include "model/CProgram.h"
+
+#include <gtest/gtest.h>
 
 #include <wx/app.h>
 #include <wx/frame.h>
@@ -44,4 +47,28 @@ public:
     long enabled = 0, disabled = 0;
     bool simulationRunning = false;
     bool zoomInEnabled = true, zoomOutEnabled = true, zoomResetEnabled = false;
+};
+
+// A test that starts from an empty program, no highlighted block and 100 % zoom, with a fresh test
+// frame, and leaves nothing behind.
+struct CanvasFixture : ::testing::Test
+{
+    TestFrame* frame = nullptr;
+    void SetUp() override
+    {
+        ResetState();
+        frame = new TestFrame();
+    }
+    void TearDown() override
+    {
+        ResetState();
+        frame->Destroy();
+        TestFrame::WaitFor([] { return wxTopLevelWindows.empty(); }, 1000);
+    }
+    static void ResetState()
+    {
+        SetCurrentBlock(nullptr);
+        TheProgram().Destroy();
+        TheViewZoom() = ViewZoom();
+    }
 };
