@@ -140,42 +140,6 @@ TEST_F(ProgramFixture, FindBlockDoesNotFollowLoopsAndDeleteStopsAtThem)
     EXPECT_EQ(root->GetSon(), nullptr);
 }
 
-TEST(Describe, TextsOfEachShape)
-{
-    CState* wait = Proto(PalettePage::Action, 0)->Clone();
-    wait->SetPosition(300, 100);
-    wait->SetParameterText("10");
-    EXPECT_EQ(wait->Describe(), "State Wait: Position:300,100.Param: '10'. Name: Wacht ");
-    EXPECT_EQ(wait->GetLabel(), "Wacht = 10.");
-
-    CState* detector = Proto(PalettePage::Sensor, 3)->Clone();
-    detector->SetPosition(20, 338);
-    detector->SetParameterText("500");
-    detector->SetConditionOperator(">=");
-    EXPECT_EQ(detector->Describe(), "State Detector1: Position:20,338.Param: '500'. Name: Sensor1. Cond: GTE");
-    EXPECT_EQ(detector->GetLabel(), "Sensor1 >= 500 ?");
-
-    CState* variable = Proto(PalettePage::Sensor, 5)->Clone();
-    variable->SetName("x");
-    variable->SetPosition(0, -60);
-    EXPECT_EQ(variable->Describe(), "State Variable: Position:0,-60.Param: '0'. Name: x");
-
-    CState* link = BlockFromFileWord("LinkHalf", TheProgram());
-    link->SetConnectorMask(0x90);
-    link->SetPosition(1, 2);
-    EXPECT_EQ(link->Describe(), "State LinkHalf: Position:1,2.BGtype: 144");
-    EXPECT_EQ(link->GetLabel(), "");
-    EXPECT_EQ(link->GetConfigurationTitle(), "");
-
-    CState* stop = Proto(PalettePage::Action, 8)->Clone();
-    stop->SetPosition(5, 6);
-    EXPECT_EQ(stop->Describe(), "State Stop: Position:5,6");
-    EXPECT_EQ(stop->GetLabel(), "Stop");
-    EXPECT_EQ(stop->GetConfigurationTitle(), "Configuration Stop ");
-    for (CState* b : {wait, detector, variable, link, stop})
-        delete b;
-}
-
 TEST(Compatibility, StepListsOfTheActionPrototypes)
 {
     const Prototypes& registry = Prototypes::Get();
@@ -269,48 +233,6 @@ TEST(Links, RecomputeSidesFromNeighbours)
     EXPECT_EQ(Connector::Right(piece->GetConnectorMask()), 0);
     for (CState* b : {parent, piece, son})
         delete b;
-}
-
-TEST(Links, MakeHalfOnlyForLinkPieces)
-{
-    CState* wait = Proto(PalettePage::Action, 0)->Clone();
-    wait->MakeHalf();
-    EXPECT_FALSE(wait->IsHalf());
-    CState* piece = Prototypes::Get().LinkPrototype()->Clone();
-    piece->MakeHalf();
-    EXPECT_TRUE(piece->IsHalf());
-    delete wait;
-    delete piece;
-}
-
-TEST(Tiles, FileNamesAndFallback)
-{
-    EXPECT_EQ(TileFileName(Connector::Pack(2, 0, 1, 0), false), "top2right0bottom1left0.png");
-    EXPECT_EQ(TileFileName(Connector::Pack(2, 0, 1, 0), true), "top2right0bottom1left0_half.png");
-    EXPECT_EQ(TileFileName(Connector::Pack(0, 1, 0, 2), true), "top0right1bottom0left2_half.png");
-    EXPECT_EQ(TileFileName(Connector::Pack(1, 1, 1, 1), false), "top2right1bottom1left2.png");
-    EXPECT_EQ(TileFileName(Connector::Pack(2, 1, 1, 2), true), "top2right1bottom1left2.png");
-    EXPECT_EQ(TileFileName(Connector::Pack(2, 1, 0, 0), true), "top2right1bottom1left2.png");
-    EXPECT_EQ(TileFileName(Connector::Pack(2, 1, 0, 0), false), "top2right1bottom0left0.png");
-}
-
-TEST(Geometry, NeighbourPointsAreOneStepAway)
-{
-    CState* wait = Proto(PalettePage::Action, 0)->Clone();
-    wait->SetPosition(100, 200);
-    EXPECT_EQ(wait->GetNeighbourPoint(Direction::Down).y, 260);
-    EXPECT_EQ(wait->GetNeighbourPoint(Direction::Up).y, 140);
-    EXPECT_EQ(wait->GetNeighbourPoint(Direction::Right).x, 160);
-    auto anchor = wait->GetAnchorRect(Direction::Down);
-    EXPECT_EQ(anchor.x, 116);
-    EXPECT_EQ(anchor.y, 264);
-    EXPECT_EQ(anchor.width, 64);
-    EXPECT_EQ(anchor.height, 32);
-    CState* stop = Proto(PalettePage::Action, 8)->Clone();
-    EXPECT_TRUE(stop->GetAnchorRect(Direction::Down).IsEmpty()); // no bottom connector
-    EXPECT_FALSE(stop->GetAnchorRect(Direction::Down, true).IsEmpty());
-    delete wait;
-    delete stop;
 }
 
 TEST_F(ProgramFixture, ResetPrototypeNamesRestoresDefaults)
