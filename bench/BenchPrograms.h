@@ -4,6 +4,7 @@
 #include "model/CProgram.h"
 #include "model/Prototypes.h"
 #include "model/StateKinds.h"
+#include "tests/support/GraphLinks.h"
 
 namespace bench_programs {
 
@@ -15,12 +16,7 @@ inline CState* Block(const char* word, const wxString& parameter, int value = 0)
     return block;
 }
 
-inline CState* Son(CState* parent, CState* child)
-{
-    parent->SetSon(child);
-    child->SetParent(parent);
-    return child;
-}
+using graph_links::Son;
 
 inline CState* Variable(CProgram& program, const char* word, const wxString& name, const wxString& parameter,
                         int value = 0)

@@ -4,6 +4,7 @@
 #include "model/CProgram.h"
 #include "model/Prototypes.h"
 #include "model/StateKinds.h"
+#include "tests/support/GraphLinks.h"
 
 #include <string>
 #include <vector>
@@ -22,27 +23,9 @@ inline CState* Make(const char* word, const wxString& parameter = wxString(), in
     return block;
 }
 
-// Makes child the owned son of parent and returns child.
-inline CState* Son(CState* parent, CState* child)
-{
-    parent->SetSon(child);
-    child->SetParent(parent);
-    return child;
-}
-
-inline CState* Branch(CState* parent, CState* child)
-{
-    parent->SetBranchSon(0, child);
-    child->SetParent(parent);
-    return child;
-}
-
-// Closes a loop or join: from's son is target, which it does not own.
-inline void Join(CState* from, CState* target)
-{
-    from->SetSon(target);
-    target->SetExtraParent(target->GetExtraParent(0) ? 1 : 0, from);
-}
+using graph_links::Branch;
+using graph_links::Join;
+using graph_links::Son;
 
 inline std::vector<int> Code(CState* block)
 {

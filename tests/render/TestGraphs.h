@@ -4,6 +4,7 @@
 
 #include "model/CProgram.h"
 #include "model/Prototypes.h"
+#include "tests/support/GraphLinks.h"
 
 class CProjectViewer;
 
@@ -32,24 +33,9 @@ public:
         piece->SetPosition(x, y);
         return piece;
     }
-    static CState* Son(CState* parent, CState* son)
-    {
-        parent->SetSon(son);
-        son->SetParent(parent);
-        return son;
-    }
-    static CState* Branch(CState* condition, CState* son)
-    {
-        condition->SetBranchSon(0, son);
-        son->SetParent(condition);
-        return son;
-    }
-    // A loop or join: from's son is a block owned elsewhere.
-    static void Join(CState* from, CState* into)
-    {
-        from->SetSon(into);
-        into->SetExtraParent(into->GetExtraParent(0) ? 1 : 0, from);
-    }
+    static CState* Son(CState* parent, CState* son) { return graph_links::Son(parent, son); }
+    static CState* Branch(CState* condition, CState* son) { return graph_links::Branch(condition, son); }
+    static void Join(CState* from, CState* into) { graph_links::Join(from, into); }
     static void Beside(CState* left, CState* right)
     {
         left->SetRowNeighbour(1, right);
