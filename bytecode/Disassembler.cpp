@@ -21,32 +21,11 @@ std::string Format(const char* format, long long a, long long b = 0)
 
 long long BigEndian(const unsigned char* p, int width)
 {
-    switch (width) {
-    case 1:
-        return static_cast<int8_t>(p[0]);
-    case 2:
-        return static_cast<int16_t>(static_cast<uint16_t>((p[0] << 8) | p[1]));
-    default:
-        return static_cast<int32_t>((uint32_t(p[0]) << 24) | (uint32_t(p[1]) << 16) | (uint32_t(p[2]) << 8) |
-                                    uint32_t(p[3]));
-    }
+    return tamek::BigEndianOperand(p, width);
 }
-
 long long LittleEndian(const unsigned char* p, int width)
 {
-    uint64_t raw = 0;
-    for (int i = width - 1; i >= 0; --i)
-        raw = (raw << 8) | p[i];
-    switch (width) {
-    case 1:
-        return static_cast<int8_t>(raw);
-    case 2:
-        return static_cast<int16_t>(raw);
-    case 4:
-        return static_cast<int32_t>(raw);
-    default:
-        return static_cast<long long>(raw);
-    }
+    return tamek::LittleEndianDisplacement(p, width);
 }
 
 const char* RegisterName(int r)

@@ -200,4 +200,33 @@ inline int InstructionLength(const uint8_t* code)
     return instruction.length;
 }
 
+// An operand stored high byte first, sign-extended: 1, 2 or (any other width) 4 bytes.
+inline int32_t BigEndianOperand(const uint8_t* p, int width)
+{
+    if (width == 1)
+        return static_cast<int8_t>(p[0]);
+    if (width == 2)
+        return static_cast<int16_t>(static_cast<uint16_t>((p[0] << 8) | p[1]));
+    return static_cast<int32_t>((uint32_t(p[0]) << 24) | (uint32_t(p[1]) << 16) | (uint32_t(p[2]) << 8) |
+                                uint32_t(p[3]));
+}
+
+// A branch displacement stored low byte first, sign-extended: 1, 2, 4 or 8 bytes.
+inline int64_t LittleEndianDisplacement(const uint8_t* p, int width)
+{
+    uint64_t raw = 0;
+    for (int i = width - 1; i >= 0; --i)
+        raw = (raw << 8) | p[i];
+    switch (width) {
+    case 1:
+        return static_cast<int8_t>(raw);
+    case 2:
+        return static_cast<int16_t>(raw);
+    case 4:
+        return static_cast<int32_t>(raw);
+    default:
+        return static_cast<int64_t>(raw);
+    }
+}
+
 } // namespace tamek

@@ -160,15 +160,7 @@ void TamekMachine::Execute()
 
 int32_t TamekMachine::ReadBigEndian(int offset, int width) const
 {
-    const unsigned char* p = m_memory + offset;
-    switch (width) {
-    case 1:
-        return static_cast<int8_t>(p[0]);
-    case 2:
-        return static_cast<int16_t>(static_cast<uint16_t>((p[0] << 8) | p[1]));
-    default:
-        return Wrap((U(p[0]) << 24) | (U(p[1]) << 16) | (U(p[2]) << 8) | U(p[3]));
-    }
+    return tamek::BigEndianOperand(m_memory + offset, width);
 }
 
 // One instruction, specialised at compile time for its opcode from the instruction table.
@@ -219,19 +211,7 @@ template <int Opcode> __attribute__((always_inline)) inline void TamekMachine::S
                 h.pc += in.length;
                 return;
             }
-            int64_t d;
-            if constexpr (in.width == 1)
-                d = static_cast<int8_t>(code[1]);
-            else if constexpr (in.width == 2)
-                d = static_cast<int16_t>(static_cast<uint16_t>(code[1] | (code[2] << 8)));
-            else if constexpr (in.width == 4)
-                d = Wrap(U(code[1]) | (U(code[2]) << 8) | (U(code[3]) << 16) | (U(code[4]) << 24));
-            else {
-                uint64_t raw = 0;
-                for (int i = 8; i >= 1; --i)
-                    raw = (raw << 8) | code[i];
-                d = static_cast<int64_t>(raw);
-            }
+            const int64_t d = tamek::LittleEndianDisplacement(code + 1, in.width);
             // Backward displacements count from the opcode, forward ones from the first displacement byte.
             const int64_t target = d < 0 ? int64_t(h.pc) + d : int64_t(h.pc) + 1 + d;
             // Any target outside the image ends the run; one outside the int range is recorded as -1.
@@ -291,14 +271,16 @@ template <int Opcode> __attribute__((always_inline)) inline void TamekMachine::S
 #define TAMEK_OPCODES(X, h)                                                                                            \
     X(0x##h##0)                                                                                                        \
     X(0x##h##1)                                                                                                        \
-    X(0x##h##2) X(0x##h##3) X(0x##h##4) X(0x##h##5) X(0x##h##6) X(0x##h##7) X(0x##h##8) X(0x##h##9) X(0x##h##A)        \
-        X(0x##h##B) X(0x##h##C) X(0x##h##D) X(0x##h##E) X(0x##h##F)
+    X(0x##h##2)                                                                                                        \
+    X(0x##h##3) X(0x##h##4) X(0x##h##5) X(0x##h##6) X(0x##h##7) X(0x##h##8) X(0x##h##9) X(0x##h##A) X(0x##h##B)        \
+        X(0x##h##C) X(0x##h##D) X(0x##h##E) X(0x##h##F)
 #define TAMEK_ALL(X)                                                                                                   \
     TAMEK_OPCODES(X, 0)                                                                                                \
     TAMEK_OPCODES(X, 1)                                                                                                \
-    TAMEK_OPCODES(X, 2) TAMEK_OPCODES(X, 3) TAMEK_OPCODES(X, 4) TAMEK_OPCODES(X, 5) TAMEK_OPCODES(X, 6)                \
-        TAMEK_OPCODES(X, 7) TAMEK_OPCODES(X, 8) TAMEK_OPCODES(X, 9) TAMEK_OPCODES(X, A) TAMEK_OPCODES(X, B)            \
-            TAMEK_OPCODES(X, C) TAMEK_OPCODES(X, D) TAMEK_OPCODES(X, E) TAMEK_OPCODES(X, F)
+    TAMEK_OPCODES(X, 2)                                                                                                \
+    TAMEK_OPCODES(X, 3) TAMEK_OPCODES(X, 4) TAMEK_OPCODES(X, 5) TAMEK_OPCODES(X, 6) TAMEK_OPCODES(X, 7)                \
+        TAMEK_OPCODES(X, 8) TAMEK_OPCODES(X, 9) TAMEK_OPCODES(X, A) TAMEK_OPCODES(X, B) TAMEK_OPCODES(X, C)            \
+            TAMEK_OPCODES(X, D) TAMEK_OPCODES(X, E) TAMEK_OPCODES(X, F)
 #define TAMEK_LABEL_ADDRESS(n) &&op_##n,
 // Only a branch can leave the image anywhere; after any other instruction the program counter lies
 // at most one instruction past the image, where the dispatch table leads to the end.
