@@ -8,6 +8,8 @@
 #include "support/EditingGraphCheck.h"
 #include "support/ScriptedUserInterface.h"
 
+#include "support/ProjectText.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -20,14 +22,7 @@ CState* Proto(PalettePage page, size_t i)
     return Prototypes::Get().At(page, i);
 }
 
-std::string Snapshot(CProgram& program)
-{
-    wxMemoryOutputStream stream;
-    program.WriteSnapshot(stream);
-    size_t size = 0;
-    const char* bytes = StreamBytes(stream, size);
-    return std::string(bytes, size);
-}
+using testing_support::Snapshot;
 
 std::string Golden(const char* name)
 {

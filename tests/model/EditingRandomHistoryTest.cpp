@@ -7,18 +7,13 @@
 #include "model/EditHistory.h"
 #include "support/EditingRandomDriver.h"
 
+#include "support/ProjectText.h"
+
 #include <gtest/gtest.h>
 #include <wx/mstream.h>
 
 namespace {
-std::string Snapshot(CProgram& program)
-{
-    wxMemoryOutputStream stream;
-    program.WriteSnapshot(stream);
-    size_t size = 0;
-    const char* bytes = StreamBytes(stream, size);
-    return std::string(bytes, size);
-}
+using testing_support::Snapshot;
 
 // Writes the program, reads the text back into it and writes it again.
 std::string ReadBack(CProgram& program, const std::string& text)
