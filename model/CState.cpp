@@ -305,7 +305,7 @@ void CState::MakeHalf()
         return;
     m_half = true;
     if (m_connectorMask == Connector::FullHorizontal || m_connectorMask == Connector::FullVertical)
-        ReloadImages();
+        SetConnectorMask(m_connectorMask);
 }
 
 void CState::RemoveExitConnector(int code, int otherCode)
@@ -349,7 +349,7 @@ void CState::ConnectSides(int sides)
     if (sides & SideSet::Top)
         m_connectorMask |= 2 << Connector::TopShift;
     m_sideSet |= sides & 0xF;
-    ReloadImages();
+    SetConnectorMask(m_connectorMask);
 }
 
 void CState::DisconnectSides(int dx, int dy)
@@ -364,7 +364,7 @@ void CState::DisconnectSides(int dx, int dy)
     else
         field = 3 << Connector::BottomShift;
     m_connectorMask &= ~field;
-    ReloadImages();
+    SetConnectorMask(m_connectorMask);
 }
 
 void CState::RecomputeLinkSides()

@@ -160,7 +160,6 @@ protected:
     void InitClone(const CState& source);
 
 private:
-    void ReloadImages() { LoadImages(m_connectorMask); }
     void RemoveExitConnector(int code, int otherCode);
     void AddExitConnector(int code);
 
