@@ -12,20 +12,6 @@ namespace {
 // Bound on walks along row, parent and son links, so a damaged graph cannot loop for ever.
 constexpr int kWalkLimit = 1 << 20;
 
-CState* Leftmost(CState* block)
-{
-    for (int i = 0; i < kWalkLimit && block->GetRowNeighbour(0); ++i)
-        block = block->GetRowNeighbour(0);
-    return block;
-}
-
-CState* Rightmost(CState* block)
-{
-    for (int i = 0; i < kWalkLimit && block->GetRowNeighbour(1); ++i)
-        block = block->GetRowNeighbour(1);
-    return block;
-}
-
 bool Joins(const CState* block, const CState* son)
 {
     return son->GetExtraParent(0) == block || son->GetExtraParent(1) == block;
@@ -86,7 +72,7 @@ bool ProgramCompiler::Place(CState* block, CProgram::CompileStatus& status)
 
     // The block's row, left to right (a block without a row is a row of one).
     int address = m_length;
-    CState* member = Leftmost(block);
+    CState* member = block->LeftmostOfRow();
     for (int i = 0; member && i < kWalkLimit; ++i, member = member->GetRowNeighbour(1)) {
         member->SetCodeAddress(m_length);
         m_placed.insert(member);
@@ -131,7 +117,7 @@ void ProgramCompiler::FollowBranch(CState* block, int address)
         // A branch back to code placed before (only a damaged graph has one): aimed there, and
         // not placed twice, so the compilation always ends.
         if (block->GetCodeLength() >= 3) {
-            const int target = Leftmost(JumpTarget(branch))->GetCodeAddress();
+            const int target = JumpTarget(branch)->LeftmostOfRow()->GetCodeAddress();
             PatchLittleEndian(field, target < field - 1 ? target - (field - 1) : target - field);
         }
         return;
@@ -168,7 +154,7 @@ void ProgramCompiler::PatchLittleEndian(int address, int value)
 bool ProgramCompiler::CloseJoin(CState* block, CState* target)
 {
     const int jumpAddress = m_length;
-    const bool emptyLoop = IsPlaced(target) && Leftmost(target)->GetCodeAddress() == jumpAddress;
+    const bool emptyLoop = IsPlaced(target) && target->LeftmostOfRow()->GetCodeAddress() == jumpAddress;
     if (m_length + (emptyLoop ? 4 : 3) > CProgram::kImageCapacity)
         return false;
     if (emptyLoop) {
@@ -179,7 +165,7 @@ bool ProgramCompiler::CloseJoin(CState* block, CState* target)
         return true;
     }
     if (IsPlaced(target)) {
-        AppendJump(Leftmost(target)->GetCodeAddress() - jumpAddress);
+        AppendJump(target->LeftmostOfRow()->GetCodeAddress() - jumpAddress);
     } else {
         // A join into code that is placed later: aimed once everything is placed.
         AppendJump(-2);
@@ -201,7 +187,7 @@ void ProgramCompiler::AttributeJump(CState* block, int jumpAddress)
     }
     if (!owner)
         return;
-    CState* last = Rightmost(owner);
+    CState* last = owner->RightmostOfRow();
     if (!last->HoldsAddress(jumpAddress - 1))
         return;
     last->SetTailLength(3);
@@ -224,7 +210,7 @@ bool ProgramCompiler::ClosePath(CState* block)
         if (m_length + 3 > CProgram::kImageCapacity)
             return false;
         AppendJump(-2);
-        Rightmost(block)->SetTailLength(3);
+        block->RightmostOfRow()->SetTailLength(3);
     }
     return true;
 }
@@ -234,7 +220,7 @@ void ProgramCompiler::ResolveForwardJumps()
     for (const ForwardJump& jump : m_forwardJumps) {
         if (!IsPlaced(jump.target))
             continue; // stays a jump two bytes back
-        const int target = Leftmost(jump.target)->GetCodeAddress();
+        const int target = jump.target->LeftmostOfRow()->GetCodeAddress();
         const int displacement = target < jump.address ? target - jump.address : target - jump.address - 1;
         PatchLittleEndian(jump.address + 1, displacement);
     }

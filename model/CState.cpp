@@ -386,10 +386,13 @@ void CState::RecomputeLinkSides()
     ConnectSides(sides);
 }
 
+// Bound on a walk along a row, so a damaged row that closes on itself cannot loop for ever.
+constexpr int kRowWalkLimit = 1 << 20;
+
 CState* CState::LeftmostOfRow()
 {
     CState* block = this;
-    while (block->m_left)
+    for (int i = 0; i < kRowWalkLimit && block->m_left; ++i)
         block = block->m_left;
     return block;
 }
@@ -397,7 +400,7 @@ CState* CState::LeftmostOfRow()
 CState* CState::RightmostOfRow()
 {
     CState* block = this;
-    while (block->m_right)
+    for (int i = 0; i < kRowWalkLimit && block->m_right; ++i)
         block = block->m_right;
     return block;
 }
