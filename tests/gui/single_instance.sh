@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # A second start of tamek while one runs: the second copy ends with a failure status, opens no
 # window and does not open the project on its command line; one main window titled "Tamek" stays.
-# Runs on a display of its own (ctest starts it under xvfb-run). Arguments: tamek project
+# Runs on a display of its own (ctest starts it under xvfb-run with -noreset, so the server stays up
+# while no copy is connected). Arguments: tamek project
 set -euo pipefail
 tamek="$1"
 project="$2"
