@@ -1,6 +1,8 @@
 #pragma once
-// Menu, tool and timer ids of the main window. Menu ids and tool ids are kept apart: a tool and
-// the menu item that does the same thing carry different ids and are bound to the same handler.
+// Menu and tool ids of the main window and the bits of its command-state mask; what each command
+// shows and where it stands is its row in the action table (app/Actions.cpp). Menu ids and tool ids
+// are kept apart: a tool and the menu item that do the same thing carry different ids and are bound
+// to the same handler.
 
 enum MenuId
 {
@@ -100,6 +102,12 @@ enum CommandBit : long
     CMD_MODE_STANDALONE = 0x100000,
     CMD_ROBOT = 0x200000,
 };
+
+// Every group of the mask.
+constexpr long kAllCommandGroups = CMD_NEW | CMD_OPEN | CMD_SAVE | CMD_PRINT | CMD_UNDO | CMD_REDO | CMD_SELECT_TOOL |
+                                   CMD_MOVE_TOOL | CMD_ZOOM_TOOL | CMD_UNPLACED_TOOL | CMD_LINK_TOOL | CMD_START |
+                                   CMD_PAUSE | CMD_STOP | CMD_STEP | CMD_MODE_VIRTUAL | CMD_MODE_MANUAL |
+                                   CMD_MODE_STANDALONE | CMD_ROBOT;
 
 // The command states the program sets as a whole.
 constexpr long kStateAtStart = 0x1284;

@@ -1,5 +1,6 @@
 #include "bytecode/ProgramCompiler.h"
 
+#include "base/Translation.h"
 #include "bytecode/EmitContext.h"
 #include "model/UserInterface.h"
 
@@ -262,6 +263,6 @@ bool CompileForRun(CProgram& program, const unsigned char*& image, int& length)
     if (program.Compile(image, length, &status))
         return true;
     if (status == CProgram::CompileStatus::CodeTooLong)
-        Ui().ShowMessage(wxGetTranslation("Code too long"), wxGetTranslation("WARNING"));
+        Ui().ShowMessage(Tr("Code too long"), Tr("WARNING"));
     return false;
 }

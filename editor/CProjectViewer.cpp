@@ -38,7 +38,6 @@ wxCursor PictureCursor(const wxString& path, int hotX, int hotY)
 }
 } // namespace
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(CProjectViewer, wxPanel)
     EVT_KEY_DOWN(CProjectViewer::OnKeyDown)
     EVT_PAINT(CProjectViewer::OnPaint)
@@ -47,7 +46,6 @@ wxBEGIN_EVENT_TABLE(CProjectViewer, wxPanel)
     EVT_SET_CURSOR(CProjectViewer::OnSetCursor)
     EVT_SIZE(CProjectViewer::OnSize)
 wxEND_EVENT_TABLE()
-// clang-format on
 
 CProjectViewer::CProjectViewer(wxWindow* parent, CanvasOwner* owner)
     : wxPanel(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxTAB_TRAVERSAL | wxBORDER_NONE), m_owner(owner)
@@ -237,7 +235,7 @@ bool CProjectViewer::ZoomStep(int step)
 void CProjectViewer::ApplyZoomChange()
 {
     const int zoom = TheViewZoom().x;
-    const bool canZoomIn = zoom < 15, canZoomOut = zoom > 5, canReset = zoom != 10;
+    const bool canZoomIn = zoom<15, canZoomOut = zoom> 5, canReset = zoom != 10;
     if (m_owner)
         m_owner->EnableZoomCommands(canZoomIn, canZoomOut, canReset);
     UpdateScrollBars();

@@ -3,6 +3,7 @@
 // names of renamed prototypes.
 
 #include "model/ProjectReader.h"
+#include "base/Translation.h"
 #include "calibration/CalibrationRecord.h"
 #include "model/CProgram.h"
 #include "model/ProjectReaderKeys.h"
@@ -316,7 +317,7 @@ private:
     {
         int number = -1;
         if (!ParseInt(m_patterns.node.GetMatch(line, 1), number)) {
-            m_failure = "node number out of range";
+            m_failure = _("node number out of range");
             return false;
         }
         CState* block;
@@ -331,13 +332,13 @@ private:
             const wxString word = m_patterns.node.GetMatch(line, 2);
             block = BlockFromFileWord(word, m_program);
             if (!block) {
-                m_failure = wxString::Format("no block kind is called \"%s\"", word);
+                m_failure = wxString::Format(_("no block kind is called \"%s\""), word);
                 return false;
             }
             PlaceBlock(*block, line);
             block->SetNodeNumber(number);
             if (!Attach(*block, number)) {
-                m_failure = wxString::Format("node %d has no place in the graph", number);
+                m_failure = wxString::Format(_("node %d has no place in the graph"), number);
                 Discard(block);
                 return false;
             }
@@ -674,7 +675,7 @@ bool CProgram::ReadProject(const wxString& path, Displacement& displacement, Rea
         if (error) {
             error->line = 0;
             error->message = "Cannot open";
-            error->detail = "the file cannot be opened";
+            error->detail = _("the file cannot be opened");
         }
         return false;
     }
@@ -689,7 +690,7 @@ bool CProgram::ReadProject(const wxString& path, Displacement& displacement, Rea
         if (error) {
             error->line = 0;
             error->message = "Cannot open";
-            error->detail = "the file cannot be read";
+            error->detail = _("the file cannot be read");
         }
         return false;
     }

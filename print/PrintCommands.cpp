@@ -1,5 +1,6 @@
 #include "print/PrintCommands.h"
 
+#include "base/Translation.h"
 #include "model/CProgram.h"
 #include "print/CPrintPreviewDialog.h"
 #include "print/ProgramExtent.h"
