@@ -1,16 +1,16 @@
 #pragma once
 // Every command of the main window declared once: its ids, texts, key, picture, kind, enable groups
 // and where it stands. The menus, the toolbar, the accelerators and the command-state mask are all
-// built from this table, so a new command is one row of kActions (with its ids in CommandIds.h and
-// a handler bound to them).
+// built from this table, so a new command is one row of it (with its ids in CommandIds.h and a
+// handler bound to them).
 
 #include <cstddef>
 #include <wx/defs.h>
 
-// The menus an item can stand in. A bar menu or a submenu is itself a row that opens a place.
+// The menus an item can stand in. A menu of the bar or a submenu is itself a row that opens one.
 enum class MenuPlace
 {
-    None, // no menu item (a tool alone)
+    None, // no menu item: a tool alone
     Bar,  // the menu bar: a row standing here is a menu title
     File,
     Recent, // filled from the recent-projects list, not from rows
@@ -24,8 +24,8 @@ enum class MenuPlace
 
 struct Action
 {
-    // Menu item: its id, label (a source text), the menu it stands in, the place it opens when it
-    // is a menu title or a submenu, a separator line before it, its key ("Ctrl+N", "Shift+F5").
+    // The menu item: id, label (a source text, translated when shown), the menu it stands in and
+    // the menu it opens (a title of the bar or a submenu), a separator line before it, its key.
     int menuId = 0;
     const char* label = "";
     MenuPlace place = MenuPlace::None;
@@ -33,111 +33,64 @@ struct Action
     bool separated = false;
     const char* key = "";
     wxItemKind kind = wxITEM_NORMAL;
-    // Command-state bits (CommandBit): the item and the tool are enabled while any of these groups
-    // is; 0 leaves the item outside the mask. The tool may belong to further groups of its own.
+    // Command-state bits: the item and the tool are enabled while any of their groups is; 0 leaves
+    // them outside the mask. The tool may belong to further groups of its own.
     long groups = 0;
     long toolGroups = 0;
-    // Tool: its id, picture, place on the toolbar (tools stand in order of group, then order; a
-    // separator between two groups), label and tooltip when they differ from the menu label.
+    // The tool: id, picture (under Img/Icons/), place on the toolbar (tools stand in order of
+    // group, then of order, with a separator between groups), and its label and tooltip where they
+    // differ from the menu label.
     int toolId = 0;
     const char* picture = "";
     int toolGroup = 0;
     int toolOrder = 0;
     const char* toolLabel = nullptr;
     const char* tooltip = nullptr;
-    // The state before the command state first decides: outside the mask, these stay until code changes them.
+    // Outside the mask an item keeps this state until code changes it.
     bool startsDisabled = false;
     bool startsChecked = false;
 
-    constexpr Action In(MenuPlace where, int id) const
+    constexpr Action Opens(MenuPlace submenu) const { return Set(&Action::opens, submenu); }
+    constexpr Action Separated() const { return Set(&Action::separated, true); }
+    constexpr Action Key(const char* accelerator) const { return Set(&Action::key, accelerator); }
+    constexpr Action Check() const { return Set(&Action::kind, wxITEM_CHECK); }
+    constexpr Action Radio() const { return Set(&Action::kind, wxITEM_RADIO); }
+    constexpr Action Groups(long bits) const { return Set(&Action::groups, bits); }
+    constexpr Action ToolGroups(long bits) const { return Set(&Action::toolGroups, bits); }
+    constexpr Action Tool(int id, const char* file, int group, int order) const
     {
-        Action a = *this;
-        a.place = where, a.menuId = id;
-        return a;
+        return Set(&Action::toolId, id)
+            .Set(&Action::picture, file)
+            .Set(&Action::toolGroup, group)
+            .Set(&Action::toolOrder, order);
     }
-    constexpr Action Opens(MenuPlace submenu) const
+    constexpr Action ToolText(const char* text, const char* tip) const
     {
-        Action a = *this;
-        a.opens = submenu;
-        return a;
+        return Set(&Action::toolLabel, text).Set(&Action::tooltip, tip);
     }
-    constexpr Action AfterSeparator() const
-    {
-        Action a = *this;
-        a.separated = true;
-        return a;
-    }
-    constexpr Action Key(const char* accelerator) const
-    {
-        Action a = *this;
-        a.key = accelerator;
-        return a;
-    }
-    constexpr Action Check() const
-    {
-        Action a = *this;
-        a.kind = wxITEM_CHECK;
-        return a;
-    }
-    constexpr Action Radio() const
-    {
-        Action a = *this;
-        a.kind = wxITEM_RADIO;
-        return a;
-    }
-    constexpr Action Groups(long bits) const
-    {
-        Action a = *this;
-        a.groups = bits;
-        return a;
-    }
-    constexpr Action ToolGroups(long bits) const
-    {
-        Action a = *this;
-        a.toolGroups = bits;
-        return a;
-    }
-    constexpr Action Tool(int id, const char* image, int group, int order) const
-    {
-        Action a = *this;
-        a.toolId = id, a.picture = image, a.toolGroup = group, a.toolOrder = order;
-        return a;
-    }
-    constexpr Action ToolLabel(const char* text) const
-    {
-        Action a = *this;
-        a.toolLabel = text;
-        return a;
-    }
-    constexpr Action Tip(const char* text) const
-    {
-        Action a = *this;
-        a.tooltip = text;
-        return a;
-    }
-    constexpr Action Disabled() const
-    {
-        Action a = *this;
-        a.startsDisabled = true;
-        return a;
-    }
-    constexpr Action Checked() const
-    {
-        Action a = *this;
-        a.startsChecked = true;
-        return a;
-    }
+    constexpr Action Disabled() const { return Set(&Action::startsDisabled, true); }
+    constexpr Action Checked() const { return Set(&Action::startsChecked, true); }
 
-    const char* ToolText() const { return toolLabel ? toolLabel : label; }
-    const char* TipText() const { return tooltip ? tooltip : ToolText(); }
+    const char* ToolLabel() const { return toolLabel ? toolLabel : label; }
+    const char* Tooltip() const { return tooltip ? tooltip : ToolLabel(); }
+
+    template <typename T, typename V> constexpr Action Set(T Action::*field, V value) const
+    {
+        Action copy = *this;
+        copy.*field = value;
+        return copy;
+    }
 };
 
-// A command by its label; the builder calls above give it a menu item, a tool, groups and a key.
-constexpr Action Command(const char* label)
+// A menu item (id 0: a command without one, such as a tool alone).
+constexpr Action Item(MenuPlace place, int id, const char* label)
 {
-    Action a;
-    a.label = label;
-    return a;
+    return Action().Set(&Action::place, place).Set(&Action::menuId, id).Set(&Action::label, label);
+}
+// A menu of the menu bar.
+constexpr Action Menu(MenuPlace opens, const char* title)
+{
+    return Item(MenuPlace::Bar, 0, title).Opens(opens);
 }
 
 // The rows of the table, in menu order.

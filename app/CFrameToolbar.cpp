@@ -67,7 +67,8 @@ void CFrame::BuildToolBar()
         const Action* tool = tools[i];
         if (i > 0 && tool->toolGroup != tools[i - 1]->toolGroup)
             m_toolbar->AddSeparator();
-        m_toolbar->AddTool(tool->toolId, _(tool->ToolText()), Picture(tool->picture), _(tool->TipText()));
+        const wxString picture = *tool->picture ? wxString("Img/Icons/") + tool->picture : wxString();
+        m_toolbar->AddTool(tool->toolId, _(tool->ToolLabel()), Picture(picture), _(tool->Tooltip()));
         if (tool->startsDisabled)
             m_toolbar->EnableTool(tool->toolId, false);
     }

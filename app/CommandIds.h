@@ -4,6 +4,8 @@
 // are kept apart: a tool and the menu item that do the same thing carry different ids and are bound
 // to the same handler.
 
+#include "editor/CanvasOwner.h"
+
 enum MenuId
 {
     ID_MENU_NEW = 2,
@@ -122,3 +124,9 @@ enum CanvasTool
     TOOL_ZOOM = 2,
     TOOL_LINK = 3,
 };
+
+// The canvas names the groups it asks for without knowing the main window.
+static_assert(CanvasGroups::ProgramShown ==
+              (CMD_NEW | CMD_OPEN | CMD_PRINT | CMD_SELECT_TOOL | CMD_MOVE_TOOL | CMD_ZOOM_TOOL | CMD_LINK_TOOL));
+static_assert(CanvasGroups::Edited == (CMD_SAVE | CMD_UNDO));
+static_assert(CanvasGroups::Redo == CMD_REDO && CanvasGroups::Start == CMD_START);

@@ -1,0 +1,322 @@
+// Project commands in the real window: open, save, save as, new, exit, close, the recent list,
+// the unsaved-changes question, the project calibration, the shipped examples, undo and Delete.
+#include "GuiTest.h"
+
+#include "app/CommandIds.h"
+#include "calibration/CalibrationRecord.h"
+#include "calibration/Settings.h"
+#include "model/CProgram.h"
+#include "model/EditHistory.h"
+
+#include <wx/aui/auibar.h>
+#include <wx/filename.h>
+#include <wx/menu.h>
+
+namespace {
+const char* const kProject = "Node: 0 => State Start: Position:577,48. Son 1\n"
+                             "Node: 1 => State Wait: Position:577,108.Param: '5'. Name: Wacht . \n";
+const char* const kChanged = "changed on disk\n";
+
+struct Projects : MainWindowTest
+{
+    void SetUp() override
+    {
+        folder = FreshFolder("projects");
+        MainWindowTest::SetUp();
+    }
+    // A readable project file in the test folder.
+    wxString Project(const wxString& name, const std::string& text = kProject)
+    {
+        const wxString path = folder + "/" + name;
+        EXPECT_TRUE(WriteTextFile(path, text));
+        return path;
+    }
+    std::vector<wxString> Recent() const { return frame->GetRecentProjects().Paths(); }
+    wxString RecentLabel(int position) const
+    {
+        return frame->GetMenuBar()->FindItem(ID_MENU_RECENT_FIRST + position)->GetItemLabelText();
+    }
+    bool Closed() { return WaitFor([] { return MainFrameIfAny() == nullptr; }); }
+    // Still open a moment later.
+    bool StaysOpen()
+    {
+        WaitFor([] { return false; }, 50);
+        return MainFrameIfAny() == frame;
+    }
+
+    wxString folder;
+};
+
+CState* BlockNumbered(int node)
+{
+    return TheProgram().FindBlock(TheProgram().GetRoot(), [node](CState* b) { return b->GetNodeNumber() == node; });
+}
+} // namespace
+
+TEST_F(Projects, OpeningSetsTitleStateRecentListAndSettings)
+{
+    const wxString a = Project("a.tamek"), b = Project("b.tamek");
+    ASSERT_TRUE(frame->OpenProjectByPath(a));
+    EXPECT_EQ(frame->GetTitle(), "Tamek - " + a);
+    EXPECT_EQ(frame->GetProjectPath(), a);
+    EXPECT_EQ(frame->GetCommandState(), kStateAfterOpen);
+    EXPECT_FALSE(frame->IsModified());
+    EXPECT_EQ(RecentLabel(0), "0: " + a);
+    EXPECT_TRUE(frame->GetMenuBar()->FindItem(ID_MENU_RECENT_FIRST)->IsCheckable());
+    EXPECT_NE(ReadTextFile(SettingsFilePath()).find(("File0:" + a).ToStdString()), std::string::npos);
+
+    // The same project twice stays once, at the head; a recent item opens its entry.
+    frame->OpenProjectByPath(b);
+    frame->OpenProjectByPath(a);
+    EXPECT_EQ(Recent(), (std::vector<wxString>{a, b}));
+    EXPECT_EQ(RecentLabel(1), "1: " + b);
+    Command(ID_MENU_RECENT_FIRST + 1);
+    EXPECT_EQ(frame->GetProjectPath(), b);
+    EXPECT_EQ(Recent(), (std::vector<wxString>{b, a}));
+
+    // An eleventh project drops the oldest.
+    std::vector<wxString> paths;
+    for (int i = 0; i < 11; ++i) {
+        paths.push_back(Project(wxString::Format("p%d.tamek", i)));
+        frame->OpenProjectByPath(paths.back());
+    }
+    ASSERT_EQ(Recent().size(), 10u);
+    EXPECT_EQ(Recent().front(), paths[10]);
+    EXPECT_EQ(frame->GetRecentMenu()->GetMenuItemCount(), 10u);
+    EXPECT_EQ(RecentLabel(9), "9: " + paths[1]);
+
+    // Emptying the list disables its items; the settings file keeps it until the next write.
+    Command(ID_MENU_EMPTY_RECENT);
+    EXPECT_TRUE(Recent().empty());
+    EXPECT_EQ(frame->GetRecentMenu()->GetMenuItemCount(), 0u);
+    EXPECT_FALSE(MenuEnabled(ID_MENU_RECENT) || MenuEnabled(ID_MENU_EMPTY_RECENT));
+    EXPECT_NE(ReadTextFile(SettingsFilePath()).find("File0:"), std::string::npos);
+    EXPECT_TRUE(frame->ExitProgram());
+    EXPECT_TRUE(Closed());
+    EXPECT_EQ(ReadTextFile(SettingsFilePath()).find("File0:"), std::string::npos);
+}
+
+TEST_F(Projects, AFileThatCannotBeReadIsReportedAndKeepsNoPath)
+{
+    const wxString a = Project("a.tamek"), missing = folder + "/missing.tamek";
+    wxTEST_DIALOG(EXPECT_FALSE(frame->OpenProjectByPath(missing)),
+                  ExpectMessage("Draw Error\n\n" + missing + "\nthe file cannot be opened", "Draw ERROR", wxID_NO));
+    EXPECT_EQ(frame->GetTitle(), "Tamek");
+    EXPECT_TRUE(Recent().empty());
+
+    // A damaged file: the blocks read so far stay on screen, but a save must not overwrite it.
+    frame->OpenProjectByPath(a);
+    const std::string text = std::string(kProject) + "Node: 7 => State Wait: Position:900,900.Param: '1'. Name: W . \n";
+    const wxString damaged = Project("damaged.tamek", text);
+    wxTEST_DIALOG(EXPECT_FALSE(frame->OpenProjectByPath(damaged)), wxExpectModal<wxMessageDialog>(wxID_YES));
+    EXPECT_TRUE(frame->GetProjectPath().empty());
+    EXPECT_EQ(frame->GetTitle(), "Tamek");
+    EXPECT_EQ(Recent(), std::vector<wxString>{a});
+    EXPECT_EQ(CountBlocks(), 2);
+    MarkModified();
+    wxTEST_DIALOG(EXPECT_TRUE(frame->SaveProject(false)),
+                  ExpectFileDialog("Bestand opslaan als...", folder + "/recovered.tamek"));
+    EXPECT_EQ(ReadTextFile(damaged), text);
+}
+
+TEST_F(Projects, TheOpenDialogReadsTheChosenFileAndACancelLeavesTheFlowchartWithoutAPath)
+{
+    const wxString a = Project("a.tamek");
+    wxTEST_DIALOG(EXPECT_TRUE(frame->OpenProjectWithDialog()), ExpectFileDialog("Open project", a));
+    EXPECT_EQ(frame->GetTitle(), "Tamek - " + a);
+    wxTEST_DIALOG(frame->OpenProjectWithDialog(), ExpectFileDialog("Open project", wxString()));
+    EXPECT_TRUE(frame->GetProjectPath().empty());
+    EXPECT_EQ(CountBlocks(), 2);
+    const wxString target = folder + "/named.tamek";
+    wxTEST_DIALOG(EXPECT_TRUE(frame->SaveProject(false)), ExpectFileDialog("Bestand opslaan als...", target));
+    EXPECT_TRUE(wxFileName::FileExists(target));
+    EXPECT_EQ(frame->GetTitle(), "Tamek - " + target);
+}
+
+TEST_F(Projects, SaveAsNamesTheProjectAndAsksBeforeReplacingAnotherFile)
+{
+    const wxString a = Project("a.tamek"), other = Project("other.tamek");
+    MarkModified();
+    const wxString target = folder + "/new.tamek";
+    wxTEST_DIALOG(EXPECT_TRUE(frame->SaveProject(true)), ExpectFileDialog("Bestand opslaan als...", target));
+    EXPECT_EQ(frame->GetTitle(), "Tamek - " + target);
+    EXPECT_FALSE(frame->IsModified() || MenuEnabled(ID_MENU_SAVE));
+    EXPECT_EQ(Recent(), std::vector<wxString>{target});
+    MarkModified();
+    EXPECT_TRUE(frame->SaveProject(false)); // no dialog, no replace question
+    EXPECT_FALSE(frame->IsModified());
+
+    MarkModified();
+    wxTEST_DIALOG(EXPECT_FALSE(frame->SaveProject(true)), ExpectFileDialog("Bestand opslaan als...", other),
+                  ExpectMessage("Het bestand bestaat al. Wilt u het bestaande bestand vervangen?",
+                                "Reeds bestaand bestand", wxID_NO));
+    EXPECT_EQ(Recent(), std::vector<wxString>{target});
+    EXPECT_EQ(ReadTextFile(other), kProject);
+    EXPECT_TRUE(frame->IsModified());
+    wxTEST_DIALOG(EXPECT_TRUE(frame->SaveProject(true)), ExpectFileDialog("Bestand opslaan als...", other),
+                  ExpectMessage("Het bestand bestaat al. Wilt u het bestaande bestand vervangen?",
+                                "Reeds bestaand bestand", wxID_YES));
+    EXPECT_EQ(frame->GetProjectPath(), other);
+    EXPECT_EQ(Recent(), (std::vector<wxString>{other, target}));
+
+    // A failed save is reported; the name still heads the recent list, path and title stay.
+    MarkModified();
+    const wxString unwritable = folder + "/no-such-folder/x.tamek";
+    wxTEST_DIALOG(
+        EXPECT_FALSE(frame->SaveProject(true)), ExpectFileDialog("Bestand opslaan als...", unwritable),
+        ExpectMessage("Er is een fout opgetreden. Bestand kan niet opgeslagen worden.", "Schrijffout", wxID_OK));
+    EXPECT_EQ(Recent(), (std::vector<wxString>{unwritable, other, target}));
+    EXPECT_EQ(frame->GetTitle(), "Tamek - " + other);
+    EXPECT_TRUE(frame->IsModified());
+    EXPECT_NE(ReadTextFile(SettingsFilePath()).find(("File0:" + unwritable).ToStdString()), std::string::npos);
+}
+
+TEST_F(Projects, NewAndOpenAskAboutUnsavedChanges)
+{
+    const wxString a = Project("a.tamek"), b = Project("b.tamek");
+    frame->OpenProjectByPath(a);
+    MarkModified();
+    wxTEST_DIALOG(EXPECT_FALSE(frame->NewProject()), ExpectSaveQuestion(wxID_CANCEL));
+    wxTEST_DIALOG(EXPECT_FALSE(frame->OpenProjectWithDialog()), ExpectSaveQuestion(wxID_CANCEL));
+    EXPECT_TRUE(frame->IsModified());
+    EXPECT_EQ(frame->GetProjectPath(), a);
+
+    wxTEST_DIALOG(EXPECT_TRUE(frame->NewProject()), ExpectSaveQuestion(wxID_NO));
+    EXPECT_EQ(frame->GetTitle(), "Tamek");
+    EXPECT_TRUE(frame->GetProjectPath().empty());
+    EXPECT_EQ(frame->GetCommandState(), kStateAfterNew);
+    EXPECT_EQ(ReadTextFile(a), kProject); // not saved
+    EXPECT_FALSE(TheEditHistory().CanUndo() || TheEditHistory().CanRedo());
+
+    // Yes saves first (asking for a name when there is none); a cancelled save keeps the changes.
+    MarkModified();
+    wxTEST_DIALOG(EXPECT_FALSE(frame->NewProject()), ExpectSaveQuestion(wxID_YES),
+                  ExpectFileDialog("Bestand opslaan als...", wxString()));
+    EXPECT_TRUE(frame->IsModified());
+    const wxString saved = folder + "/saved.tamek";
+    wxTEST_DIALOG(EXPECT_TRUE(frame->OpenProjectWithDialog()), ExpectSaveQuestion(wxID_YES),
+                  ExpectFileDialog("Bestand opslaan als...", saved), ExpectFileDialog("Open project", b));
+    EXPECT_TRUE(wxFileName::FileExists(saved));
+    EXPECT_EQ(frame->GetProjectPath(), b);
+    EXPECT_FALSE(frame->IsModified());
+
+    // Saving first reorders the recent list; the entry picked is still the one opened.
+    frame->NewProject();
+    MarkModified();
+    const wxString c = folder + "/c.tamek";
+    wxTEST_DIALOG(EXPECT_TRUE(frame->OpenRecentProject(2)), ExpectSaveQuestion(wxID_YES),
+                  ExpectFileDialog("Bestand opslaan als...", c));
+    EXPECT_EQ(frame->GetProjectPath(), a);
+    EXPECT_EQ(Recent(), (std::vector<wxString>{a, c, b, saved}));
+}
+
+TEST_F(Projects, ExitAndCloseAskAboutUnsavedChanges)
+{
+    const wxString a = Project("a.tamek");
+    frame->OpenProjectByPath(a);
+    MarkModified();
+    wxTEST_DIALOG(EXPECT_FALSE(frame->ExitProgram()), ExpectSaveQuestion(wxID_CANCEL));
+    wxTEST_DIALOG(frame->Close(), ExpectSaveQuestion(wxID_CANCEL));
+    EXPECT_TRUE(StaysOpen());
+    EXPECT_TRUE(frame->IsModified());
+
+    // Yes whose save fails keeps the program running.
+    wxTEST_DIALOG(frame->NewProject(), ExpectSaveQuestion(wxID_NO));
+    MarkModified();
+    wxTEST_DIALOG(
+        EXPECT_FALSE(frame->ExitProgram()), ExpectSaveQuestion(wxID_YES),
+        ExpectFileDialog("Bestand opslaan als...", folder + "/no-such-folder/x.tamek"),
+        ExpectMessage("Er is een fout opgetreden. Bestand kan niet opgeslagen worden.", "Schrijffout", wxID_OK));
+    wxTEST_DIALOG(frame->Close(), ExpectSaveQuestion(wxID_YES), ExpectFileDialog("Bestand opslaan als...", ""));
+    EXPECT_TRUE(StaysOpen());
+
+    // No closes without saving, asks nothing more and writes the settings.
+    frame->OpenProjectByPath(a);
+    wxRemoveFile(SettingsFilePath());
+    MarkModified();
+    wxTEST_DIALOG(EXPECT_TRUE(frame->ExitProgram()), ExpectSaveQuestion(wxID_NO));
+    EXPECT_TRUE(Closed());
+    EXPECT_EQ(ReadTextFile(a), kProject);
+    EXPECT_NE(ReadTextFile(SettingsFilePath()).find("File0:"), std::string::npos);
+}
+
+TEST_F(Projects, YesSavesToTheCurrentPathBeforeExitOrClose)
+{
+    for (bool exit : {true, false}) {
+        const wxString a = Project("a.tamek");
+        frame->OpenProjectByPath(a);
+        WriteTextFile(a, kChanged);
+        MarkModified();
+        wxTEST_DIALOG(exit ? frame->ExitProgram() : frame->Close(), ExpectSaveQuestion(wxID_YES));
+        EXPECT_TRUE(Closed());
+        EXPECT_NE(ReadTextFile(a), kChanged);
+        MainWindowTest::SetUp();
+    }
+    frame->Close(); // unmodified: no question
+    EXPECT_TRUE(Closed());
+}
+
+TEST_F(Projects, AProjectCalibrationIsOfferedAndTakenOnYesOnly)
+{
+    const wxString path = Project("calibrated.tamek", std::string("dir:40\nMotor1Mi:20\n") + kProject);
+    CurrentCalibration() = CalibrationRecord::Defaults();
+    wxTEST_DIALOG(frame->OpenProjectByPath(path),
+                  ExpectMessage("Instellingen voor servo en motor wijken af. Toch gebruiken?",
+                                "Nieuwe instelling voor servo & motor.", wxID_NO));
+    EXPECT_EQ(CurrentCalibration(), CalibrationRecord::Defaults());
+    wxTEST_DIALOG(frame->OpenProjectByPath(path),
+                  ExpectMessage("Instellingen voor servo en motor wijken af. Toch gebruiken?",
+                                "Nieuwe instelling voor servo & motor.", wxID_YES));
+    EXPECT_EQ(CurrentCalibration().motor[0].minimum, 20);
+    EXPECT_EQ(CurrentCalibration().motor[1].flags, 1);
+    frame->OpenProjectByPath(path); // the same calibration again: nothing to offer
+    CurrentCalibration() = CalibrationRecord::Defaults();
+}
+
+TEST_F(Projects, TheShippedExamplesOpenWithoutAnError)
+{
+    for (const auto& [file, blocks] : {std::make_pair("examples/blink.tamek", 6), {"examples/switch.tamek", 8}}) {
+        Open(file); // a reading error would show an unexpected dialog
+        EXPECT_EQ(CountBlocks(), blocks);
+        EXPECT_EQ(frame->GetTitle(), "Tamek - " + DataPath(file));
+    }
+}
+
+TEST_F(Projects, DeleteRemovesTheSelectedPlacedBlockAsOneUndoableEdit)
+{
+    Open("examples/switch.tamek");
+    const int before = CountBlocks();
+    SetCurrentBlock(TheProgram().GetRoot());
+    Key(WXK_DELETE);
+    SetCurrentBlock(BlockNumbered(5)); // read from a file: the Delete key leaves it
+    Key(WXK_DELETE);
+    EXPECT_EQ(CountBlocks(), before);
+
+    BlockNumbered(5)->SetDeletable(true); // as a block placed by the pupil
+    SetCurrentBlock(BlockNumbered(5));
+    Key(WXK_DELETE);
+    EXPECT_LT(CountBlocks(), before);
+    EXPECT_EQ(GetCurrentBlock(), nullptr);
+    EXPECT_TRUE(frame->IsModified() && MenuEnabled(ID_MENU_UNDO));
+    Command(ID_TOOL_UNDO);
+    EXPECT_EQ(CountBlocks(), before);
+}
+
+TEST_F(Projects, UndoAndRedoFromTheMenuAndToolbarFollowTheHistory)
+{
+    Open("examples/blink.tamek");
+    BlockNumbered(3)->SetParameterText("9"); // an edit as the canvas makes it
+    EXPECT_TRUE(Canvas()->CommitEdit());
+    EXPECT_TRUE(MenuEnabled(ID_MENU_UNDO) && ToolEnabled(ID_TOOL_UNDO) && frame->IsModified());
+    SetCurrentBlock(BlockNumbered(3));
+    Command(ID_MENU_UNDO);
+    EXPECT_EQ(GetCurrentBlock(), nullptr); // the old blocks are gone
+    EXPECT_EQ(BlockNumbered(3)->GetParameterText(), "5");
+    EXPECT_FALSE(MenuEnabled(ID_MENU_UNDO));
+    EXPECT_TRUE(MenuEnabled(ID_MENU_REDO) && ToolEnabled(ID_TOOL_REDO) && frame->IsModified());
+    Command(ID_TOOL_REDO);
+    EXPECT_EQ(BlockNumbered(3)->GetParameterText(), "9");
+    EXPECT_TRUE(MenuEnabled(ID_MENU_UNDO));
+    EXPECT_FALSE(MenuEnabled(ID_MENU_REDO));
+    EXPECT_FALSE(Canvas()->CommitEdit()); // nothing changed since
+}
