@@ -44,20 +44,27 @@ TEST_F(CanvasView, StartsWithTheStartBlockAndTheFirstScrollBars)
     EXPECT_EQ(frame->GetCommandState(), kStateAtStart);
 }
 
-TEST_F(CanvasView, ZoomStopsAtItsLimitsAndTheBarsCountZoomedPixels)
+TEST_F(CanvasView, ZoomStopsAtItsLimitsWithItsCommandsAndTheBarsCountZoomedPixels)
 {
     EXPECT_TRUE(CProjectViewer::ZoomStep(1));
-    for (int i = 0; i < 4; ++i)
-        Canvas()->ZoomIn();
+    for (int i = 0; i < 6; ++i)
+        Command(ID_MENU_ZOOM_IN);
     EXPECT_FALSE(CProjectViewer::ZoomStep(1));
-    EXPECT_EQ(TheViewZoom().x, 15);
+    EXPECT_EQ(std::make_pair(TheViewZoom().x, TheViewZoom().y), std::make_pair(15, 15));
+    EXPECT_FALSE(MenuEnabled(ID_MENU_ZOOM_IN));
+    EXPECT_TRUE(MenuEnabled(ID_MENU_ZOOM_OUT) && MenuEnabled(ID_MENU_ZOOM_RESET));
     EXPECT_EQ(Canvas()->HorizontalBar()->GetRange(), 3750);
     EXPECT_EQ(Canvas()->HorizontalBar()->GetThumbPosition(), static_cast<int>(Canvas()->GetScrollX() * 1.5));
     EXPECT_EQ(Canvas()->VerticalBar()->GetRange(), 4500);
-    for (int i = 0; i < 12; ++i)
-        Canvas()->ZoomOut();
+    Command(ID_MENU_ZOOM_RESET);
+    EXPECT_EQ(TheViewZoom().x, 10);
+    EXPECT_FALSE(MenuEnabled(ID_MENU_ZOOM_RESET));
+    for (int i = 0; i < 6; ++i)
+        Command(ID_MENU_ZOOM_OUT);
     EXPECT_EQ(TheViewZoom().y, 5);
     EXPECT_FALSE(CProjectViewer::ZoomStep(-1));
+    EXPECT_FALSE(MenuEnabled(ID_MENU_ZOOM_OUT));
+    EXPECT_TRUE(MenuEnabled(ID_MENU_ZOOM_IN));
 }
 
 TEST_F(CanvasView, TheZoomToolZoomsAroundThePointUnderTheMouse)
@@ -105,7 +112,8 @@ TEST_F(CanvasView, AZoomAndItsReverseGiveBackTheView)
         Command(ID_MENU_ZOOM_IN);
     int inSight = 0;
     TheProgram().ForEachBlock([&](CState* block) {
-        inSight += wxRect(Canvas()->GetClientSize()).Contains(Canvas()->ToWindow(wxPoint(block->GetX(), block->GetY())));
+        inSight +=
+            wxRect(Canvas()->GetClientSize()).Contains(Canvas()->ToWindow(wxPoint(block->GetX(), block->GetY())));
     });
     EXPECT_GT(inSight, 0);
     Command(ID_MENU_ZOOM_RESET);

@@ -1,5 +1,5 @@
-// Every menu item and tool: id, label, key, kind, place, and whether it is enabled right after
-// start-up, after a project is opened and after a click on it; the menu bar's order; the panes.
+// Every menu item and tool: ids, label, key, kind, place, and whether it is enabled right after
+// start-up, after a project is opened and after clicks on it; the panes.
 #include "GuiTest.h"
 
 #include "app/CommandIds.h"
@@ -10,170 +10,142 @@
 #include <wx/menu.h>
 
 namespace {
-struct MenuRow
+constexpr int S = 1, O = 2; // enabled at start, after a project is opened
+constexpr wxItemKind N = wxITEM_NORMAL;
+
+struct Row
 {
-    int id;
+    int menu, tool; // 0: none
     const char* label;
     const char* key; // "" for none
     wxItemKind kind;
-    bool atStart, afterOpen;
+    int menuStates, toolStates;
+    const char* toolLabel = nullptr; // the label
+    const char* tip = nullptr;       // the tool's label
 };
 
-const MenuRow kMenuRows[] = {
-    {2, "Nieuw", "Ctrl+N", wxITEM_NORMAL, false, true},
-    {4, "Open", "Ctrl+O", wxITEM_NORMAL, true, true},
-    {8, "Opslaan project", "Ctrl+S", wxITEM_NORMAL, false, false},
-    {4100, "Opslaan project als...", "", wxITEM_NORMAL, false, true},
-    {4101, "Afdrukvoorbeeld", "", wxITEM_NORMAL, false, true},
-    {16, "Afdrukken", "Ctrl+P", wxITEM_NORMAL, false, true},
-    {4105, "Recente projecten", "", wxITEM_NORMAL, false, true},
-    {4106, "Lege projectenlijst", "", wxITEM_NORMAL, false, true},
-    {5006, "Exit", "Ctrl+Q", wxITEM_NORMAL, true, true},
-    {4353, "Ongedaan maken", "Ctrl+Z", wxITEM_NORMAL, false, false},
-    {4354, "Opnieuw", "Ctrl+Y", wxITEM_NORMAL, false, false},
-    {4355, "Selecteren", "", wxITEM_NORMAL, false, false},
-    {4356, "Verwijderen DEL", "", wxITEM_NORMAL, false, false},
-    {4357, "Verwijder alles", "", wxITEM_NORMAL, false, false},
-    {4609, "Zoom", "", wxITEM_NORMAL, true, true},
-    {4610, "Zoom in", "Ctrl+Up", wxITEM_NORMAL, true, true},
-    {4611, "Zoom uit", "Ctrl+Down", wxITEM_NORMAL, true, true},
-    {4612, "Beginwaarden zoom", "", wxITEM_NORMAL, false, false},
-    {4613, "Beweeg", "", wxITEM_NORMAL, true, true},
-    {4614, "Gereedschappen", "", wxITEM_CHECK, true, true},
-    {4621, "Scherm", "", wxITEM_CHECK, true, true},
-    {4865, "Configuratie", "", wxITEM_NORMAL, false, false},
-    {4866, "Stop servo / motor", "F8", wxITEM_NORMAL, false, false},
-    {4867, "Mode", "", wxITEM_NORMAL, true, true},
-    {4868, "Virtuele mode", "", wxITEM_RADIO, false, true},
-    {4869, "Manuele mode", "", wxITEM_RADIO, false, false},
-    {4870, "Standalone mode", "", wxITEM_RADIO, false, false},
-    {4871, "Start / ga door", "F5", wxITEM_NORMAL, false, true},
-    {4873, "Onderbreken", "Alt+Ctrl+Esc", wxITEM_NORMAL, false, false},
-    {4874, "Stop", "Shift+F5", wxITEM_NORMAL, false, false},
-    {4875, "Stap voor stap", "F10", wxITEM_NORMAL, false, false},
-    {4876, "Upload programma naar Tamek.", "F12", wxITEM_NORMAL, false, false},
-    {5120, "Help", "F1", wxITEM_NORMAL, true, true},
-    {5121, "www.tamek.be", "F2", wxITEM_NORMAL, true, true},
-    {5122, "Over..", "", wxITEM_NORMAL, true, true},
+const Row kRows[] = {
+    {2, 5002, "Nieuw", "Ctrl+N", N, O, O},
+    {4, 5000, "Open", "Ctrl+O", N, S | O, S | O},
+    {8, 5003, "Opslaan project", "Ctrl+S", N, 0, 0},
+    {4100, 0, "Opslaan project als...", "", N, O, 0},
+    {4101, 0, "Afdrukvoorbeeld", "", N, O, 0},
+    {16, 5010, "Afdrukken", "Ctrl+P", N, O, O},
+    {4105, 0, "Recente projecten", "", N, O, 0},
+    {4106, 0, "Lege projectenlijst", "", N, O, 0},
+    {5006, 0, "Exit", "Ctrl+Q", N, S | O, 0},
+    {4353, 5007, "Ongedaan maken", "Ctrl+Z", N, 0, 0},
+    {4354, 5008, "Opnieuw", "Ctrl+Y", N, 0, 0},
+    {4355, 0, "Selecteren", "", N, 0, 0},
+    {4356, 0, "Verwijderen DEL", "", N, 0, 0},
+    {4357, 0, "Verwijder alles", "", N, 0, 0},
+    {4609, 0, "Zoom", "", N, S | O, 0},
+    {4610, 0, "Zoom in", "Ctrl+Up", N, S | O, 0},
+    {4611, 0, "Zoom uit", "Ctrl+Down", N, S | O, 0},
+    {4612, 0, "Beginwaarden zoom", "", N, 0, 0},
+    {4613, 6005, "Beweeg", "", N, S | O, O},
+    {4614, 0, "Gereedschappen", "", wxITEM_CHECK, S | O, 0},
+    {4621, 0, "Scherm", "", wxITEM_CHECK, S | O, 0},
+    {0, 6004, "Selecteer", "", N, 0, S | O},
+    {0, 5137, "Zoom", "", N, 0, S | O},
+    {0, 6007, "Verbind", "", N, 0, S | O},
+    {4865, 6009, "Configuratie", "", N, 0, 0},
+    {4866, 6008, "Stop servo / motor", "F8", N, 0, 0, "Stop", "Stop servo / motor"},
+    {4867, 0, "Mode", "", N, S | O, 0},
+    {4868, 6010, "Virtuele mode", "", wxITEM_RADIO, O, O},
+    {4869, 6011, "Manuele mode", "", wxITEM_RADIO, 0, 0},
+    {4870, 6012, "Standalone mode", "", wxITEM_RADIO, 0, 0},
+    {4871, 6000, "Start / ga door", "F5", N, O, O},
+    {4873, 6001, "Onderbreken", "Alt+Ctrl+Esc", N, 0, 0},
+    {4874, 5124, "Stop", "Shift+F5", N, 0, 0},
+    {4875, 6002, "Stap voor stap", "F10", N, 0, 0},
+    {4876, 6013, "Upload programma naar Tamek.", "F12", N, 0, 0, "Upload via USB bezig"},
+    {0, 6014, "", "", N, 0, 0},
+    {5120, 0, "Help", "F1", N, S | O, 0},
+    {5121, 0, "www.tamek.be", "F2", N, S | O, 0},
+    {5122, 0, "Over..", "", N, S | O, 0},
 };
 
-struct ToolRow
-{
-    int id;
-    const char* label;
-    const char* tip;
-    bool atStart, afterOpen;
-};
-
-// In toolbar order; 0 stands for a separator.
-const ToolRow kToolRows[] = {
-    {5002, "Nieuw", "Nieuw", false, true},
-    {5000, "Open", "Open", true, true},
-    {5003, "Opslaan project", "Opslaan project", false, false},
-    {5010, "Afdrukken", "Afdrukken", false, true},
-    {0, "", "", false, false},
-    {5007, "Ongedaan maken", "Ongedaan maken", false, false},
-    {5008, "Opnieuw", "Opnieuw", false, false},
-    {6004, "Selecteer", "Selecteer", true, true},
-    {6005, "Beweeg", "Beweeg", false, true},
-    {5137, "Zoom", "Zoom", true, true},
-    {6007, "Verbind", "Verbind", true, true},
-    {0, "", "", false, false},
-    {6000, "Start / ga door", "Start / ga door", false, true},
-    {6002, "Stap voor stap", "Stap voor stap", false, false},
-    {6001, "Onderbreken", "Onderbreken", false, false},
-    {5124, "Stop", "Stop", false, false},
-    {0, "", "", false, false},
-    {6010, "Virtuele mode", "Virtuele mode", false, true},
-    {6011, "Manuele mode", "Manuele mode", false, false},
-    {6012, "Standalone mode", "Standalone mode", false, false},
-    {0, "", "", false, false},
-    {6009, "Configuratie", "Configuratie", false, false},
-    {6008, "Stop", "Stop servo / motor", false, false},
-    {6013, "Upload via USB bezig", "Upload via USB bezig", false, false},
-    {6014, "", "", false, false},
-};
-
-// Each menu's items in order; -2 is a separator.
-const std::vector<std::vector<int>> kMenuOrder = {
+// Each menu's items, each submenu's, then the tools, in order; -2 is a separator (0 on the toolbar).
+const std::vector<std::vector<int>> kOrder = {
     {2, 4, -2, 8, 4100, -2, 4101, 16, -2, 4105, 4106, -2, 5006},
     {4353, 4354, -2, 4355, -2, 4356, 4357},
     {4609, 4613, -2, 4614, -2, 4621},
     {4865, 4866, -2, 4867, -2, 4871, 4873, 4874, 4875, -2, 4876},
     {5120, 5121, -2, 5122},
+    {4610, 4611, 4612},
+    {4868, 4869, 4870},
+    {5002, 5000, 5003, 5010, 0,    5007, 5008, 6004, 6005, 5137, 6007, 0,   6000,
+     6002, 6001, 5124, 0,    6010, 6011, 6012, 0,    6009, 6008, 6013, 6014},
 };
 
 struct Commands : MainWindowTest
 {
-    // Every menu item and tool enabled exactly as the column of the tables says.
-    void ExpectStates(bool MenuRow::*menuColumn, bool ToolRow::*toolColumn)
+    // Every menu item and tool enabled exactly when its row says so for this moment.
+    void ExpectStates(int moment)
     {
-        for (const MenuRow& row : kMenuRows)
-            EXPECT_EQ(MenuEnabled(row.id), row.*menuColumn) << row.label;
-        for (const ToolRow& row : kToolRows)
-            EXPECT_TRUE(!row.id || ToolEnabled(row.id) == row.*toolColumn) << row.id;
+        for (const Row& row : kRows) {
+            EXPECT_TRUE(!row.menu || MenuEnabled(row.menu) == ((row.menuStates & moment) != 0)) << row.menu;
+            EXPECT_TRUE(!row.tool || ToolEnabled(row.tool) == ((row.toolStates & moment) != 0)) << row.tool;
+        }
+    }
+    static std::vector<int> Ids(const wxMenu* menu)
+    {
+        std::vector<int> ids;
+        for (wxMenuItem* item : menu->GetMenuItems())
+            ids.push_back(item->GetId());
+        return ids;
     }
 };
 } // namespace
 
-TEST_F(Commands, MenuItemsCarryTheirLabelsKeysKindsAndPlaces)
+TEST_F(Commands, EveryCommandCarriesItsIdsLabelsKeyKindPictureAndPlace)
 {
     wxMenuBar* bar = frame->GetMenuBar();
-    const char* titles[] = {"Bestand", "Edit", "Beeldscherm", "Tamek", "Help"};
     ASSERT_EQ(bar->GetMenuCount(), 5u);
     for (size_t menu = 0; menu < 5; ++menu) {
-        EXPECT_EQ(bar->GetMenuLabelText(menu), titles[menu]);
-        std::vector<int> ids;
-        for (wxMenuItem* item : bar->GetMenu(menu)->GetMenuItems())
-            ids.push_back(item->GetId());
-        EXPECT_EQ(ids, kMenuOrder[menu]) << titles[menu];
+        EXPECT_EQ(bar->GetMenuLabelText(menu),
+                  std::vector<wxString>({"Bestand", "Edit", "Beeldscherm", "Tamek", "Help"})[menu]);
+        EXPECT_EQ(Ids(bar->GetMenu(menu)), kOrder[menu]) << menu;
     }
-    for (const MenuRow& row : kMenuRows) {
-        wxMenuItem* item = bar->FindItem(row.id);
-        ASSERT_NE(item, nullptr) << row.label;
-        EXPECT_EQ(item->GetItemLabelText(), wxString::FromUTF8(row.label));
-        EXPECT_EQ(item->GetKind(), row.kind) << row.label;
-        std::unique_ptr<wxAcceleratorEntry> key(item->GetAccel());
-        EXPECT_EQ(key ? key->ToRawString() : wxString(), row.key);
-    }
-    for (int submenu : {4105, 4609, 4867})
-        EXPECT_NE(bar->FindItem(submenu)->GetSubMenu(), nullptr);
-    const std::vector<int> zoom = {4610, 4611, 4612}, modes = {4868, 4869, 4870};
-    for (const auto& [submenu, items] : {std::make_pair(4609, zoom), std::make_pair(4867, modes)})
-        for (size_t i = 0; i < items.size(); ++i)
-            EXPECT_EQ(bar->FindItem(submenu)->GetSubMenu()->FindItemByPosition(i)->GetId(), items[i]);
-}
-
-TEST_F(Commands, ToolsCarryTheirLabelsTooltipsPicturesAndPlaces)
-{
+    EXPECT_EQ(Ids(bar->FindItem(4609)->GetSubMenu()), kOrder[5]);
+    EXPECT_EQ(Ids(bar->FindItem(4867)->GetSubMenu()), kOrder[6]);
+    EXPECT_NE(bar->FindItem(4105)->GetSubMenu(), nullptr);
     wxAuiToolBar* toolbar = frame->GetTamekToolBar();
-    ASSERT_EQ(toolbar->GetToolCount(), WXSIZEOF(kToolRows));
-    for (size_t i = 0; i < WXSIZEOF(kToolRows); ++i) {
-        const ToolRow& row = kToolRows[i];
-        wxAuiToolBarItem* tool = toolbar->FindToolByIndex(i);
-        if (!row.id) {
-            EXPECT_EQ(tool->GetKind(), wxITEM_SEPARATOR) << i;
-            continue;
-        }
-        EXPECT_EQ(tool->GetId(), row.id) << i;
-        EXPECT_EQ(tool->GetLabel(), wxString::FromUTF8(row.label));
-        EXPECT_EQ(tool->GetShortHelp(), wxString::FromUTF8(row.tip));
-        EXPECT_TRUE(tool->GetBitmapFor(toolbar).IsOk());
-    }
+    std::vector<int> tools;
+    for (size_t i = 0; i < toolbar->GetToolCount(); ++i)
+        tools.push_back(
+            toolbar->FindToolByIndex(i)->GetKind() == wxITEM_SEPARATOR ? 0 : toolbar->FindToolByIndex(i)->GetId());
+    EXPECT_EQ(tools, kOrder[7]);
     EXPECT_EQ(toolbar->FindTool(6006), nullptr); // named by the mask, never placed
+
+    for (const Row& row : kRows) {
+        if (wxMenuItem* item = row.menu ? bar->FindItem(row.menu) : nullptr) {
+            EXPECT_EQ(item->GetItemLabelText(), wxString::FromUTF8(row.label));
+            EXPECT_EQ(item->GetKind(), row.kind) << row.label;
+            std::unique_ptr<wxAcceleratorEntry> key(item->GetAccel());
+            EXPECT_EQ(key ? key->ToRawString() : wxString(), row.key);
+        }
+        if (wxAuiToolBarItem* tool = row.tool ? toolbar->FindTool(row.tool) : nullptr) {
+            const char* label = row.toolLabel ? row.toolLabel : row.label;
+            EXPECT_EQ(tool->GetLabel(), wxString::FromUTF8(label));
+            EXPECT_EQ(tool->GetShortHelp(), wxString::FromUTF8(row.tip ? row.tip : label));
+            EXPECT_TRUE(tool->GetBitmapFor(toolbar).IsOk());
+        }
+        EXPECT_TRUE(!row.menu || bar->FindItem(row.menu)) << row.menu;
+    }
 }
 
-TEST_F(Commands, EnabledAtStartAfterOpeningAndAfterAPlainClick)
+TEST_F(Commands, EnabledAtStartAfterOpeningAndAfterClicksThatChangeNothing)
 {
     EXPECT_EQ(frame->GetCommandState(), 0x1284);
-    ExpectStates(&MenuRow::atStart, &ToolRow::atStart);
-    EXPECT_TRUE(frame->GetMenuBar()->IsChecked(4868));
-    EXPECT_TRUE(frame->GetMenuBar()->IsChecked(4614));
-    EXPECT_TRUE(frame->GetMenuBar()->IsChecked(4621));
+    ExpectStates(S);
+    for (int checked : {4868, 4614, 4621})
+        EXPECT_TRUE(frame->GetMenuBar()->IsChecked(checked));
 
     Open("examples/blink.tamek");
     EXPECT_EQ(frame->GetCommandState(), 0x45396);
-    ExpectStates(&MenuRow::afterOpen, &ToolRow::afterOpen);
+    ExpectStates(O);
     // Looking, panning and zooming change nothing: the project is not marked as changed.
     Click(wxPoint(40, 40));
     frame->SelectCanvasTool(TOOL_MOVE);
@@ -181,7 +153,7 @@ TEST_F(Commands, EnabledAtStartAfterOpeningAndAfterAPlainClick)
     frame->SelectCanvasTool(TOOL_ZOOM);
     Click(wxPoint(40, 40));
     Click(wxPoint(40, 40), wxMOUSE_BTN_RIGHT);
-    ExpectStates(&MenuRow::afterOpen, &ToolRow::afterOpen);
+    ExpectStates(O);
     EXPECT_FALSE(frame->IsModified());
     frame->Close(); // no question: nothing changed
     EXPECT_TRUE(WaitFor([] { return MainFrameIfAny() == nullptr; }));
@@ -192,7 +164,8 @@ TEST_F(Commands, PanesCarryTheirNamesCaptionsAndPlaces)
     wxAuiManager& aui = frame->GetAuiManager();
     wxAuiPaneInfo& toolbar = aui.GetPane("_toolbar_mainmenu");
     EXPECT_EQ(toolbar.caption, "Main Menu");
-    EXPECT_TRUE(toolbar.IsToolbar() && !toolbar.HasGripper() && !toolbar.IsLeftDockable() && !toolbar.IsRightDockable());
+    EXPECT_TRUE(toolbar.IsToolbar() && !toolbar.HasGripper() && !toolbar.IsLeftDockable() &&
+                !toolbar.IsRightDockable());
     EXPECT_EQ(toolbar.dock_direction, wxAUI_DOCK_TOP);
     wxAuiPaneInfo& palette = aui.GetPane("State");
     EXPECT_EQ(palette.dock_direction, wxAUI_DOCK_RIGHT);

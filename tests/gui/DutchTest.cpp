@@ -34,15 +34,14 @@ struct GList
     GList* prev;
 };
 
-// The texts of every GTK label inside a widget, in order.
+// The texts of the GTK labels inside a widget (a stock button's text is no property of the button).
 wxString LabelsIn(void* widget)
 {
-    const std::string type = Gtk<const char*(void*)>("g_type_name_from_instance")(widget);
-    if (type == "GtkLabel" || type == "GtkAccelLabel")
+    if (std::string(Gtk<const char*(void*)>("g_type_name_from_instance")(widget)) == "GtkLabel")
         return wxString::FromUTF8(Gtk<const char*(void*)>("gtk_label_get_text")(widget)) + ";";
     wxString texts;
     if (Gtk<int(void*, unsigned long)>("g_type_check_instance_is_a")(widget,
-                                                                       Gtk<unsigned long()>("gtk_container_get_type")()))
+                                                                     Gtk<unsigned long()>("gtk_container_get_type")()))
         for (GList* child = Gtk<GList*(void*)>("gtk_container_get_children")(widget); child; child = child->next)
             texts += LabelsIn(child->data);
     return texts;
@@ -76,9 +75,9 @@ void Screenshot(const wxString& name)
 
 TEST_F(Dutch, KeyNamesInTheMenus)
 {
-    const std::pair<int, const char*> keys[] = {{ID_MENU_NEW, "Ctrl+N"},       {ID_MENU_ZOOM_IN, "Ctrl+Omhoog"},
+    const std::pair<int, const char*> keys[] = {{ID_MENU_NEW, "Ctrl+N"},           {ID_MENU_ZOOM_IN, "Ctrl+Omhoog"},
                                                 {ID_MENU_ZOOM_OUT, "Ctrl+Omlaag"}, {ID_MENU_PAUSE, "Ctrl+Alt+Escape"},
-                                                {ID_MENU_STOP, "Shift+F5"},     {ID_MENU_STEP, "F10"}};
+                                                {ID_MENU_STOP, "Shift+F5"},        {ID_MENU_STEP, "F10"}};
     for (const auto& [id, shown] : keys)
         EXPECT_EQ(ShownKey(frame->GetMenuBar()->FindItem(id)), shown);
 }
@@ -93,8 +92,8 @@ TEST_F(Dutch, ButtonsOfAMessageBox)
         for (GList* window = Gtk<GList*()>("gtk_window_list_toplevels")(); window; window = window->next)
             if (std::string(Gtk<const char*(void*)>("g_type_name_from_instance")(window->data)) == "GtkMessageDialog") {
                 for (int response : {-8, -9, -6}) // yes, no, cancel
-                    buttons += LabelsIn(Gtk<void*(void*, int)>("gtk_dialog_get_widget_for_response")(window->data,
-                                                                                                      response));
+                    buttons +=
+                        LabelsIn(Gtk<void*(void*, int)>("gtk_dialog_get_widget_for_response")(window->data, response));
                 Gtk<void(void*, int)>("gtk_dialog_response")(window->data, -6);
             }
     });
@@ -103,18 +102,27 @@ TEST_F(Dutch, ButtonsOfAMessageBox)
     EXPECT_EQ(buttons, "Ja;Nee;Annuleren;");
 }
 
-TEST_F(Dutch, PrintPreview)
+TEST_F(Dutch, PrintPreviewOverTheWindowOrWhyNot)
 {
-    Open("examples/blink.tamek");
+    Open("render/wide.tamek");
     wxPrintData print;
-    ASSERT_TRUE(ShowPrintPreview(frame, print, wxPageSetupDialogData()));
+    print.SetOrientation(wxPORTRAIT);
+    LogCapture log;
+    const bool shown = ShowPrintPreview(frame, print, wxPageSetupDialogData());
+    EXPECT_EQ(print.GetOrientation(), wxLANDSCAPE); // follows the wide program either way
+    if (!shown) {
+        EXPECT_EQ(wxJoin(log.messages, '|'),
+                  "Afdrukvoorbeeld kan niet gemaakt worden.\nZijn de printerinstellingen correct?");
+        return;
+    }
     wxFrame* preview = nullptr;
     ASSERT_TRUE(WaitFor([&] {
         for (wxWindow* window : wxTopLevelWindows)
-            if (window->GetLabel() == "Afdrukvoorbeeld")
+            if (window->GetLabel() == "Afdrukvoorbeeld" && window->IsShownOnScreen())
                 preview = static_cast<wxFrame*>(window);
-        return preview && preview->IsShownOnScreen();
+        return preview != nullptr;
     }));
+    EXPECT_TRUE(log.messages.IsEmpty());
     WaitFor([] { return false; }, 300);
     Screenshot("print-preview.png");
     wxString labels;

@@ -1,5 +1,5 @@
 // Project commands in the real window: open, save, save as, new, exit, close, the recent list,
-// the unsaved-changes question, the project calibration, the shipped examples, undo and Delete.
+// the unsaved-changes question, the project calibration, undo and Delete.
 #include "GuiTest.h"
 
 #include "app/CommandIds.h"
@@ -17,6 +17,24 @@ const char* const kProject = "Node: 0 => State Start: Position:577,48. Son 1\n"
                              "Node: 1 => State Wait: Position:577,108.Param: '5'. Name: Wacht . \n";
 const char* const kChanged = "changed on disk\n";
 
+Expect<wxFileDialog> SaveDialog(const wxString& path)
+{
+    return ExpectFileDialog("Bestand opslaan als...", path);
+}
+Expect<wxFileDialog> OpenDialog(const wxString& path)
+{
+    return ExpectFileDialog("Open project", path);
+}
+Expect<wxMessageDialog> WriteError()
+{
+    return ExpectMessage("Er is een fout opgetreden. Bestand kan niet opgeslagen worden.", "Schrijffout", wxID_OK);
+}
+Expect<wxMessageDialog> ReplaceQuestion(int answer)
+{
+    return ExpectMessage("Het bestand bestaat al. Wilt u het bestaande bestand vervangen?", "Reeds bestaand bestand",
+                         answer);
+}
+
 struct Projects : MainWindowTest
 {
     void SetUp() override
@@ -24,20 +42,25 @@ struct Projects : MainWindowTest
         folder = FreshFolder("projects");
         MainWindowTest::SetUp();
     }
-    // A readable project file in the test folder.
+    // A project file in the test folder.
     wxString Project(const wxString& name, const std::string& text = kProject)
     {
-        const wxString path = folder + "/" + name;
-        EXPECT_TRUE(WriteTextFile(path, text));
-        return path;
+        EXPECT_TRUE(WriteTextFile(folder + "/" + name, text));
+        return folder + "/" + name;
     }
     std::vector<wxString> Recent() const { return frame->GetRecentProjects().Paths(); }
     wxString RecentLabel(int position) const
     {
         return frame->GetMenuBar()->FindItem(ID_MENU_RECENT_FIRST + position)->GetItemLabelText();
     }
-    bool Closed() { return WaitFor([] { return MainFrameIfAny() == nullptr; }); }
-    // Still open a moment later.
+    bool Settings(const wxString& text) const
+    {
+        return ReadTextFile(SettingsFilePath()).find(text.ToStdString()) != std::string::npos;
+    }
+    bool Closed()
+    {
+        return WaitFor([] { return MainFrameIfAny() == nullptr; });
+    }
     bool StaysOpen()
     {
         WaitFor([] { return false; }, 50);
@@ -47,23 +70,19 @@ struct Projects : MainWindowTest
     wxString folder;
 };
 
-CState* BlockNumbered(int node)
-{
-    return TheProgram().FindBlock(TheProgram().GetRoot(), [node](CState* b) { return b->GetNodeNumber() == node; });
-}
 } // namespace
 
 TEST_F(Projects, OpeningSetsTitleStateRecentListAndSettings)
 {
     const wxString a = Project("a.tamek"), b = Project("b.tamek");
-    ASSERT_TRUE(frame->OpenProjectByPath(a));
+    wxTEST_DIALOG(EXPECT_TRUE(frame->OpenProjectWithDialog()), OpenDialog(a));
     EXPECT_EQ(frame->GetTitle(), "Tamek - " + a);
     EXPECT_EQ(frame->GetProjectPath(), a);
     EXPECT_EQ(frame->GetCommandState(), kStateAfterOpen);
     EXPECT_FALSE(frame->IsModified());
     EXPECT_EQ(RecentLabel(0), "0: " + a);
     EXPECT_TRUE(frame->GetMenuBar()->FindItem(ID_MENU_RECENT_FIRST)->IsCheckable());
-    EXPECT_NE(ReadTextFile(SettingsFilePath()).find(("File0:" + a).ToStdString()), std::string::npos);
+    EXPECT_TRUE(Settings("File0:" + a));
 
     // The same project twice stays once, at the head; a recent item opens its entry.
     frame->OpenProjectByPath(b);
@@ -76,10 +95,8 @@ TEST_F(Projects, OpeningSetsTitleStateRecentListAndSettings)
 
     // An eleventh project drops the oldest.
     std::vector<wxString> paths;
-    for (int i = 0; i < 11; ++i) {
-        paths.push_back(Project(wxString::Format("p%d.tamek", i)));
-        frame->OpenProjectByPath(paths.back());
-    }
+    for (int i = 0; i < 11; ++i)
+        frame->OpenProjectByPath(paths.emplace_back(Project(wxString::Format("p%d.tamek", i))));
     ASSERT_EQ(Recent().size(), 10u);
     EXPECT_EQ(Recent().front(), paths[10]);
     EXPECT_EQ(frame->GetRecentMenu()->GetMenuItemCount(), 10u);
@@ -90,13 +107,13 @@ TEST_F(Projects, OpeningSetsTitleStateRecentListAndSettings)
     EXPECT_TRUE(Recent().empty());
     EXPECT_EQ(frame->GetRecentMenu()->GetMenuItemCount(), 0u);
     EXPECT_FALSE(MenuEnabled(ID_MENU_RECENT) || MenuEnabled(ID_MENU_EMPTY_RECENT));
-    EXPECT_NE(ReadTextFile(SettingsFilePath()).find("File0:"), std::string::npos);
+    EXPECT_TRUE(Settings("File0:"));
     EXPECT_TRUE(frame->ExitProgram());
     EXPECT_TRUE(Closed());
-    EXPECT_EQ(ReadTextFile(SettingsFilePath()).find("File0:"), std::string::npos);
+    EXPECT_FALSE(Settings("File0:"));
 }
 
-TEST_F(Projects, AFileThatCannotBeReadIsReportedAndKeepsNoPath)
+TEST_F(Projects, AFileThatCannotBeReadOrACancelledDialogLeavesTheFlowchartWithoutAPath)
 {
     const wxString a = Project("a.tamek"), missing = folder + "/missing.tamek";
     wxTEST_DIALOG(EXPECT_FALSE(frame->OpenProjectByPath(missing)),
@@ -114,31 +131,23 @@ TEST_F(Projects, AFileThatCannotBeReadIsReportedAndKeepsNoPath)
     EXPECT_EQ(Recent(), std::vector<wxString>{a});
     EXPECT_EQ(CountBlocks(), 2);
     MarkModified();
-    wxTEST_DIALOG(EXPECT_TRUE(frame->SaveProject(false)),
-                  ExpectFileDialog("Bestand opslaan als...", folder + "/recovered.tamek"));
+    wxTEST_DIALOG(EXPECT_TRUE(frame->SaveProject(false)), SaveDialog(folder + "/recovered.tamek"));
     EXPECT_EQ(ReadTextFile(damaged), text);
-}
 
-TEST_F(Projects, TheOpenDialogReadsTheChosenFileAndACancelLeavesTheFlowchartWithoutAPath)
-{
-    const wxString a = Project("a.tamek");
-    wxTEST_DIALOG(EXPECT_TRUE(frame->OpenProjectWithDialog()), ExpectFileDialog("Open project", a));
-    EXPECT_EQ(frame->GetTitle(), "Tamek - " + a);
-    wxTEST_DIALOG(frame->OpenProjectWithDialog(), ExpectFileDialog("Open project", wxString()));
+    // A cancelled open dialog leaves the flowchart on screen without a path: saving asks for a name.
+    frame->OpenProjectByPath(a);
+    wxTEST_DIALOG(frame->OpenProjectWithDialog(), OpenDialog(wxString()));
     EXPECT_TRUE(frame->GetProjectPath().empty());
     EXPECT_EQ(CountBlocks(), 2);
-    const wxString target = folder + "/named.tamek";
-    wxTEST_DIALOG(EXPECT_TRUE(frame->SaveProject(false)), ExpectFileDialog("Bestand opslaan als...", target));
-    EXPECT_TRUE(wxFileName::FileExists(target));
-    EXPECT_EQ(frame->GetTitle(), "Tamek - " + target);
+    wxTEST_DIALOG(EXPECT_TRUE(frame->SaveProject(false)), SaveDialog(folder + "/named.tamek"));
+    EXPECT_EQ(frame->GetTitle(), "Tamek - " + folder + "/named.tamek");
 }
 
 TEST_F(Projects, SaveAsNamesTheProjectAndAsksBeforeReplacingAnotherFile)
 {
-    const wxString a = Project("a.tamek"), other = Project("other.tamek");
+    const wxString other = Project("other.tamek"), target = folder + "/new.tamek";
     MarkModified();
-    const wxString target = folder + "/new.tamek";
-    wxTEST_DIALOG(EXPECT_TRUE(frame->SaveProject(true)), ExpectFileDialog("Bestand opslaan als...", target));
+    wxTEST_DIALOG(EXPECT_TRUE(frame->SaveProject(true)), SaveDialog(target));
     EXPECT_EQ(frame->GetTitle(), "Tamek - " + target);
     EXPECT_FALSE(frame->IsModified() || MenuEnabled(ID_MENU_SAVE));
     EXPECT_EQ(Recent(), std::vector<wxString>{target});
@@ -147,28 +156,22 @@ TEST_F(Projects, SaveAsNamesTheProjectAndAsksBeforeReplacingAnotherFile)
     EXPECT_FALSE(frame->IsModified());
 
     MarkModified();
-    wxTEST_DIALOG(EXPECT_FALSE(frame->SaveProject(true)), ExpectFileDialog("Bestand opslaan als...", other),
-                  ExpectMessage("Het bestand bestaat al. Wilt u het bestaande bestand vervangen?",
-                                "Reeds bestaand bestand", wxID_NO));
+    wxTEST_DIALOG(EXPECT_FALSE(frame->SaveProject(true)), SaveDialog(other), ReplaceQuestion(wxID_NO));
     EXPECT_EQ(Recent(), std::vector<wxString>{target});
     EXPECT_EQ(ReadTextFile(other), kProject);
     EXPECT_TRUE(frame->IsModified());
-    wxTEST_DIALOG(EXPECT_TRUE(frame->SaveProject(true)), ExpectFileDialog("Bestand opslaan als...", other),
-                  ExpectMessage("Het bestand bestaat al. Wilt u het bestaande bestand vervangen?",
-                                "Reeds bestaand bestand", wxID_YES));
+    wxTEST_DIALOG(EXPECT_TRUE(frame->SaveProject(true)), SaveDialog(other), ReplaceQuestion(wxID_YES));
     EXPECT_EQ(frame->GetProjectPath(), other);
     EXPECT_EQ(Recent(), (std::vector<wxString>{other, target}));
 
     // A failed save is reported; the name still heads the recent list, path and title stay.
     MarkModified();
     const wxString unwritable = folder + "/no-such-folder/x.tamek";
-    wxTEST_DIALOG(
-        EXPECT_FALSE(frame->SaveProject(true)), ExpectFileDialog("Bestand opslaan als...", unwritable),
-        ExpectMessage("Er is een fout opgetreden. Bestand kan niet opgeslagen worden.", "Schrijffout", wxID_OK));
+    wxTEST_DIALOG(EXPECT_FALSE(frame->SaveProject(true)), SaveDialog(unwritable), WriteError());
     EXPECT_EQ(Recent(), (std::vector<wxString>{unwritable, other, target}));
     EXPECT_EQ(frame->GetTitle(), "Tamek - " + other);
     EXPECT_TRUE(frame->IsModified());
-    EXPECT_NE(ReadTextFile(SettingsFilePath()).find(("File0:" + unwritable).ToStdString()), std::string::npos);
+    EXPECT_TRUE(Settings("File0:" + unwritable));
 }
 
 TEST_F(Projects, NewAndOpenAskAboutUnsavedChanges)
@@ -190,12 +193,11 @@ TEST_F(Projects, NewAndOpenAskAboutUnsavedChanges)
 
     // Yes saves first (asking for a name when there is none); a cancelled save keeps the changes.
     MarkModified();
-    wxTEST_DIALOG(EXPECT_FALSE(frame->NewProject()), ExpectSaveQuestion(wxID_YES),
-                  ExpectFileDialog("Bestand opslaan als...", wxString()));
+    wxTEST_DIALOG(EXPECT_FALSE(frame->NewProject()), ExpectSaveQuestion(wxID_YES), SaveDialog(wxString()));
     EXPECT_TRUE(frame->IsModified());
     const wxString saved = folder + "/saved.tamek";
-    wxTEST_DIALOG(EXPECT_TRUE(frame->OpenProjectWithDialog()), ExpectSaveQuestion(wxID_YES),
-                  ExpectFileDialog("Bestand opslaan als...", saved), ExpectFileDialog("Open project", b));
+    wxTEST_DIALOG(EXPECT_TRUE(frame->OpenProjectWithDialog()), ExpectSaveQuestion(wxID_YES), SaveDialog(saved),
+                  OpenDialog(b));
     EXPECT_TRUE(wxFileName::FileExists(saved));
     EXPECT_EQ(frame->GetProjectPath(), b);
     EXPECT_FALSE(frame->IsModified());
@@ -204,8 +206,7 @@ TEST_F(Projects, NewAndOpenAskAboutUnsavedChanges)
     frame->NewProject();
     MarkModified();
     const wxString c = folder + "/c.tamek";
-    wxTEST_DIALOG(EXPECT_TRUE(frame->OpenRecentProject(2)), ExpectSaveQuestion(wxID_YES),
-                  ExpectFileDialog("Bestand opslaan als...", c));
+    wxTEST_DIALOG(EXPECT_TRUE(frame->OpenRecentProject(2)), ExpectSaveQuestion(wxID_YES), SaveDialog(c));
     EXPECT_EQ(frame->GetProjectPath(), a);
     EXPECT_EQ(Recent(), (std::vector<wxString>{a, c, b, saved}));
 }
@@ -220,14 +221,12 @@ TEST_F(Projects, ExitAndCloseAskAboutUnsavedChanges)
     EXPECT_TRUE(StaysOpen());
     EXPECT_TRUE(frame->IsModified());
 
-    // Yes whose save fails keeps the program running.
+    // Yes whose save fails or is cancelled keeps the program running.
     wxTEST_DIALOG(frame->NewProject(), ExpectSaveQuestion(wxID_NO));
     MarkModified();
-    wxTEST_DIALOG(
-        EXPECT_FALSE(frame->ExitProgram()), ExpectSaveQuestion(wxID_YES),
-        ExpectFileDialog("Bestand opslaan als...", folder + "/no-such-folder/x.tamek"),
-        ExpectMessage("Er is een fout opgetreden. Bestand kan niet opgeslagen worden.", "Schrijffout", wxID_OK));
-    wxTEST_DIALOG(frame->Close(), ExpectSaveQuestion(wxID_YES), ExpectFileDialog("Bestand opslaan als...", ""));
+    wxTEST_DIALOG(EXPECT_FALSE(frame->ExitProgram()), ExpectSaveQuestion(wxID_YES),
+                  SaveDialog(folder + "/no-such-folder/x.tamek"), WriteError());
+    wxTEST_DIALOG(frame->Close(), ExpectSaveQuestion(wxID_YES), SaveDialog(wxString()));
     EXPECT_TRUE(StaysOpen());
 
     // No closes without saving, asks nothing more and writes the settings.
@@ -237,7 +236,7 @@ TEST_F(Projects, ExitAndCloseAskAboutUnsavedChanges)
     wxTEST_DIALOG(EXPECT_TRUE(frame->ExitProgram()), ExpectSaveQuestion(wxID_NO));
     EXPECT_TRUE(Closed());
     EXPECT_EQ(ReadTextFile(a), kProject);
-    EXPECT_NE(ReadTextFile(SettingsFilePath()).find("File0:"), std::string::npos);
+    EXPECT_TRUE(Settings("File0:"));
 }
 
 TEST_F(Projects, YesSavesToTheCurrentPathBeforeExitOrClose)
@@ -260,26 +259,14 @@ TEST_F(Projects, AProjectCalibrationIsOfferedAndTakenOnYesOnly)
 {
     const wxString path = Project("calibrated.tamek", std::string("dir:40\nMotor1Mi:20\n") + kProject);
     CurrentCalibration() = CalibrationRecord::Defaults();
-    wxTEST_DIALOG(frame->OpenProjectByPath(path),
-                  ExpectMessage("Instellingen voor servo en motor wijken af. Toch gebruiken?",
-                                "Nieuwe instelling voor servo & motor.", wxID_NO));
-    EXPECT_EQ(CurrentCalibration(), CalibrationRecord::Defaults());
-    wxTEST_DIALOG(frame->OpenProjectByPath(path),
-                  ExpectMessage("Instellingen voor servo en motor wijken af. Toch gebruiken?",
-                                "Nieuwe instelling voor servo & motor.", wxID_YES));
+    for (int answer : {wxID_NO, wxID_YES})
+        wxTEST_DIALOG(frame->OpenProjectByPath(path),
+                      ExpectMessage("Instellingen voor servo en motor wijken af. Toch gebruiken?",
+                                    "Nieuwe instelling voor servo & motor.", answer));
     EXPECT_EQ(CurrentCalibration().motor[0].minimum, 20);
     EXPECT_EQ(CurrentCalibration().motor[1].flags, 1);
     frame->OpenProjectByPath(path); // the same calibration again: nothing to offer
     CurrentCalibration() = CalibrationRecord::Defaults();
-}
-
-TEST_F(Projects, TheShippedExamplesOpenWithoutAnError)
-{
-    for (const auto& [file, blocks] : {std::make_pair("examples/blink.tamek", 6), {"examples/switch.tamek", 8}}) {
-        Open(file); // a reading error would show an unexpected dialog
-        EXPECT_EQ(CountBlocks(), blocks);
-        EXPECT_EQ(frame->GetTitle(), "Tamek - " + DataPath(file));
-    }
 }
 
 TEST_F(Projects, DeleteRemovesTheSelectedPlacedBlockAsOneUndoableEdit)
@@ -319,4 +306,8 @@ TEST_F(Projects, UndoAndRedoFromTheMenuAndToolbarFollowTheHistory)
     EXPECT_TRUE(MenuEnabled(ID_MENU_UNDO));
     EXPECT_FALSE(MenuEnabled(ID_MENU_REDO));
     EXPECT_FALSE(Canvas()->CommitEdit()); // nothing changed since
+    Command(ID_MENU_UNDO);
+    BlockNumbered(3)->SetParameterText("7"); // a new edit after an undo: nothing to redo any more
+    EXPECT_TRUE(Canvas()->CommitEdit());
+    EXPECT_FALSE(MenuEnabled(ID_MENU_REDO) || ToolEnabled(ID_TOOL_REDO));
 }

@@ -71,24 +71,6 @@ TEST_F(MainWindowTest, TheMaskOperationsCarryTheirSideEffects)
     EXPECT_FALSE(MenuEnabled(ID_MENU_OPEN) || ToolEnabled(ID_TOOL_LINK) || ToolEnabled(ID_TOOL_START));
 }
 
-TEST_F(MainWindowTest, ZoomCommandsFollowTheZoomFactor)
-{
-    for (int i = 0; i < 7; ++i)
-        Command(ID_MENU_ZOOM_IN);
-    EXPECT_EQ(TheViewZoom().x, 15);
-    EXPECT_EQ(TheViewZoom().y, 15);
-    EXPECT_FALSE(MenuEnabled(ID_MENU_ZOOM_IN));
-    EXPECT_TRUE(MenuEnabled(ID_MENU_ZOOM_OUT) && MenuEnabled(ID_MENU_ZOOM_RESET));
-    Command(ID_MENU_ZOOM_RESET);
-    EXPECT_EQ(TheViewZoom().x, 10);
-    EXPECT_FALSE(MenuEnabled(ID_MENU_ZOOM_RESET));
-    for (int i = 0; i < 7; ++i)
-        Command(ID_MENU_ZOOM_OUT);
-    EXPECT_EQ(TheViewZoom().x, 5);
-    EXPECT_FALSE(MenuEnabled(ID_MENU_ZOOM_OUT));
-    EXPECT_TRUE(MenuEnabled(ID_MENU_ZOOM_IN));
-}
-
 TEST_F(MainWindowTest, TheChosenCanvasToolShowsItsPictureAndEscapeGoesBackToSelecting)
 {
     const struct
@@ -102,7 +84,8 @@ TEST_F(MainWindowTest, TheChosenCanvasToolShowsItsPictureAndEscapeGoesBackToSele
         Command(tool.command);
         EXPECT_EQ(frame->GetCanvasTool(), tool.tool);
         EXPECT_TRUE(SamePicture(frame->GetTamekToolBar()->GetToolBitmap(tool.toolId), tool.on));
-        EXPECT_TRUE(SamePicture(frame->GetTamekToolBar()->GetToolBitmap(ID_TOOL_SELECT), "Img/icons/arrow_off-ico.png"));
+        EXPECT_TRUE(
+            SamePicture(frame->GetTamekToolBar()->GetToolBitmap(ID_TOOL_SELECT), "Img/icons/arrow_off-ico.png"));
     }
     Key(WXK_ESCAPE);
     EXPECT_EQ(frame->GetCanvasTool(), TOOL_SELECT);

@@ -46,9 +46,11 @@ TEST(ImageStore, EveryNamedPictureIsBuilt)
         ASSERT_TRUE(picture) << name;
         EXPECT_TRUE(width == 0 || picture->Width() == width) << name;
     };
-    for (const char* kind : {"Fake", "Start", "Stop", "Wait", "Buzzer", "DelR", "Motor1", "Motor2", "Servo1", "Servo2",
-                             "Repeat", "Forward", "Backward", "TurnLeft", "TurnRight", "Switch1", "Switch2", "Switch3",
-                             "Detector1", "Detector2", "Var", "VarIf", "LinkFullH", "LinkFullV", "LinkTopLeft",
+    for (const char* kind : {"Fake",         "Start",           "Stop",          "Wait",      "Buzzer",
+                             "DelR",         "Motor1",          "Motor2",        "Servo1",    "Servo2",
+                             "Repeat",       "Forward",         "Backward",      "TurnLeft",  "TurnRight",
+                             "Switch1",      "Switch2",         "Switch3",       "Detector1", "Detector2",
+                             "Var",          "VarIf",           "LinkFullH",     "LinkFullV", "LinkTopLeft",
                              "LinkTopRight", "LinkBottomRight", "LinkBottomLeft"}) {
         expect(wxString("Img/State/") + kind + ".png", 96);
         expect(wxString("Img/State/icons/") + kind + ".png", 32);
@@ -67,10 +69,10 @@ TEST(ImageStore, EveryNamedPictureIsBuilt)
           "Icons/slider_Hover_up", "Icons/slider_Hover_down", "Tamek-Splash", "Simulator/DEL Rouge/IOn",
           "Simulator/Bouton poussoir/IOff", "Simulator/Buzzer/IOn", "Simulator/Detecteur passif/IOff"})
         expect(wxString("Img/") + name + ".png", 0);
-    for (const char* tool : {"nouveau2", "open", "save", "print", "undo", "redo", "arrow_on", "arrow_off", "move_on",
-                             "move_off_g", "zoom_on", "zoom_off", "link_on", "link_off", "play", "suivant",
-                             "pause", "stop", "ghost", "ghost_on", "pilotage", "pilotage_on", "automate",
-                             "automate_on", "setting", "stop_off", "usb"})
+    for (const char* tool : {"nouveau2",    "open",     "save",        "print",   "undo",     "redo",     "arrow_on",
+                             "arrow_off",   "move_on",  "move_off_g",  "zoom_on", "zoom_off", "link_on",  "link_off",
+                             "play",        "suivant",  "pause",       "stop",    "ghost",    "ghost_on", "pilotage",
+                             "pilotage_on", "automate", "automate_on", "setting", "stop_off", "usb"})
         expect(wxString("Img/Icons/") + tool + "-ico.png", 32);
     for (const char* greyed : {"play", "suivant", "pause", "stop", "ghost", "pilotage", "automate"})
         expect(wxString("Img/Icons/") + greyed + "-ico_g.png", 32);

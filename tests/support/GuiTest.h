@@ -5,15 +5,18 @@
 
 #include "app/CFrame.h"
 #include "editor/CProjectViewer.h"
+#include "model/CProgram.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <ostream>
 #include <string>
+#include <wx/aui/auibar.h>
 #include <wx/filedlg.h>
 #include <wx/image.h>
 #include <wx/log.h>
+#include <wx/menu.h>
 #include <wx/msgdlg.h>
 #include <wx/testing.h>
 
@@ -29,53 +32,40 @@ protected:
 #undef wxTEST_DIALOG_HOOK_CLASS
 #define wxTEST_DIALOG_HOOK_CLASS GtestModalHook
 
-// A message box with this message and caption, answered with the given button id.
-class ExpectMessage : public wxExpectModalBase<wxMessageDialog, ExpectMessage>
+// A dialog of this kind, looked at and answered by a function.
+template <class Dialog> class Expect : public wxExpectModalBase<Dialog, Expect<Dialog>>
 {
 public:
-    ExpectMessage(const wxString& message, const wxString& caption, int answer)
-        : m_message(message), m_caption(caption), m_answer(answer)
-    {
-    }
+    explicit Expect(std::function<int(Dialog*)> answer) : m_answer(std::move(answer)) {}
 
 protected:
-    int OnInvoked(wxMessageDialog* dialog) const override
-    {
-        EXPECT_EQ(dialog->GetMessage(), m_message);
-        EXPECT_EQ(dialog->GetCaption(), m_caption);
-        return m_answer;
-    }
+    int OnInvoked(Dialog* dialog) const override { return m_answer(dialog); }
 
 private:
-    wxString m_message, m_caption;
-    int m_answer;
+    std::function<int(Dialog*)> m_answer;
 };
 
-// The unsaved-changes question.
-inline ExpectMessage ExpectSaveQuestion(int answer)
+// A message box with this message and caption, answered with the given button id.
+inline Expect<wxMessageDialog> ExpectMessage(const wxString& message, const wxString& caption, int answer)
+{
+    return Expect<wxMessageDialog>([=](wxMessageDialog* box) {
+        EXPECT_EQ(box->GetMessage() + " | " + box->GetCaption(), message + " | " + caption);
+        return answer;
+    });
+}
+inline Expect<wxMessageDialog> ExpectSaveQuestion(int answer)
 {
     return ExpectMessage("Project is aangepast, bewaren ?", "Bestand aangepast", answer);
 }
-
 // A file dialog with this title, answered with a path (or cancelled with an empty one).
-class ExpectFileDialog : public wxExpectModalBase<wxFileDialog, ExpectFileDialog>
+inline Expect<wxFileDialog> ExpectFileDialog(const wxString& title, const wxString& path)
 {
-public:
-    ExpectFileDialog(const wxString& title, const wxString& path) : m_title(title), m_path(path) {}
-
-protected:
-    int OnInvoked(wxFileDialog* dialog) const override
-    {
-        EXPECT_EQ(dialog->GetMessage(), m_title);
-        if (m_path.empty())
-            return wxID_CANCEL;
-        dialog->SetPath(m_path);
-        return wxID_OK;
-    }
-
-private:
-    wxString m_title, m_path;
-};
+    return Expect<wxFileDialog>([=](wxFileDialog* dialog) {
+        EXPECT_EQ(dialog->GetMessage(), title);
+        dialog->SetPath(path);
+        return path.empty() ? wxID_CANCEL : wxID_OK;
+    });
+}
 
 // Readable failure messages for wx strings.
 inline void PrintTo(const wxString& text, std::ostream* out)
@@ -114,8 +104,8 @@ struct LogCapture : wxLog
     wxArrayString messages;
 };
 
-// Every test starts the real main window (with an empty settings folder, an empty program at
-// 100 % zoom) and closes it at the end.
+// Every test starts the real main window (with an empty settings folder, the program of only the
+// Start block, at 100 % zoom) and closes it at the end.
 class MainWindowTest : public ::testing::Test
 {
 protected:
@@ -135,13 +125,17 @@ protected:
     void Command(int id, bool checked = false);
     // A key as the window's character hook sees it.
     void Key(int code);
-    bool MenuEnabled(int id) const;
-    bool ToolEnabled(int id) const;
+    bool MenuEnabled(int id) const { return frame->GetMenuBar()->IsEnabled(id); }
+    bool ToolEnabled(int id) const { return frame->GetTamekToolBar()->GetToolEnabled(id); }
     // Makes the project look edited (the Save group enabled), as the canvas does after an edit.
-    void MarkModified();
+    void MarkModified() { frame->EnableCommands(0x8); }
     // Opens a project of tests/data (or examples/) and expects it to be read.
-    void Open(const wxString& name);
+    void Open(const wxString& name) { ASSERT_TRUE(frame->OpenProjectByPath(DataPath(name))) << name; }
     int CountBlocks() const;
+    CState* BlockNumbered(int node) const
+    {
+        return TheProgram().FindBlock(TheProgram().GetRoot(), [=](CState* b) { return b->GetNodeNumber() == node; });
+    }
 
     CFrame* frame = nullptr;
 };

@@ -6,7 +6,6 @@
 
 #include "app/AppPaths.h"
 #include "app/CRobotApp.h"
-#include "app/CommandIds.h"
 #include "app/GuiUserInterface.h"
 #include "app/Language.h"
 #include "model/CProgram.h"
@@ -46,8 +45,7 @@ bool WaitFor(const std::function<bool()>& predicate, int timeoutMs)
 wxString FreshFolder(const wxString& name)
 {
     const wxString folder = wxString(getenv("TAMEK_TEST_TMP")) + "/" + name;
-    if (wxDirExists(folder))
-        wxFileName::Rmdir(folder, wxPATH_RMDIR_RECURSIVE);
+    wxFileName::Rmdir(folder, wxPATH_RMDIR_RECURSIVE);
     wxFileName::Mkdir(folder, 0777, wxPATH_MKDIR_FULL);
     return folder;
 }
@@ -70,7 +68,7 @@ std::string ReadTextFile(const wxString& path)
 wxString DataPath(const wxString& name)
 {
     return name.StartsWith("examples/") ? wxString(TAMEK_SOURCE_DIR) + "/" + name
-                                         : wxString(TAMEK_TEST_DATA) + "/" + name;
+                                        : wxString(TAMEK_TEST_DATA) + "/" + name;
 }
 
 ::testing::AssertionResult MatchesGolden(const wxImage& actual, const wxString& name)
@@ -104,9 +102,7 @@ wxString DataPath(const wxString& name)
 
 void MainWindowTest::SetUp()
 {
-    const wxString settings = wxString(getenv("XDG_DATA_HOME")) + "/Tamek";
-    if (wxDirExists(settings))
-        wxFileName::Rmdir(settings, wxPATH_RMDIR_RECURSIVE);
+    wxFileName::Rmdir(wxString(getenv("XDG_DATA_HOME")) + "/Tamek", wxPATH_RMDIR_RECURSIVE);
     TheViewZoom() = ViewZoom();
     frame = CreateMainWindow();
     ASSERT_TRUE(WaitFor([this] { return frame->IsShownOnScreen(); }));
@@ -182,26 +178,6 @@ void MainWindowTest::Key(int code)
     event.m_keyCode = code;
     event.SetEventObject(frame);
     frame->GetEventHandler()->ProcessEvent(event);
-}
-
-bool MainWindowTest::MenuEnabled(int id) const
-{
-    return frame->GetMenuBar()->IsEnabled(id);
-}
-
-bool MainWindowTest::ToolEnabled(int id) const
-{
-    return frame->GetTamekToolBar()->GetToolEnabled(id);
-}
-
-void MainWindowTest::MarkModified()
-{
-    frame->EnableCommands(CMD_SAVE);
-}
-
-void MainWindowTest::Open(const wxString& name)
-{
-    ASSERT_TRUE(frame->OpenProjectByPath(DataPath(name))) << name;
 }
 
 int MainWindowTest::CountBlocks() const
