@@ -10,61 +10,25 @@
 #include <wx/menu.h>
 
 namespace {
-constexpr int S = 1, O = 2; // enabled at start, after a project is opened
-constexpr wxItemKind N = wxITEM_NORMAL;
-
+// A row of tests/data/gui/commands.list: menu id, tool id, label, key, kind, when the menu item and
+// when the tool are enabled, the tool's label and tooltip.
 struct Row
 {
-    int menu, tool; // 0: none
-    const char* label;
-    const char* key; // "" for none
-    wxItemKind kind;
-    int menuStates, toolStates;
-    const char* toolLabel = nullptr; // the label
-    const char* tip = nullptr;       // the tool's label
+    explicit Row(const wxString& line) : field(wxSplit(line, '|', 0)) {}
+    int Id(size_t column) const { return wxAtoi(field[column]); }
+    wxString ToolLabel() const { return field[7].empty() ? field[2] : field[7]; }
+    wxString Tooltip() const { return field[8].empty() ? ToolLabel() : field[8]; }
+    wxArrayString field;
 };
 
-const Row kRows[] = {
-    {2, 5002, "Nieuw", "Ctrl+N", N, O, O},
-    {4, 5000, "Open", "Ctrl+O", N, S | O, S | O},
-    {8, 5003, "Opslaan project", "Ctrl+S", N, 0, 0},
-    {4100, 0, "Opslaan project als...", "", N, O, 0},
-    {4101, 0, "Afdrukvoorbeeld", "", N, O, 0},
-    {16, 5010, "Afdrukken", "Ctrl+P", N, O, O},
-    {4105, 0, "Recente projecten", "", N, O, 0},
-    {4106, 0, "Lege projectenlijst", "", N, O, 0},
-    {5006, 0, "Exit", "Ctrl+Q", N, S | O, 0},
-    {4353, 5007, "Ongedaan maken", "Ctrl+Z", N, 0, 0},
-    {4354, 5008, "Opnieuw", "Ctrl+Y", N, 0, 0},
-    {4355, 0, "Selecteren", "", N, 0, 0},
-    {4356, 0, "Verwijderen DEL", "", N, 0, 0},
-    {4357, 0, "Verwijder alles", "", N, 0, 0},
-    {4609, 0, "Zoom", "", N, S | O, 0},
-    {4610, 0, "Zoom in", "Ctrl+Up", N, S | O, 0},
-    {4611, 0, "Zoom uit", "Ctrl+Down", N, S | O, 0},
-    {4612, 0, "Beginwaarden zoom", "", N, 0, 0},
-    {4613, 6005, "Beweeg", "", N, S | O, O},
-    {4614, 0, "Gereedschappen", "", wxITEM_CHECK, S | O, 0},
-    {4621, 0, "Scherm", "", wxITEM_CHECK, S | O, 0},
-    {0, 6004, "Selecteer", "", N, 0, S | O},
-    {0, 5137, "Zoom", "", N, 0, S | O},
-    {0, 6007, "Verbind", "", N, 0, S | O},
-    {4865, 6009, "Configuratie", "", N, 0, 0},
-    {4866, 6008, "Stop servo / motor", "F8", N, 0, 0, "Stop", "Stop servo / motor"},
-    {4867, 0, "Mode", "", N, S | O, 0},
-    {4868, 6010, "Virtuele mode", "", wxITEM_RADIO, O, O},
-    {4869, 6011, "Manuele mode", "", wxITEM_RADIO, 0, 0},
-    {4870, 6012, "Standalone mode", "", wxITEM_RADIO, 0, 0},
-    {4871, 6000, "Start / ga door", "F5", N, O, O},
-    {4873, 6001, "Onderbreken", "Alt+Ctrl+Esc", N, 0, 0},
-    {4874, 5124, "Stop", "Shift+F5", N, 0, 0},
-    {4875, 6002, "Stap voor stap", "F10", N, 0, 0},
-    {4876, 6013, "Upload programma naar Tamek.", "F12", N, 0, 0, "Upload via USB bezig"},
-    {0, 6014, "", "", N, 0, 0},
-    {5120, 0, "Help", "F1", N, S | O, 0},
-    {5121, 0, "www.tamek.be", "F2", N, S | O, 0},
-    {5122, 0, "Over..", "", N, S | O, 0},
-};
+std::vector<Row> Rows()
+{
+    std::vector<Row> rows;
+    for (const wxString& line : wxSplit(wxString::FromUTF8(ReadTextFile(DataPath("gui/commands.list"))), '\n', 0))
+        if (!line.empty() && line[0] != '#')
+            rows.emplace_back(line);
+    return rows;
+}
 
 // Each menu's items, each submenu's, then the tools, in order; -2 is a separator (0 on the toolbar).
 const std::vector<std::vector<int>> kOrder = {
@@ -81,12 +45,12 @@ const std::vector<std::vector<int>> kOrder = {
 
 struct Commands : MainWindowTest
 {
-    // Every menu item and tool enabled exactly when its row says so for this moment.
-    void ExpectStates(int moment)
+    // Every menu item and tool enabled exactly when its row says so at this moment ('S' or 'O').
+    void ExpectStates(char moment)
     {
-        for (const Row& row : kRows) {
-            EXPECT_TRUE(!row.menu || MenuEnabled(row.menu) == ((row.menuStates & moment) != 0)) << row.menu;
-            EXPECT_TRUE(!row.tool || ToolEnabled(row.tool) == ((row.toolStates & moment) != 0)) << row.tool;
+        for (const Row& row : Rows()) {
+            EXPECT_TRUE(!row.Id(0) || MenuEnabled(row.Id(0)) == row.field[5].Contains(moment)) << row.field[2];
+            EXPECT_TRUE(!row.Id(1) || ToolEnabled(row.Id(1)) == row.field[6].Contains(moment)) << row.Id(1);
         }
     }
     static std::vector<int> Ids(const wxMenu* menu)
@@ -119,33 +83,35 @@ TEST_F(Commands, EveryCommandCarriesItsIdsLabelsKeyKindPictureAndPlace)
     EXPECT_EQ(tools, kOrder[7]);
     EXPECT_EQ(toolbar->FindTool(6006), nullptr); // named by the mask, never placed
 
-    for (const Row& row : kRows) {
-        if (wxMenuItem* item = row.menu ? bar->FindItem(row.menu) : nullptr) {
-            EXPECT_EQ(item->GetItemLabelText(), wxString::FromUTF8(row.label));
-            EXPECT_EQ(item->GetKind(), row.kind) << row.label;
+    const std::vector<Row> rows = Rows();
+    EXPECT_EQ(rows.size(), 39u);
+    for (const Row& row : rows) {
+        if (wxMenuItem* item = bar->FindItem(row.Id(0))) {
+            const char* kinds[] = {"normal", "check", "radio"};
             std::unique_ptr<wxAcceleratorEntry> key(item->GetAccel());
-            EXPECT_EQ(key ? key->ToRawString() : wxString(), row.key);
+            EXPECT_EQ(wxString::Format("%s|%s|%s", item->GetItemLabelText(), key ? key->ToRawString() : "",
+                                       kinds[item->GetKind()]),
+                      row.field[2] + "|" + row.field[3] + "|" + row.field[4]);
+        } else {
+            EXPECT_EQ(row.Id(0), 0) << row.field[2];
         }
-        if (wxAuiToolBarItem* tool = row.tool ? toolbar->FindTool(row.tool) : nullptr) {
-            const char* label = row.toolLabel ? row.toolLabel : row.label;
-            EXPECT_EQ(tool->GetLabel(), wxString::FromUTF8(label));
-            EXPECT_EQ(tool->GetShortHelp(), wxString::FromUTF8(row.tip ? row.tip : label));
+        if (wxAuiToolBarItem* tool = row.Id(1) ? toolbar->FindTool(row.Id(1)) : nullptr) {
+            EXPECT_EQ(tool->GetLabel() + "|" + tool->GetShortHelp(), row.ToolLabel() + "|" + row.Tooltip());
             EXPECT_TRUE(tool->GetBitmapFor(toolbar).IsOk());
         }
-        EXPECT_TRUE(!row.menu || bar->FindItem(row.menu)) << row.menu;
     }
 }
 
 TEST_F(Commands, EnabledAtStartAfterOpeningAndAfterClicksThatChangeNothing)
 {
     EXPECT_EQ(frame->GetCommandState(), 0x1284);
-    ExpectStates(S);
+    ExpectStates('S');
     for (int checked : {4868, 4614, 4621})
         EXPECT_TRUE(frame->GetMenuBar()->IsChecked(checked));
 
     Open("examples/blink.tamek");
     EXPECT_EQ(frame->GetCommandState(), 0x45396);
-    ExpectStates(O);
+    ExpectStates('O');
     // Looking, panning and zooming change nothing: the project is not marked as changed.
     Click(wxPoint(40, 40));
     frame->SelectCanvasTool(TOOL_MOVE);
@@ -153,7 +119,7 @@ TEST_F(Commands, EnabledAtStartAfterOpeningAndAfterClicksThatChangeNothing)
     frame->SelectCanvasTool(TOOL_ZOOM);
     Click(wxPoint(40, 40));
     Click(wxPoint(40, 40), wxMOUSE_BTN_RIGHT);
-    ExpectStates(O);
+    ExpectStates('O');
     EXPECT_FALSE(frame->IsModified());
     frame->Close(); // no question: nothing changed
     EXPECT_TRUE(WaitFor([] { return MainFrameIfAny() == nullptr; }));

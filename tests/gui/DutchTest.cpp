@@ -84,18 +84,21 @@ TEST_F(Dutch, KeyNamesInTheMenus)
 
 TEST_F(Dutch, ButtonsOfAMessageBox)
 {
-    // The box is shown for real; while it waits for an answer, its buttons are read and it is closed.
+    // The box is shown for real; once it is on the screen its buttons are read, then it is closed.
     wxString buttons;
     wxTheApp->CallAfter([&buttons] {
-        WaitFor([] { return false; }, 300);
+        void* box = nullptr;
+        ASSERT_TRUE(WaitFor([&box] {
+            for (GList* window = Gtk<GList*()>("gtk_window_list_toplevels")(); window; window = window->next)
+                if (std::string(Gtk<const char*(void*)>("g_type_name_from_instance")(window->data)) ==
+                    "GtkMessageDialog")
+                    box = window->data;
+            return box && Gtk<int(void*)>("gtk_widget_get_mapped")(box);
+        }));
         Screenshot("message-box.png");
-        for (GList* window = Gtk<GList*()>("gtk_window_list_toplevels")(); window; window = window->next)
-            if (std::string(Gtk<const char*(void*)>("g_type_name_from_instance")(window->data)) == "GtkMessageDialog") {
-                for (int response : {-8, -9, -6}) // yes, no, cancel
-                    buttons +=
-                        LabelsIn(Gtk<void*(void*, int)>("gtk_dialog_get_widget_for_response")(window->data, response));
-                Gtk<void(void*, int)>("gtk_dialog_response")(window->data, -6);
-            }
+        for (int response : {-8, -9, -6}) // yes, no, cancel
+            buttons += LabelsIn(Gtk<void*(void*, int)>("gtk_dialog_get_widget_for_response")(box, response));
+        Gtk<void(void*, int)>("gtk_dialog_response")(box, -6);
     });
     EXPECT_EQ(wxMessageBox(_("Project is aangepast, bewaren ?"), _("Bestand aangepast"), wxYES_NO | wxCANCEL, frame),
               wxCANCEL);
@@ -123,7 +126,7 @@ TEST_F(Dutch, PrintPreviewOverTheWindowOrWhyNot)
         return preview != nullptr;
     }));
     EXPECT_TRUE(log.messages.IsEmpty());
-    WaitFor([] { return false; }, 300);
+    preview->Update();
     Screenshot("print-preview.png");
     wxString labels;
     for (wxWindow* bar : preview->GetChildren())

@@ -52,16 +52,13 @@ wxString FreshFolder(const wxString& name)
 
 bool WriteTextFile(const wxString& path, const std::string& text)
 {
-    std::ofstream out(path.fn_str(), std::ios::binary);
-    out << text;
-    return static_cast<bool>(out);
+    return static_cast<bool>(std::ofstream(path.fn_str(), std::ios::binary) << text);
 }
 
 std::string ReadTextFile(const wxString& path)
 {
-    std::ifstream in(path.fn_str(), std::ios::binary);
     std::ostringstream text;
-    text << in.rdbuf();
+    text << std::ifstream(path.fn_str(), std::ios::binary).rdbuf();
     return text.str();
 }
 
@@ -77,10 +74,8 @@ wxString DataPath(const wxString& name)
     const wxString actualDir = wxFileName(wxStandardPaths::Get().GetExecutablePath()).GetPath() + "/render-actual";
     wxFileName::Mkdir(actualDir, wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL);
     actual.SaveFile(actualDir + "/" + name, wxBITMAP_TYPE_PNG);
-    if (wxString(getenv("TAMEK_UPDATE_GOLDEN")) == "1") {
-        actual.SaveFile(reference, wxBITMAP_TYPE_PNG);
-        return ::testing::AssertionSuccess() << "reference written";
-    }
+    if (wxString(getenv("TAMEK_UPDATE_GOLDEN")) == "1")
+        return ::testing::AssertionResult(actual.SaveFile(reference, wxBITMAP_TYPE_PNG));
     wxImage expected;
     if (!wxFileName::FileExists(reference) || !expected.LoadFile(reference, wxBITMAP_TYPE_PNG))
         return ::testing::AssertionFailure() << "no reference picture " << reference;
@@ -89,12 +84,9 @@ wxString DataPath(const wxString& name)
     const unsigned char *a = actual.GetData(), *e = expected.GetData();
     const long pixels = static_cast<long>(actual.GetWidth()) * actual.GetHeight();
     long differing = 0;
-    for (long i = 0; i < pixels; ++i)
-        for (int c = 0; c < 3; ++c)
-            if (std::abs(a[3 * i + c] - e[3 * i + c]) > 48) {
-                ++differing;
-                break;
-            }
+    for (long i = 0; i < 3 * pixels; i += 3)
+        differing +=
+            std::abs(a[i] - e[i]) > 48 || std::abs(a[i + 1] - e[i + 1]) > 48 || std::abs(a[i + 2] - e[i + 2]) > 48;
     if (differing * 200 > pixels)
         return ::testing::AssertionFailure() << differing << " of " << pixels << " pixels differ from " << reference;
     return ::testing::AssertionSuccess();
@@ -152,16 +144,13 @@ void MainWindowTest::Click(const wxPoint& point, int button)
     const wxPoint screen = Canvas()->ClientToScreen(point);
     mouse.MouseMove(screen);
     WaitFor([&] { return wxGetMousePosition() == screen; }, 1000);
-    int events = 0;
-    auto count = [&events](wxMouseEvent& event) {
-        ++events;
-        event.Skip();
-    };
+    bool released = false;
+    auto release = [&released](wxMouseEvent& event) { released = true, event.Skip(); };
     const wxEventTypeTag<wxMouseEvent> up = button == wxMOUSE_BTN_LEFT ? wxEVT_LEFT_UP : wxEVT_RIGHT_UP;
-    Canvas()->Bind(up, count);
+    Canvas()->Bind(up, release);
     mouse.MouseClick(button);
-    EXPECT_TRUE(WaitFor([&] { return events > 0; })) << "the click did not reach the canvas";
-    Canvas()->Unbind(up, count);
+    EXPECT_TRUE(WaitFor([&] { return released; })) << "the click did not reach the canvas";
+    Canvas()->Unbind(up, release);
 }
 
 void MainWindowTest::Command(int id, bool checked)
@@ -188,12 +177,6 @@ int MainWindowTest::CountBlocks() const
 }
 
 namespace {
-class GuiTestApp : public wxApp
-{
-public:
-    bool OnInit() override { return true; }
-};
-
 void FailOnAssert(const wxString& file, int line, const wxString& func, const wxString& cond, const wxString& msg)
 {
     ADD_FAILURE_AT(file.utf8_str().data(), line) << "wxWidgets assertion in " << func.utf8_str().data() << ": "
@@ -218,7 +201,7 @@ int main(int argc, char** argv)
     if (dutch)
         SpeakDutchToTheSystem();
 
-    wxApp::SetInstance(new GuiTestApp);
+    wxApp::SetInstance(new wxApp); // its start-up reads no options: gtest took its own
     if (!wxEntryStart(argc, argv) || !wxTheApp->CallOnInit())
         return 1;
     wxTheApp->SetExitOnFrameDelete(false);
