@@ -237,7 +237,7 @@ void CProjectViewer::ApplyZoomChange()
 {
     const int zoom = TheViewZoom().x;
     if (m_owner)
-        m_owner->EnableZoomCommands(zoom < 15, zoom > 5, zoom != 10);
+        m_owner->EnableZoomCommands(zoom<15, zoom> 5, zoom != 10);
     UpdateScrollBars();
     Refresh();
 }

@@ -84,7 +84,12 @@ public:
     bool RemoveBlock(CState* block);
 
     // Compilation into the program image, with the current calibration in the Start block's prologue.
-    enum class CompileStatus { Ok, NoRoot, CodeTooLong };
+    enum class CompileStatus
+    {
+        Ok,
+        NoRoot,
+        CodeTooLong
+    };
     bool Compile(const unsigned char*& image, int& length, CompileStatus* status = nullptr);
     bool LinkBlock(const unsigned char*& image, int& length, CState* block, CompileStatus* status = nullptr);
     const unsigned char* Image() const { return m_code; }

@@ -212,14 +212,12 @@ wxString CState::GetPrompt() const
         return Tr(m_kind.question);
     case PromptKind::Range:
     case PromptKind::Angle:
-        return wxString::Format(Tr(m_kind.question), prototype->m_parameterMinimum,
-                                prototype->m_parameterMaximum);
+        return wxString::Format(Tr(m_kind.question), prototype->m_parameterMinimum, prototype->m_parameterMaximum);
     case PromptKind::ServoAngle:
         if (prototype->m_calibrationModeBits & 2)
-            return wxString::Format(Tr(L"Stel snelheidsindicatie in [%d ; %d]:"),
-                                    prototype->m_parameterMinimum, prototype->m_parameterMaximum);
-        return wxString::Format(Tr(m_kind.question), prototype->m_parameterMinimum,
-                                prototype->m_parameterMaximum);
+            return wxString::Format(Tr(L"Stel snelheidsindicatie in [%d ; %d]:"), prototype->m_parameterMinimum,
+                                    prototype->m_parameterMaximum);
+        return wxString::Format(Tr(m_kind.question), prototype->m_parameterMinimum, prototype->m_parameterMaximum);
     }
     return wxString();
 }

@@ -20,10 +20,10 @@ struct KindInfo
     bool nameFromCatalogue;     // the default name passes through the catalogue
     bool fileWordTranslated;    // the file word is the catalogue translation of the kind word
     int category;
-    int mask;                   // connector mask given by Clone and the palette
-    int parameterIndex;         // -1 without parameter
+    int mask;           // connector mask given by Clone and the palette
+    int parameterIndex; // -1 without parameter
     int minimum, maximum;
     PromptKind prompt;
-    const wchar_t* question;    // catalogue key of the question (null without parameter)
-    const char* imageFile;      // picture file under Img/State/ and Img/State/icons/
+    const wchar_t* question; // catalogue key of the question (null without parameter)
+    const char* imageFile;   // picture file under Img/State/ and Img/State/icons/
 };

@@ -42,8 +42,9 @@ Prototypes::Prototypes()
     action2 = {Make<CStateForward>(1, 0xF, 0x96), Make<CStateBackward>(1, 0xF, 0x96),
                Make<CStateTurnLeft>(1, 0xF, 0x96), Make<CStateTurnRight>(1, 0xF, 0x96)};
     auto& sensor = m_pages[int(PalettePage::Sensor)];
-    sensor = {Make<CStateSwitch1>(2, 0xF, 0x16),   Make<CStateSwitch2>(2, 0xF, 0x16), Make<CStateSwitch3>(2, 0xF, 0x16),
-              Make<CStateDetector1>(2, 0xF, 0x16), Make<CStateDetector2>(2, 0xF, 0x16), Make<CStateVar>(5, 0xF, 0x96),
+    sensor = {Make<CStateSwitch1>(2, 0xF, 0x16),   Make<CStateSwitch2>(2, 0xF, 0x16),
+              Make<CStateSwitch3>(2, 0xF, 0x16),   Make<CStateDetector1>(2, 0xF, 0x16),
+              Make<CStateDetector2>(2, 0xF, 0x16), Make<CStateVar>(5, 0xF, 0x96),
               Make<CStateVarIf>(6, 0xF, 0x16)};
     auto& link = m_pages[int(PalettePage::Link)];
     link = {Make<CStateLinkFullH>(4, 0xF, 0x90),
@@ -71,8 +72,8 @@ Prototypes::Prototypes()
     action2[2]->AddCompatibleId(action2[3]->GetPrototypeId(), kFirstAndThird);
     action2[3]->AddCompatibleId(action2[2]->GetPrototypeId(), kFirstAndThird);
 
-    m_named = {action[0], action[1], action[2], action[3], action[4], action[5], action[6],
-               sensor[0], sensor[1], sensor[2], sensor[3], sensor[4]};
+    m_named = {action[0], action[1], action[2], action[3], action[4], action[5],
+               action[6], sensor[0], sensor[1], sensor[2], sensor[3], sensor[4]};
 }
 
 CState* Prototypes::At(PalettePage page, size_t position) const
@@ -96,11 +97,19 @@ CState* PrototypeByName(const wxString& name)
             if (Tr(prototype->GetKindWordRaw()).IsSameAs(name, false))
                 return prototype;
 
-    static const wchar_t* const kLinkNames[] = {L"linkFullH",          L"linkHalf",          L"linkFullV",
-                                                L"linkTopLeft",        L"linkTopRight",      L"linkBottomRight",
-                                                L"linkBottomLeft",     L"linkTopLeftBottom", L"linkTopLeftRight",
-                                                L"linkTopBottomRight", L"linkLeftBottomRight",
-                                                L"linkTopLeftBottomRight", L"link"};
+    static const wchar_t* const kLinkNames[] = {L"linkFullH",
+                                                L"linkHalf",
+                                                L"linkFullV",
+                                                L"linkTopLeft",
+                                                L"linkTopRight",
+                                                L"linkBottomRight",
+                                                L"linkBottomLeft",
+                                                L"linkTopLeftBottom",
+                                                L"linkTopLeftRight",
+                                                L"linkTopBottomRight",
+                                                L"linkLeftBottomRight",
+                                                L"linkTopLeftBottomRight",
+                                                L"link"};
     for (const wchar_t* linkName : kLinkNames)
         if (name.IsSameAs(linkName, false))
             return registry.LinkPrototype();
@@ -132,10 +141,17 @@ CState* BlockFromFileWord(const wxString& word, CProgram& program)
     {
         const wchar_t* word;
         int mask;
-    } kLinkMasks[] = {{L"LinkFullH", 0x90},          {L"LinkFullV", 0x06},          {L"LinkTopLeft", 0x14},
-                      {L"LinkTopRight", 0x84},       {L"LinkBottomRight", 0x82},    {L"LinkBottomLeft", 0x12},
-                      {L"LinkTopLeftBottom", 0x86},  {L"LinkTopLeftRight", 0x92},   {L"LinkTopBottomRight", 0x16},
-                      {L"LinkLeftBottomRight", 0x94}, {L"LinkTopLeftBottomRight", 0x96}};
+    } kLinkMasks[] = {{L"LinkFullH", 0x90},
+                      {L"LinkFullV", 0x06},
+                      {L"LinkTopLeft", 0x14},
+                      {L"LinkTopRight", 0x84},
+                      {L"LinkBottomRight", 0x82},
+                      {L"LinkBottomLeft", 0x12},
+                      {L"LinkTopLeftBottom", 0x86},
+                      {L"LinkTopLeftRight", 0x92},
+                      {L"LinkTopBottomRight", 0x16},
+                      {L"LinkLeftBottomRight", 0x94},
+                      {L"LinkTopLeftBottomRight", 0x96}};
     for (const auto& entry : kLinkMasks)
         if (word == entry.word) {
             block->SetConnectorMask(entry.mask);

@@ -9,7 +9,13 @@
 
 class CProgram;
 
-enum class PalettePage { Action = 0, Action2 = 1, Sensor = 2, Link = 3 };
+enum class PalettePage
+{
+    Action = 0,
+    Action2 = 1,
+    Sensor = 2,
+    Link = 3
+};
 
 class Prototypes
 {

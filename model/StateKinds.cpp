@@ -3,18 +3,18 @@
 #include <wx/intl.h>
 
 // Keys and questions are marked for the catalogue extractor; they are translated where used.
-#define K(Name, word, key, nameCat, wordCat, cat, connectors, index, lo, hi, promptKind, text, image)                \
-    const KindInfo CState##Name::kInfo = {"CState" #Name, word, key, nameCat, wordCat, cat,                           \
-                                          connectors, index, lo, hi, promptKind, text, image};                        \
-    CState* CState##Name::Clone() const                                                                               \
+#define K(Name, word, key, nameCat, wordCat, cat, connectors, index, lo, hi, promptKind, text, image)                  \
+    const KindInfo CState##Name::kInfo = {"CState" #Name, word, key, nameCat,    wordCat, cat,  connectors,            \
+                                          index,          lo,   hi,  promptKind, text,    image};                      \
+    CState* CState##Name::Clone() const                                                                                \
     {                                                                                                                  \
-        auto* clone = new CState##Name(kInfo.category, kInfo.mask);                                                   \
+        auto* clone = new CState##Name(kInfo.category, kInfo.mask);                                                    \
         clone->InitClone(*this);                                                                                       \
         return clone;                                                                                                  \
     }
 
 using P = PromptKind;
-static constexpr bool Cat = true;   // passes through the catalogue
+static constexpr bool Cat = true; // passes through the catalogue
 static constexpr bool Plain = false;
 
 // clang-format off

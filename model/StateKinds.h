@@ -10,9 +10,9 @@
     {                                                                                                                  \
     public:                                                                                                            \
         static const KindInfo kInfo;                                                                                   \
-        CState##Name() : CState##Name(kInfo.category, kInfo.mask) {}                                                  \
-        CState##Name(int category, int mask) : CState(kInfo, category, mask) {}                                       \
-        CState##Name(CProjectViewer* viewer, int category, int mask) : CState##Name(category, mask)                   \
+        CState##Name() : CState##Name(kInfo.category, kInfo.mask) {}                                                   \
+        CState##Name(int category, int mask) : CState(kInfo, category, mask) {}                                        \
+        CState##Name(CProjectViewer* viewer, int category, int mask) : CState##Name(category, mask)                    \
         {                                                                                                              \
             SetViewer(viewer);                                                                                         \
         }                                                                                                              \

@@ -126,15 +126,14 @@ TEST_F(Dutch, PrintPreviewOverTheWindowOrWhyNot)
         return preview != nullptr;
     }));
     EXPECT_TRUE(log.messages.IsEmpty());
-    preview->Update();
-    Screenshot("print-preview.png");
     wxString labels;
     for (wxWindow* bar : preview->GetChildren())
         for (wxWindow* control : bar->GetChildren())
             if (auto* button = dynamic_cast<wxButton*>(control))
                 labels += button->GetLabelText() + ";";
     EXPECT_NE(labels.find("Sluiten;"), wxString::npos) << labels;
-    EXPECT_EQ(preview->GetStatusBar()->GetStatusText(), "Pagina 1 van 1");
+    EXPECT_TRUE(WaitFor([&] { return preview->GetStatusBar()->GetStatusText() == "Pagina 1 van 1"; }));
+    Screenshot("print-preview.png");
     preview->Close(true);
 }
 

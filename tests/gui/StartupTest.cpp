@@ -36,11 +36,8 @@ TEST(BuiltData, HelpPageCataloguesAndPicturesLieBesideTheExecutable)
     wxFileTranslationsLoader::AddCatalogLookupPathPrefix(AppPath("./locale/"));
     wxTranslations translations;
     translations.SetLanguage("fr");
-    ASSERT_TRUE(translations.AddCatalog("robot"));
-    ASSERT_TRUE(translations.AddCatalog("wxWidget"));
-    EXPECT_EQ(*translations.GetTranslatedString("Projet", "robot"), "Project");
-    EXPECT_EQ(*translations.GetTranslatedString("&Yes", "wxWidget"), "&Ja");
     // Our catalogue never translates the kind words that project files store.
+    ASSERT_TRUE(translations.AddCatalog("robot"));
     for (const char* word : {"Buzzer", "LedR", "Motor1", "Motor2", "Servo1", "Servo2", "Switch1", "Switch2", "Switch3",
                              "Detector1", "Detector2", "Variable", "VariableIf", "Wait", "Avancer", "Forward", "Tamek"})
         EXPECT_EQ(translations.GetTranslatedString(word, "robot"), nullptr) << word;

@@ -6,7 +6,10 @@
 #include <set>
 
 namespace {
-CState* Proto(PalettePage page, size_t i) { return Prototypes::Get().At(page, i); }
+CState* Proto(PalettePage page, size_t i)
+{
+    return Prototypes::Get().At(page, i);
+}
 
 struct ProgramFixture : ::testing::Test
 {
