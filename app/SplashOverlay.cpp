@@ -23,10 +23,19 @@ public:
         });
         Bind(wxEVT_LEFT_DOWN, [this](wxMouseEvent&) { Destroy(); });
         Bind(wxEVT_TIMER, [this](wxTimerEvent&) { Destroy(); });
+        // The window learns its final size from the compositor after it is shown.
+        parent->Bind(wxEVT_SIZE, &SplashOverlay::OnParentSize, this);
         m_timer.StartOnce(milliseconds);
     }
+    ~SplashOverlay() override { GetParent()->Unbind(wxEVT_SIZE, &SplashOverlay::OnParentSize, this); }
 
 private:
+    void OnParentSize(wxSizeEvent& event)
+    {
+        event.Skip();
+        Centre(wxBOTH);
+    }
+
     wxBitmap m_picture;
     wxTimer m_timer;
 };

@@ -17,6 +17,7 @@
 #include <unistd.h>
 #include <vector>
 #include <wx/evtloop.h>
+#include <wx/frame.h>
 
 namespace {
 using Result = InstanceLock::Result;
@@ -149,11 +150,20 @@ TEST(InstanceChannel, AStaleSocketIsReplacedAndASilentPeerIsDropped)
 
 TEST_F(MainWindowTest, PresentingRaisesTheWindowOrAsksForAttention)
 {
-    PresentWindow(*frame, ""); // as start-up's yield may serve a request: no event loop runs yet
+    // A window behind the main one, which has the focus.
+    auto* behind = new wxFrame(nullptr, wxID_ANY, "Achter");
+    behind->Show();
+    ASSERT_TRUE(WaitFor([&] { return behind->IsShownOnScreen(); }));
+    frame->Raise();
+    WaitFor([&] { return !behind->IsActive(); });
+    ASSERT_FALSE(behind->IsActive());
+
+    PresentWindow(*behind, ""); // as start-up's yield may serve a request: no event loop runs yet
     wxEventLoop loop;
     wxEventLoopActivator running(&loop); // as the program's loop serves every later one
-    PresentWindow(*frame, "");
+    PresentWindow(*behind, "");
     // Under X11 without a window manager the window is raised and takes the focus; where the
     // display refuses (Wayland without an activation token) it keeps asking for attention.
-    EXPECT_TRUE(WaitFor([this] { return frame->IsActive() || UrgencyHint(*frame); }));
+    EXPECT_TRUE(WaitFor([&] { return behind->IsActive() || UrgencyHint(*behind); }));
+    behind->Destroy();
 }

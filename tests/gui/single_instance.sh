@@ -52,7 +52,8 @@ if on_wayland; then
     wait_until '[ -s "$work/protocol.log" ]' || fail "the compositor's protocol record did not start"
 fi
 status=0
-"$tamek" "$project" >"$work/second.log" 2>&1 || status=$?
+timeout 60 "$tamek" "$project" >"$work/second.log" 2>&1 || status=$?
+[ "$status" -ne 124 ] || fail "the second copy kept running"
 [ "$status" -ne 0 ] || fail "the second copy ended with status 0"
 if on_wayland; then
     kill "$watcher"
