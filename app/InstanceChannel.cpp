@@ -1,5 +1,6 @@
 #include "app/InstanceChannel.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
@@ -20,6 +21,7 @@ constexpr char kAnswerNo[] = "no";
 // A request is sent at once after connecting; a peer that sends nothing is dropped after this.
 constexpr int kRequestLimitMs = 500;
 constexpr size_t kLineLimit = 1024;
+constexpr int kConnectLimitMs = 1000;
 
 bool SocketAddress(const wxString& path, sockaddr_un& address)
 {
@@ -139,6 +141,9 @@ bool AskToPresent(const wxString& path, const wxString& activationToken, int tim
     if (!activationToken.empty() && IsSafeToken(activationToken))
         request += '\t' + std::string(activationToken.utf8_str());
     const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
+    // The lock holder listens right after taking its lock; a socket nobody answers for this long
+    // has no listener behind it.
+    const auto connectDeadline = std::min(deadline, Clock::now() + std::chrono::milliseconds(kConnectLimitMs));
     do {
         const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
         if (fd < 0)
@@ -153,6 +158,6 @@ bool AskToPresent(const wxString& path, const wxString& activationToken, int tim
         // Nobody listens yet (the lock holder is between taking its lock and listening) or the
         // queue is full: try again shortly.
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    } while (Clock::now() < deadline);
+    } while (Clock::now() < connectDeadline);
     return false;
 }

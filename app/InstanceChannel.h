@@ -40,5 +40,5 @@ private:
 };
 
 // Asks the copy listening on the path to present its window; true when it answered "ok" within
-// the time limit. A socket file that nobody answers is tried again until the limit.
+// the time limit. A socket file that nobody answers is tried again for up to a second.
 bool AskToPresent(const wxString& path, const wxString& activationToken, int timeoutMs);

@@ -41,7 +41,7 @@ InstanceLock::~InstanceLock()
 InstanceLock::Result InstanceLock::Acquire(const wxString& path, int waitMs)
 {
     if (m_fd < 0)
-        m_fd = open(path.fn_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+        m_fd = open(path.fn_str(), O_RDONLY | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (m_fd < 0)
         return Result::Failed;
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMs);

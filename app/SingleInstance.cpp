@@ -40,6 +40,8 @@ struct FirstCopy
     InstanceLock lock;
     InstanceChannel channel;
 };
+// The first copy's lock and socket, kept until the process ends: the kernel then drops the lock,
+// and the socket file left behind is replaced by the next first copy.
 FirstCopy* g_firstCopy = nullptr;
 
 void Warn(const wxString& message)
@@ -61,8 +63,8 @@ void HandTokenToDisplay(const wxString& token)
     using DefaultDisplay = void* (*)();
     using SetStartupId = void (*)(void*, const char*);
     const auto display = GdkCall<DefaultDisplay>("gdk_display_get_default");
-    const char* setter = wxGetDisplayInfo().type == wxDisplayWayland ? "gdk_wayland_display_set_startup_notification_id"
-                                                                     : "gdk_x11_display_set_startup_notification_id";
+    const char* setter =
+        OnWayland() ? "gdk_wayland_display_set_startup_notification_id" : "gdk_x11_display_set_startup_notification_id";
     const auto setStartupId = GdkCall<SetStartupId>(setter);
     if (display && setStartupId && display())
         setStartupId(display(), token.utf8_str());
@@ -128,6 +130,6 @@ bool ClaimFirstCopy()
     if (!listening)
         Warn(wxString::Format(_("%s kan niet geopend worden; een tweede start haalt dit venster niet naar voren."),
                               socketPath));
-    g_firstCopy = first.release(); // kept until the program ends; the kernel then drops the lock
+    g_firstCopy = first.release();
     return true;
 }
