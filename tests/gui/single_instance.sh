@@ -73,12 +73,13 @@ if ! on_wayland; then
         fail "the running copy was neither raised nor marked urgent"
 fi
 
-# A killed copy leaves its lock file and socket behind; the next start runs all the same and opens
-# the first of its two projects.
+# A killed copy leaves its lock file and socket behind; the next start runs all the same, opens
+# the first of its two projects and answers on a fresh socket.
 kill -9 "$first"
 wait "$first" 2>/dev/null || true
 first=""
 wait_until '[ "$(main_windows)" -eq 0 ]' || fail "the killed copy's window stayed"
+[ -S "$XDG_RUNTIME_DIR/tamek.socket" ] && [ -f "$XDG_RUNTIME_DIR/tamek.lock" ] || fail "the killed copy left no socket and lock"
 other="$work/other.tamek"
 cp "$project" "$other"
 "$tamek" "$project" "$other" >"$work/third.log" 2>&1 &
@@ -86,4 +87,9 @@ first=$!
 wait_until '[[ "$(main_titles)" == "Tamek - "* ]]' || fail "the third copy opened no project: $(cat "$work/third.log")"
 title=$(main_titles)
 [ "$title" = "Tamek - $project" ] || fail "expected the first project in the title, found '$title'"
+status=0
+timeout 60 "$tamek" >"$work/fourth.log" 2>&1 || status=$?
+[ "$status" -ne 0 ] && [ "$status" -ne 124 ] || fail "a start after the restarted copy ended with status $status"
+[ "$(main_windows)" -eq 1 ] || fail "a start after the restarted copy opened a window"
+! grep 'Tamek:' "$work/third.log" || fail "the restarted copy could not take over the lock and socket"
 echo "single instance: ok"
