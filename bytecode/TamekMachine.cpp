@@ -1,5 +1,7 @@
 #include "bytecode/TamekMachine.h"
 
+#include "bytecode/MachineClock.h"
+
 #include <algorithm>
 #include <cstring>
 #include <limits>
@@ -78,6 +80,18 @@ void TamekMachine::SetSetupRegister(int number, int32_t value)
         m_setup[number] = value;
 }
 
+void TamekMachine::SetChannel(int channel, int32_t value)
+{
+    Channel& target = m_channels[channel & 3];
+    target.lastWritten = value;
+    if ((channel & 3) < 2) {
+        target.output = value;
+        return;
+    }
+    target.output = value < 0 ? Wrap(0u - U(value)) : value;
+    target.direction = value == 0 ? None : value < 0 ? Backward : Forward;
+}
+
 void TamekMachine::OutputReset()
 {
     m_outputs &= ~(Buzzer | RedLed | 0x40 | 0x80);
@@ -97,8 +111,8 @@ void TamekMachine::RunReset()
 
 void TamekMachine::ClockTick()
 {
-    m_timer = Wrap(U(m_timer) + 2);
-    m_subCount = Wrap(U(m_subCount) + 4700);
+    m_timer = Wrap(U(m_timer) + TimeModel::kTimerUnitsPerTick);
+    m_subCount = Wrap(U(m_subCount) + TimeModel::kSubCountPerTick);
 }
 
 bool TamekMachine::MachineStep()
@@ -272,15 +286,17 @@ template <int Opcode> __attribute__((always_inline)) inline void TamekMachine::S
     X(0x##h##0)                                                                                                        \
     X(0x##h##1)                                                                                                        \
     X(0x##h##2)                                                                                                        \
-    X(0x##h##3) X(0x##h##4) X(0x##h##5) X(0x##h##6) X(0x##h##7) X(0x##h##8) X(0x##h##9) X(0x##h##A) X(0x##h##B)        \
-        X(0x##h##C) X(0x##h##D) X(0x##h##E) X(0x##h##F)
+    X(0x##h##3)                                                                                                        \
+    X(0x##h##4) X(0x##h##5) X(0x##h##6) X(0x##h##7) X(0x##h##8) X(0x##h##9) X(0x##h##A) X(0x##h##B) X(0x##h##C)        \
+        X(0x##h##D) X(0x##h##E) X(0x##h##F)
 #define TAMEK_ALL(X)                                                                                                   \
     TAMEK_OPCODES(X, 0)                                                                                                \
     TAMEK_OPCODES(X, 1)                                                                                                \
     TAMEK_OPCODES(X, 2)                                                                                                \
-    TAMEK_OPCODES(X, 3) TAMEK_OPCODES(X, 4) TAMEK_OPCODES(X, 5) TAMEK_OPCODES(X, 6) TAMEK_OPCODES(X, 7)                \
-        TAMEK_OPCODES(X, 8) TAMEK_OPCODES(X, 9) TAMEK_OPCODES(X, A) TAMEK_OPCODES(X, B) TAMEK_OPCODES(X, C)            \
-            TAMEK_OPCODES(X, D) TAMEK_OPCODES(X, E) TAMEK_OPCODES(X, F)
+    TAMEK_OPCODES(X, 3)                                                                                                \
+    TAMEK_OPCODES(X, 4) TAMEK_OPCODES(X, 5) TAMEK_OPCODES(X, 6) TAMEK_OPCODES(X, 7) TAMEK_OPCODES(X, 8)                \
+        TAMEK_OPCODES(X, 9) TAMEK_OPCODES(X, A) TAMEK_OPCODES(X, B) TAMEK_OPCODES(X, C) TAMEK_OPCODES(X, D)            \
+            TAMEK_OPCODES(X, E) TAMEK_OPCODES(X, F)
 #define TAMEK_LABEL_ADDRESS(n) &&op_##n,
 // Only a branch can leave the image anywhere; after any other instruction the program counter lies
 // at most one instruction past the image, where the dispatch table leads to the end.
