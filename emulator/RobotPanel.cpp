@@ -88,7 +88,8 @@ void Motor(wxGraphicsContext& gc, double x, double y, int value, int direction, 
         head.AddLineToPoint(x + 8, y + sign * (length / 2 - 8));
         gc.StrokePath(head);
     }
-    Label(gc, wxString::Format("%s: %d", name, value), x, y + 44);
+    Label(gc, name, x, y + 44);
+    Label(gc, wxString::Format("%d", value), x, y + 60);
 }
 
 wxString RunStateText(const RobotSnapshot& s)
@@ -137,7 +138,7 @@ void RobotPanel::OnPaint(wxPaintEvent&)
 
     gc->SetPen(wxPen(kBodyEdge, 3));
     gc->SetBrush(wxBrush(kBody));
-    gc->DrawRoundedRectangle(50, 8, w - 100, h - 40, 24);
+    gc->DrawRoundedRectangle(70, 8, w - 140, h - 40, 24);
     gc->SetFont(GetFont(), kLabel);
 
     Lamp(*gc, w / 2 - 70, 36, s.runLight, wxColour(80, 230, 90), _("Loopt"));
@@ -145,8 +146,6 @@ void RobotPanel::OnPaint(wxPaintEvent&)
     Buzzer(*gc, w / 2 + 70, 36, s.buzzer);
     Servo(*gc, w / 2 - 70, 125, s.servo[0], "Servo1");
     Servo(*gc, w / 2 + 70, 125, s.servo[1], "Servo2");
-    Motor(*gc, 30, 150, s.motor[0], s.motorDirection[0], "Motor1");
-    Motor(*gc, w - 30, 150, s.motor[1], s.motorDirection[1], "Motor2");
 
     const wxString status = s.programLength == 0
                                 ? RunStateText(s)
@@ -154,6 +153,8 @@ void RobotPanel::OnPaint(wxPaintEvent&)
                                                    s.programLength, s.pc & 0xFFFF, s.timer / 20.0);
     Label(*gc, status, w / 2, h - 70);
     gc->SetFont(GetFont(), wxColour(40, 40, 40));
+    Motor(*gc, 40, 130, s.motor[0], s.motorDirection[0], "Motor1"); // the wheels stand outside the body
+    Motor(*gc, w - 40, 130, s.motor[1], s.motorDirection[1], "Motor2");
     Label(*gc,
           !s.plugged     ? _("USB: los")
           : !s.answering ? _("USB: aangesloten, antwoordt niet")

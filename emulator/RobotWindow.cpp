@@ -4,12 +4,12 @@
 #include "emulator/RobotServer.h"
 
 #include <wx/button.h>
+#include <wx/checkbox.h>
 #include <wx/dcbuffer.h>
 #include <wx/msgdlg.h>
 #include <wx/sizer.h>
 #include <wx/slider.h>
 #include <wx/stattext.h>
-#include <wx/tglbtn.h>
 
 namespace {
 // The GO button: pressed while the mouse button is held down on it, as the robot's own.
@@ -72,10 +72,10 @@ RobotWindow::RobotWindow(RobotServer& server)
     wxPanel* root = new wxPanel(this);
     wxBoxSizer* column = new wxBoxSizer(wxVERTICAL);
 
-    m_usb = new wxToggleButton(root, wxID_ANY, "USB");
+    m_usb = new wxCheckBox(root, wxID_ANY, _("USB aangesloten"));
     m_usb->SetValue(true);
     m_usb->SetToolTip(_("Sluit de robot aan of koppel hem los"));
-    m_usb->Bind(wxEVT_TOGGLEBUTTON, [this](wxCommandEvent&) { OnUsb(); });
+    m_usb->Bind(wxEVT_CHECKBOX, [this](wxCommandEvent&) { OnUsb(); });
     column->Add(m_usb, 0, wxALL, 6);
 
     m_panel = new RobotPanel(root);
@@ -85,9 +85,9 @@ RobotWindow::RobotWindow(RobotServer& server)
     controls->Add(new GoButton(root, server), 0, wxALIGN_CENTER_VERTICAL | wxALL, 6);
     wxBoxSizer* switches = new wxBoxSizer(wxVERTICAL);
     for (int port = 1; port <= 3; ++port) {
-        m_switches[port - 1] = new wxToggleButton(root, wxID_ANY, wxString::Format(_("Schakelaar%d"), port));
-        m_switches[port - 1]->Bind(wxEVT_TOGGLEBUTTON, [this, port](wxCommandEvent&) { OnSwitch(port); });
-        switches->Add(m_switches[port - 1], 0, wxEXPAND | wxBOTTOM, 3);
+        m_switches[port - 1] = new wxCheckBox(root, wxID_ANY, wxString::Format(_("Schakelaar%d"), port));
+        m_switches[port - 1]->Bind(wxEVT_CHECKBOX, [this, port](wxCommandEvent&) { OnSwitch(port); });
+        switches->Add(m_switches[port - 1], 0, wxBOTTOM, 6);
     }
     controls->Add(switches, 0, wxALIGN_CENTER_VERTICAL | wxALL, 6);
     wxFlexGridSizer* detectors = new wxFlexGridSizer(3, 4, 6);

@@ -10,7 +10,7 @@ class RobotServer;
 class RobotPanel;
 class wxSlider;
 class wxStaticText;
-class wxToggleButton;
+class wxCheckBox;
 
 class RobotWindow : public wxFrame
 {
@@ -25,8 +25,8 @@ private:
 
     RobotServer& m_server;
     RobotPanel* m_panel;
-    wxToggleButton* m_usb;
-    wxToggleButton* m_switches[3];
+    wxCheckBox* m_usb;
+    wxCheckBox* m_switches[3];
     wxSlider* m_detectors[2];
     wxStaticText* m_detectorValues[2];
     wxTimer m_timer;
