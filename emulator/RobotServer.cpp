@@ -237,34 +237,32 @@ void RobotServer::Loop()
         if (poll(entries.data(), entries.size(), timeout) < 0 && errno != EINTR)
             break;
 
-        // Clients first (their fds are in the entries), then new clients, then the queued work.
-        const size_t firstClient = m_listenFd >= 0 ? 2 : 1;
-        for (size_t i = entries.size(); i-- > firstClient;)
-            if (entries[i].revents)
-                ServeClient(i - firstClient);
-        if (m_listenFd >= 0 && entries.size() > 1 && entries[1].fd == m_listenFd && entries[1].revents) {
+        // Every report that came before a piece of work is handled before it: new clients are
+        // accepted and every client's waiting reports read first, whatever woke the loop.
+        while (m_listenFd >= 0) {
             const int client = accept4(m_listenFd, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
-            if (client >= 0)
-                m_clients.push_back(client);
+            if (client < 0)
+                break;
+            m_clients.push_back(client);
         }
-        if (entries[0].revents) {
-            uint64_t count;
-            if (read(m_wakeFd, &count, sizeof count) < 0) {
-                // nothing to read: another wake was already taken
-            }
-            std::vector<std::function<void()>> work;
-            {
-                std::lock_guard<std::mutex> lock(m_mutex);
-                work.swap(m_work);
-            }
-            for (const auto& job : work)
-                job();
-            {
-                std::lock_guard<std::mutex> lock(m_mutex);
-                m_workDone += work.size();
-            }
-            m_done.notify_all();
+        for (size_t i = m_clients.size(); i-- > 0;)
+            ServeClient(i);
+        uint64_t wakes;
+        if (read(m_wakeFd, &wakes, sizeof wakes) < 0) {
+            // no wake: the work list may still hold work queued since the last look
         }
+        std::vector<std::function<void()>> work;
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            work.swap(m_work);
+        }
+        for (const auto& job : work)
+            job();
+        if (!work.empty()) {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            m_workDone += work.size();
+        }
+        m_done.notify_all();
         AdvanceClock();
     }
 }

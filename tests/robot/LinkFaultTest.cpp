@@ -1,5 +1,6 @@
 // The link when things go wrong: a robot that stops answering, is unplugged during an upload, is
 // plugged back or crashes; and hours of searching that must not leak handles.
+#include "support/RunTamekc.h"
 #include "support/VirtualRobotProcess.h"
 
 #include "robot/ProgramUpload.h"
@@ -111,4 +112,34 @@ TEST(LinkFault, HidrawSearchReadsTheIdsOfEveryEntry)
     EXPECT_EQ(transport.Open(found), OpenResult::NotThere);
     EXPECT_FALSE(UeventNamesRobot("XHID_ID=0003:00000FD7:00005010"));
     wxFileName::Rmdir(root, wxPATH_RMDIR_RECURSIVE);
+}
+
+TEST(LinkFault, TamekcSaysWhenNoRobotAnswers)
+{
+    VirtualRobotProcess robot;
+    setenv("XDG_RUNTIME_DIR", robot.RuntimeDir().c_str(), 1);
+    const std::string project = "'" + std::string(TAMEK_TEST_DATA) + "/loops.tamek'";
+    EXPECT_EQ(Tamekc("robot").out, "virtual " + robot.SocketPath() + ": connected\n");
+    ASSERT_EQ(robot.Command("silent"), "ok");
+    const TamekcResult silent = Tamekc("upload " + project);
+    EXPECT_EQ(silent.status, 3);
+    EXPECT_NE(silent.err.find("stopped answering"), std::string::npos) << silent.err;
+    ASSERT_EQ(robot.Command("unplug"), "ok");
+    const TamekcResult none = Tamekc("upload " + project);
+    EXPECT_EQ(none.status, 3);
+    EXPECT_NE(none.err.find("start tamek-robot"), std::string::npos) << none.err;
+    EXPECT_EQ(Tamekc("robot").status, 3);
+}
+
+TEST(LinkFault, VirtualRobotInAFolderOthersMayEnterIsNotLookedAt)
+{
+    char folder[] = "/tmp/tamek-open-XXXXXX";
+    ASSERT_TRUE(mkdtemp(folder));
+    const std::string socket = std::string(folder) + "/tamek-robot.socket";
+    EXPECT_TRUE(VirtualRobotFolderIsPrivate(socket));
+    chmod(folder, 0755);
+    std::string why;
+    EXPECT_FALSE(VirtualRobotFolderIsPrivate(socket, &why));
+    EXPECT_NE(why.find("other users may enter it"), std::string::npos);
+    rmdir(folder);
 }

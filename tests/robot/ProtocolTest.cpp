@@ -141,7 +141,9 @@ TEST_F(Protocol, RunStepRestartAndStop)
     EXPECT_EQ(robot.Field("held"), "true");
     ASSERT_TRUE(link->Run());
     EXPECT_TRUE(robot.WaitForField("runState", "\"ended\"", 5000));
-    ASSERT_TRUE(link->Run() && link->Restart());
+    ASSERT_EQ(robot.Command("go"), "ok"); // GO starts a finished program again
+    EXPECT_EQ(robot.Field("runState"), "\"running\"");
+    ASSERT_TRUE(link->Stop() && link->Run() && link->Restart());
     EXPECT_EQ(robot.Field("runState"), "\"running\"");
     ASSERT_TRUE(link->Stop());
     EXPECT_EQ(robot.Field("runState"), "\"idle\"");
