@@ -59,9 +59,8 @@ VirtualRobotTransport::~VirtualRobotTransport()
 bool VirtualRobotTransport::Find(FoundDevice& found)
 {
     struct stat info;
-    if (lstat(m_socketPath.c_str(), &info) != 0 || !S_ISSOCK(info.st_mode) || info.st_uid != getuid())
-        return false;
-    if (m_socketPath.rfind("/tmp/", 0) == 0 && !VirtualRobotFolderIsPrivate(m_socketPath))
+    if (lstat(m_socketPath.c_str(), &info) != 0 || !S_ISSOCK(info.st_mode) || info.st_uid != getuid() ||
+        !VirtualRobotFolderIsPrivate(m_socketPath))
         return false;
     found.path = m_socketPath;
     // A robot plugged in again makes a new socket file: another inode or at least another change time.

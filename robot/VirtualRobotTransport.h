@@ -1,15 +1,14 @@
 #pragma once
 // The virtual robot (tamek-robot) through a local socket of this user. Each packet is one report:
 // 9 bytes to the robot (report id 0, d0-d7), 8 bytes back, as on the USB robot. The socket lives in
-// $XDG_RUNTIME_DIR, or, without one, in a folder /tmp/tamek-UID that only this user may enter; a
-// socket that another user owns, or a /tmp folder that others may enter, is not looked at.
+// $XDG_RUNTIME_DIR, or, without one, in a folder /tmp/tamek-UID; a socket that another user owns,
+// or in a folder that another user owns or may enter, is not looked at.
 
 #include "robot/RobotTransport.h"
 
 // Where this user's virtual robot listens.
 std::string VirtualRobotSocketPath();
-// The folder of a socket path is this user's own and closed to others (for the /tmp fallback; a
-// $XDG_RUNTIME_DIR folder is the user's by definition). False with why otherwise.
+// The folder of a socket path is this user's own and closed to others; false with why otherwise.
 bool VirtualRobotFolderIsPrivate(const std::string& socketPath, std::string* why = nullptr);
 
 class VirtualRobotTransport : public RobotTransport
