@@ -110,7 +110,7 @@ void RobotFirmware::ExecuteCommand(const RobotReport& request, RobotReport& answ
         m_held = false;
         break;
     case RobotCommand::Step:
-        if (m_machine.GetRunState() == TamekMachine::Idle || m_machine.GetRunState() == TamekMachine::Armed)
+        if (m_machine.GetRunState() != TamekMachine::Running)
             StartProgram();
         else if (m_held)
             m_steps += m_clock.Run(m_machine, 1);

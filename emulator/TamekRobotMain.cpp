@@ -10,6 +10,7 @@
 
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <iostream>
 #include <unistd.h>
@@ -23,8 +24,8 @@ const char* const kHelp =
     "The virtual Tamek robot: it answers the robot protocol over a local socket\n"
     "($XDG_RUNTIME_DIR/tamek-robot.socket, or /tmp/tamek-UID/tamek-robot.socket), where Tamek and\n"
     "tamekc find it when no robot is plugged in. It keeps an uploaded program and runs it in real\n"
-    "time once GO is pressed and released: 1000 machine steps per 100 ms, the timer adding 2 every\n"
-    "100 ms, as tamekc run counts them.\n"
+    "time once GO is pressed and released: %ld machine steps per %d ms, the timer adding %d every\n"
+    "%d ms, as tamekc run counts them.\n"
     "\n"
     "How it answers what the protocol leaves open: Stop ends the program but leaves the outputs on;\n"
     "Step holds a running program, executes one instruction of a held one, and starts a program that\n"
@@ -33,7 +34,18 @@ const char* const kHelp =
     "finished (its program counter where it left the image) until GO, Restart or Step.\n"
     "\n"
     "  --headless   no window: one command a line on standard input, one reply a line\n"
-    "               (\"ok\", \"error: ...\" or the state as JSON) after the line \"ready SOCKET\":\n";
+    "               (\"ok\", \"error: ...\" or the state as JSON) after the line \"ready SOCKET\".\n"
+    "               The state holds the fields of tamekc run (variables as an array by number)\n"
+    "               and the robot's own (runState, held, go, inputs, program, lastRequest, usb, ...).\n"
+    "\n"
+    "Commands of --headless:\n";
+
+void PrintHelp(std::FILE* out)
+{
+    std::fprintf(out, kHelp, TimeModel::kStepsPerTick, TimeModel::kClockPeriodMs, TimeModel::kTimerUnitsPerTick,
+                 TimeModel::kClockPeriodMs);
+    std::fputs(kHeadlessCommandHelp, out);
+}
 
 std::string g_socketPath; // for the signal handler
 
@@ -63,17 +75,22 @@ int main(int argc, char** argv)
     bool headless = false;
     for (int i = 1; i < argc; ++i) {
         if (!std::strcmp(argv[i], "--help") || !std::strcmp(argv[i], "-h")) {
-            std::printf("%s%s", kHelp, kHeadlessCommandHelp);
+            PrintHelp(stdout);
             return 0;
         }
         if (!std::strcmp(argv[i], "--headless")) {
             headless = true;
         } else if (headless || argv[i][0] == '-') {
-            std::fprintf(stderr, "tamek-robot: unknown argument \"%s\"\n\n%s%s", argv[i], kHelp, kHeadlessCommandHelp);
+            std::fprintf(stderr, "tamek-robot: unknown argument \"%s\"\n\n", argv[i]);
+            PrintHelp(stderr);
             return 1;
         }
     }
 
+    if (!headless && !std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY")) {
+        std::fprintf(stderr, "tamek-robot: no display to show the robot on; --headless runs it without one\n");
+        return 1;
+    }
     RobotServer server(VirtualRobotSocketPath());
     std::string why;
     if (!server.Start(why)) {

@@ -194,3 +194,24 @@ bool RobotLink::ReadRegister(int registerNumber, int& value)
     value = static_cast<int16_t>(BigEndian16(answer, 1));
     return answered;
 }
+
+bool RobotLink::SwitchOffOutputs(bool stopProgram)
+{
+    bool sent = !stopProgram || Stop();
+    for (int number : {RobotRegister::Buzzer, RobotRegister::LedR, RobotRegister::Servo1, RobotRegister::Servo2,
+                       RobotRegister::Motor2, RobotRegister::Motor1})
+        sent = SetActuator(number, 0, false) && sent;
+    return sent;
+}
+
+int RobotRegisterOfKind(const std::string& kindWord)
+{
+    static const std::pair<const char*, int> kWatched[] = {
+        {"Wait", RobotRegister::Wait},     {"Buzzer", RobotRegister::Buzzer}, {"LedR", RobotRegister::LedR},
+        {"Servo1", RobotRegister::Servo1}, {"Servo2", RobotRegister::Servo2}, {"Motor1", RobotRegister::Motor1},
+        {"Motor2", RobotRegister::Motor2}};
+    for (const auto& [word, number] : kWatched)
+        if (kindWord == word)
+            return number;
+    return -1;
+}

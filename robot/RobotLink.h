@@ -71,6 +71,10 @@ public:
     bool ReadProgramCounter(int& pc);
     // The register's signed 16-bit value.
     bool ReadRegister(int registerNumber, int& value);
+    // "Stop servo / motor": Stop (when stopProgram), then SetActuator with magnitude 0, forward, for
+    // the buzzer, the LED, servo 1, servo 2, motor 2 and motor 1, in that order. The calibration
+    // dialog's own stop leaves the program alone.
+    bool SwitchOffOutputs(bool stopProgram);
 
 private:
     bool Command(int code, int argument = 0);

@@ -3,6 +3,7 @@
 // (report id 0 in front on the wire), the command in d0 of a request, answers from d1 on.
 
 #include <array>
+#include <string>
 
 using RobotReport = std::array<unsigned char, 8>;
 
@@ -37,6 +38,10 @@ enum : int
     Motor1 = 134
 };
 }
+
+// The register that watching a running robot reads for an action block of this kind word ("Wait",
+// "Buzzer", "LedR", "Servo1", "Servo2", "Motor1", "Motor2"); -1 for every other kind.
+int RobotRegisterOfKind(const std::string& kindWord);
 
 constexpr int kProgramBytesPerReport = 6;
 constexpr int kMaxProgramReports = 8192; // the report number has 13 bits

@@ -72,8 +72,13 @@ TEST_F(Protocol, RegistersInputsAndSensorRows)
     ASSERT_TRUE(link->SetActuator(RobotRegister::LedR, 1, false));
     EXPECT_EQ(robot.Field("motor"), "[0,-40]");
     EXPECT_EQ(robot.Field("led"), "1");
-    ASSERT_TRUE(link->ReadRegister(RobotRegister::Motor1, value));
+    ASSERT_TRUE(link->ReadRegister(RobotRegisterOfKind("Motor1"), value));
     EXPECT_EQ(value, -40);
+    EXPECT_EQ(RobotRegisterOfKind("Motor2"), 133);
+    EXPECT_EQ(RobotRegisterOfKind("Forward"), -1);
+    ASSERT_TRUE(link->SwitchOffOutputs(true));
+    EXPECT_EQ(robot.Field("motor") + robot.Field("led") + robot.Field("lastRequest"),
+              "[0,0]0\"65 86 00 00 00 00 00 00\"");
 
     struct Case
     {
@@ -141,7 +146,10 @@ TEST_F(Protocol, RunStepRestartAndStop)
     EXPECT_EQ(robot.Field("held"), "true");
     ASSERT_TRUE(link->Run());
     EXPECT_TRUE(robot.WaitForField("runState", "\"ended\"", 5000));
-    ASSERT_EQ(robot.Command("go"), "ok"); // GO starts a finished program again
+    ASSERT_TRUE(link->Step(pc)); // Step starts a finished program again, held at its start
+    EXPECT_EQ(pc, 0);
+    ASSERT_TRUE(link->Stop());
+    ASSERT_EQ(robot.Command("go"), "ok"); // and so does GO
     EXPECT_EQ(robot.Field("runState"), "\"running\"");
     ASSERT_TRUE(link->Stop() && link->Run() && link->Restart());
     EXPECT_EQ(robot.Field("runState"), "\"running\"");
