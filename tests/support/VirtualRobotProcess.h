@@ -46,8 +46,10 @@ public:
         m_in = toChild[1];
         m_out = fromChild[0];
         const std::string ready = ReadLine();
-        if (ready.rfind("ready ", 0) != 0)
+        if (ready.rfind("ready ", 0) != 0) {
+            Kill();
             throw std::runtime_error("tamek-robot did not start: " + ready);
+        }
         m_socketPath = ready.substr(6);
     }
     ~VirtualRobotProcess()
