@@ -16,6 +16,7 @@ const char* const kHeadlessCommandHelp =
     "  input N RAW         the raw reading (0-1023) of port N (1-3)\n"
     "  unplug | plug       pull the USB cable out, or put it back\n"
     "  silent | answer     stop answering reports (they are dropped), or answer again\n"
+    "  delay MS            answer MS milliseconds (0-10000) after each request; 0 at once\n"
     "  state               print the robot's state as one line of JSON\n"
     "  help                list these commands\n"
     "  quit                end the program (so does the end of the input)\n";
@@ -63,6 +64,10 @@ std::string Execute(RobotServer& server, const std::string& line)
         if (count != 3 || !ReadNumber(words[1], 1, 3, number) || !ReadNumber(words[2], 0, 1023, value))
             return "error: input N RAW, N 1-3, RAW 0-1023";
         server.SetRawInput(number, value);
+    } else if (command == "delay") {
+        if (count != 2 || !ReadNumber(words[1], 0, 10000, value))
+            return "error: delay MS, MS 0-10000";
+        server.SetAnswerDelay(value);
     } else if (count > 1) {
         return "error: " + command + " takes no arguments";
     } else if (command == "unplug" || command == "plug") {

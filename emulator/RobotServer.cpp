@@ -129,6 +129,7 @@ void RobotServer::Unplug()
     for (int fd : m_clients)
         close(fd);
     m_clients.clear();
+    m_lateAnswers.clear();
 }
 
 void RobotServer::RunOnLoop(const std::function<void()>& work)
@@ -161,6 +162,11 @@ bool RobotServer::SetPlugged(bool plugged, std::string* why)
 void RobotServer::SetAnswering(bool answering)
 {
     RunOnLoop([&] { m_answering = answering; });
+}
+
+void RobotServer::SetAnswerDelay(int delayMs)
+{
+    RunOnLoop([&] { m_answerDelayMs = delayMs; });
 }
 
 void RobotServer::SetGo(bool pressed)
@@ -228,10 +234,12 @@ void RobotServer::Loop()
             entries.push_back({m_listenFd, POLLIN, 0});
         for (int fd : m_clients)
             entries.push_back({fd, POLLIN, 0});
-        int timeout = -1;
-        if (m_clockRunning)
-            timeout =
-                static_cast<int>(std::clamp<long long>((m_nextSliceNs - NowNs() + 999999) / 1000000, 0, kSliceMs));
+        // Sleep until the next slice of a running program or the next late answer is due.
+        long long wakeNs = m_clockRunning ? m_nextSliceNs : -1;
+        for (const LateAnswer& late : m_lateAnswers)
+            wakeNs = wakeNs < 0 ? late.dueNs : std::min(wakeNs, late.dueNs);
+        const int timeout =
+            wakeNs < 0 ? -1 : static_cast<int>(std::clamp<long long>((wakeNs - NowNs() + 999999) / 1000000, 0, 1000));
         if (poll(entries.data(), entries.size(), timeout) < 0 && errno != EINTR)
             break;
 
@@ -261,7 +269,20 @@ void RobotServer::Loop()
             m_workDone += work.size();
         }
         m_done.notify_all();
+        SendLateAnswers();
         AdvanceClock();
+    }
+}
+
+void RobotServer::SendLateAnswers()
+{
+    const long long now = NowNs();
+    for (size_t i = m_lateAnswers.size(); i-- > 0;) {
+        const LateAnswer& late = m_lateAnswers[i];
+        if (late.dueNs > now)
+            continue;
+        send(late.fd, late.answer.data(), late.answer.size(), MSG_NOSIGNAL | MSG_DONTWAIT);
+        m_lateAnswers.erase(m_lateAnswers.begin() + static_cast<long>(i));
     }
 }
 
@@ -273,9 +294,12 @@ void RobotServer::ServeClient(size_t index)
         const ssize_t got = recv(fd, packet, sizeof packet, MSG_DONTWAIT);
         if (got < 0 && (errno == EAGAIN || errno == EINTR))
             return;
-        if (got <= 0) { // the client went away
+        if (got <= 0) { // the client went away, and its late answers with it
             close(fd);
             m_clients.erase(m_clients.begin() + static_cast<long>(index));
+            m_lateAnswers.erase(std::remove_if(m_lateAnswers.begin(), m_lateAnswers.end(),
+                                               [fd](const LateAnswer& late) { return late.fd == fd; }),
+                                m_lateAnswers.end());
             return;
         }
         // One report: the report id 0 and the eight data bytes.
@@ -283,7 +307,11 @@ void RobotServer::ServeClient(size_t index)
             continue;
         RobotReport request, answer;
         std::copy(packet + 1, packet + 9, request.begin());
-        if (m_firmware.Handle(request, answer))
+        if (!m_firmware.Handle(request, answer))
+            continue;
+        if (m_answerDelayMs > 0)
+            m_lateAnswers.push_back({fd, NowNs() + m_answerDelayMs * 1000000LL, answer});
+        else
             send(fd, answer.data(), answer.size(), MSG_NOSIGNAL | MSG_DONTWAIT);
     }
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The virtual robot's USB side and its real time: one thread listens on the local socket, answers
 // each client's reports through the firmware, and feeds the firmware slices of real time. Unplugged,
-// the socket is gone (clients see the robot go); silent, reports are read and dropped unanswered.
+// the socket is gone (clients see the robot go); silent, reports are read and dropped unanswered;
+// slow, answers leave some time after their request.
 // Every public call runs its work on that thread and returns when it is done, so nothing else
 // touches the firmware or the sockets.
 
@@ -47,6 +48,8 @@ public:
     // False with why when plugging in fails.
     bool SetPlugged(bool plugged, std::string* why = nullptr);
     void SetAnswering(bool answering);
+    // Answers leave delayMs after their request (0: at once), as from a robot that is slow to answer.
+    void SetAnswerDelay(int delayMs);
     void SetGo(bool pressed);
     void SetRawInput(int port, int raw);
     std::string StateJson();
@@ -58,12 +61,21 @@ private:
     bool Listen(std::string& why);
     void Unplug();
     void ServeClient(size_t index);
+    void SendLateAnswers();
     void AdvanceClock();
     std::string JsonOfLoop();
 
     const std::string m_socketPath;
     RobotFirmware m_firmware;
     bool m_answering = true;
+    int m_answerDelayMs = 0;
+    struct LateAnswer
+    {
+        int fd;
+        long long dueNs;
+        RobotReport answer;
+    };
+    std::vector<LateAnswer> m_lateAnswers;
     int m_listenFd = -1;
     int m_wakeFd = -1;
     std::vector<int> m_clients;

@@ -27,7 +27,7 @@ int OpenDescriptors()
 
 } // namespace
 
-TEST(LinkFault, SilentRobotEndsTheExchangeAsAFailedRead)
+TEST(LinkFault, SilentOrSlowRobotEndsTheExchangeAsAFailedRead)
 {
     VirtualRobotProcess robot;
     auto link = robot.MakeLink();
@@ -42,6 +42,14 @@ TEST(LinkFault, SilentRobotEndsTheExchangeAsAFailedRead)
     ASSERT_EQ(robot.Command("answer"), "ok");
     EXPECT_TRUE(link->ReadRegister(3, value));
     EXPECT_EQ(value, 77);
+    // An answer that comes too late is not taken for the answer to the next request.
+    ASSERT_EQ(robot.Command("delay 600"), "ok");
+    EXPECT_FALSE(link->ReadRegister(3, value));
+    ASSERT_EQ(robot.Command("delay 0"), "ok");
+    usleep(300000); // the late answer arrives meanwhile
+    int pc = -1;
+    EXPECT_TRUE(link->ReadProgramCounter(pc));
+    EXPECT_EQ(pc, 0);
     // Not connected: a command returns at once and changes nothing.
     RobotLink none(nullptr, nullptr);
     none.Open();
