@@ -4,33 +4,8 @@
 #include <chrono>
 #include <fcntl.h>
 #include <sys/file.h>
-#include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
-#include <wx/utils.h>
-
-wxString UserRuntimeFolder()
-{
-    wxString runtime;
-    struct stat info;
-    if (wxGetEnv("XDG_RUNTIME_DIR", &runtime) && runtime.StartsWith("/") && stat(runtime.fn_str(), &info) == 0 &&
-        S_ISDIR(info.st_mode))
-        return runtime;
-    return PrivateFolder(wxString::Format("/tmp/tamek-%u", static_cast<unsigned>(getuid())));
-}
-
-wxString PrivateFolder(const wxString& path)
-{
-    const wxCharBuffer name = path.fn_str();
-    if (mkdir(name, 0700) != 0 && errno != EEXIST)
-        return wxString();
-    struct stat info;
-    if (lstat(name, &info) != 0 || !S_ISDIR(info.st_mode) || info.st_uid != getuid())
-        return wxString();
-    if ((info.st_mode & 0777) != 0700 && chmod(name, 0700) != 0)
-        return wxString();
-    return path;
-}
 
 InstanceLock::~InstanceLock()
 {

@@ -4,11 +4,11 @@
 #include "app/DisplaySystem.h"
 #include "app/InstanceChannel.h"
 #include "app/InstanceLock.h"
+#include "robot/RuntimeFolder.h"
 
 #include <cstdlib>
 #include <memory>
 #include <wx/evtloop.h>
-#include <wx/intl.h>
 #include <wx/msgout.h>
 #include <wx/toplevel.h>
 
@@ -44,9 +44,10 @@ struct FirstCopy
 // and the socket file left behind is replaced by the next first copy.
 FirstCopy* g_firstCopy = nullptr;
 
+// Start-up goes on without the rule; the reason goes to standard error, not into a message box.
 void Warn(const wxString& message)
 {
-    wxMessageOutputStderr().Printf("Tamek: %s\n", message);
+    wxMessageOutputStderr().Printf("tamek: %s\n", message);
 }
 
 #if defined(__WXGTK__)
@@ -101,9 +102,10 @@ void PresentWindow(wxTopLevelWindow& window, const wxString& activationToken)
 
 bool ClaimFirstCopy()
 {
-    const wxString folder = UserRuntimeFolder();
-    if (folder.empty()) {
-        Warn(_("geen eigen map voor de vergrendeling; een tweede start wordt niet herkend."));
+    const std::string folder = UserRuntimeFolder();
+    std::string why;
+    if (!MakePrivateFolder(folder, &why)) {
+        Warn(why + "; a second start of Tamek will not be recognised");
         return true;
     }
     const wxString lockPath = folder + "/tamek.lock", socketPath = folder + "/tamek.socket";
@@ -117,7 +119,7 @@ bool ClaimFirstCopy()
             return false;
     }
     if (lock == InstanceLock::Result::Failed) {
-        Warn(wxString::Format(_("%s kan niet vergrendeld worden; een tweede start wordt niet herkend."), lockPath));
+        Warn(lockPath + ": cannot be locked; a second start of Tamek will not be recognised");
         return true;
     }
     const bool listening = first->channel.Listen(socketPath, [](const wxString& token) {
@@ -128,8 +130,7 @@ bool ClaimFirstCopy()
         return true;
     });
     if (!listening)
-        Warn(wxString::Format(_("%s kan niet geopend worden; een tweede start haalt dit venster niet naar voren."),
-                              socketPath));
+        Warn(socketPath + ": cannot listen there; a second start of Tamek will not bring this window forward");
     g_firstCopy = first.release();
     return true;
 }

@@ -1,6 +1,6 @@
-// The pieces of the single-instance rule in one process: the private folder, the lock, the request
-// on the local socket (asked from a thread while this thread's event loop answers it), and the
-// presenting of a window. tests/gui/single_instance.sh runs the rule itself with real copies.
+// The pieces of the single-instance rule in one process: the lock, the request on the local socket
+// (asked from a thread while this thread's event loop answers it), and the presenting of a window.
+// tests/gui/single_instance.sh runs the rule itself with real copies.
 #include "GuiTestSupport.h"
 
 #include "app/CFrame.h"
@@ -12,22 +12,14 @@
 #include <dlfcn.h>
 #include <memory>
 #include <sys/socket.h>
-#include <sys/stat.h>
 #include <sys/un.h>
 #include <thread>
 #include <unistd.h>
-#include <utility>
 #include <vector>
 #include <wx/evtloop.h>
 #include <wx/frame.h>
 
 namespace {
-int ModeOf(const wxString& path)
-{
-    struct stat info;
-    return lstat(path.fn_str(), &info) == 0 ? static_cast<int>(info.st_mode & 0777) : -1;
-}
-
 // Asks on a thread of its own, so that this thread's event loop can serve the request.
 bool AskWhileServing(const wxString& path, const wxString& token, int timeoutMs = 3000)
 {
@@ -45,37 +37,6 @@ bool UrgencyHint(wxTopLevelWindow& window)
     return get && get(window.GetHandle());
 }
 } // namespace
-
-TEST(UserRuntimeFolder, IsXdgRuntimeDirElseAPrivateFolderMadeOrTightenedButNeverSomeoneElses)
-{
-    const wxString base = FreshFolder("private");
-    ASSERT_EQ(mkdir((base + "/loose").fn_str(), 0755), 0);
-    ASSERT_EQ(symlink((base + "/loose").fn_str(), (base + "/link").fn_str()), 0);
-    ASSERT_TRUE(WriteTextFile(base + "/file", ""));
-    const bool root = getuid() == 0; // only root can give a folder to someone else
-    ASSERT_TRUE(!root || (mkdir((base + "/theirs").fn_str(), 0700) == 0 &&
-                          chown((base + "/theirs").fn_str(), 65534, 65534) == 0));
-    for (const auto& [name, ours] : {std::pair{"/new", true},
-                                     {"/loose", true},
-                                     {"/link", false},
-                                     {"/file", false},
-                                     {"/missing/below", false},
-                                     {root ? "/theirs" : "/file", false}}) {
-        EXPECT_EQ(PrivateFolder(base + name), ours ? base + name : "") << name;
-        EXPECT_TRUE(!ours || ModeOf(base + name) == 0700) << name;
-    }
-
-    wxString saved;
-    wxGetEnv("XDG_RUNTIME_DIR", &saved);
-    EXPECT_EQ(UserRuntimeFolder(), saved);
-    const wxString fallback = wxString::Format("/tmp/tamek-%u", static_cast<unsigned>(getuid()));
-    for (const char* unusable : {"relative/run", "/no/such/folder"}) {
-        wxSetEnv("XDG_RUNTIME_DIR", unusable);
-        EXPECT_EQ(UserRuntimeFolder(), fallback) << unusable;
-    }
-    EXPECT_EQ(ModeOf(fallback), 0700);
-    wxSetEnv("XDG_RUNTIME_DIR", saved);
-}
 
 TEST(InstanceLock, IsHeldByOneAtATimeAndTakenOnceReleased)
 {

@@ -91,5 +91,5 @@ status=0
 timeout 60 "$tamek" >"$work/fourth.log" 2>&1 || status=$?
 [ "$status" -ne 0 ] && [ "$status" -ne 124 ] || fail "a start after the restarted copy ended with status $status"
 [ "$(main_windows)" -eq 1 ] || fail "a start after the restarted copy opened a window"
-! grep 'Tamek:' "$work/third.log" || fail "the restarted copy could not take over the lock and socket"
+! grep 'second start of Tamek' "$work/third.log" || fail "the restarted copy could not take over the lock and socket"
 echo "single instance: ok"
