@@ -25,6 +25,7 @@ stop_compositor() {
     rm -rf "$runtime"
 }
 trap stop_compositor EXIT
+trap 'exit 1' INT TERM HUP PIPE # so that the compositor goes too
 
 XDG_RUNTIME_DIR="$runtime" weston --backend=headless-backend.so --socket=wayland-tamek \
     --width="${size%x*}" --height="${size#*x}" --use-pixman --debug --no-config --idle-time=0 \
