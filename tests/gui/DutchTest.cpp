@@ -16,7 +16,6 @@
 #include <wx/button.h>
 #include <wx/menu.h>
 #include <wx/prntbase.h>
-#include <wx/utils.h>
 
 namespace {
 // A few GTK functions, found in the running program: the toolkit links GTK, whose development
@@ -65,12 +64,6 @@ wxString ShownKey(wxMenuItem* item)
 
 using Dutch = MainWindowTest;
 
-void Screenshot(const wxString& name)
-{
-    const wxString folder = wxGetenv("TAMEK_SCREENSHOTS");
-    if (!folder.empty())
-        wxExecute("import -window root " + folder + "/" + name, wxEXEC_SYNC);
-}
 } // namespace
 
 TEST_F(Dutch, KeyNamesInTheMenus)
@@ -95,7 +88,7 @@ TEST_F(Dutch, ButtonsOfAMessageBox)
                     box = window->data;
             return box && Gtk<int(void*)>("gtk_widget_get_mapped")(box);
         }));
-        Screenshot("message-box.png");
+        SaveScreenshot("message-box");
         for (int response : {-8, -9, -6}) // yes, no, cancel
             buttons += LabelsIn(Gtk<void*(void*, int)>("gtk_dialog_get_widget_for_response")(box, response));
         Gtk<void(void*, int)>("gtk_dialog_response")(box, -6);
@@ -133,7 +126,7 @@ TEST_F(Dutch, PrintPreviewOverTheWindowOrWhyNot)
                 labels += button->GetLabelText() + ";";
     EXPECT_NE(labels.find("Sluiten;"), wxString::npos) << labels;
     EXPECT_TRUE(WaitFor([&] { return preview->GetStatusBar()->GetStatusText() == "Pagina 1 van 1"; }));
-    Screenshot("print-preview.png");
+    SaveScreenshot("print-preview-dutch");
     preview->Close(true);
 }
 

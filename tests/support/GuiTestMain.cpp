@@ -6,6 +6,7 @@
 
 #include "app/AppPaths.h"
 #include "app/CRobotApp.h"
+#include "app/DisplaySystem.h"
 #include "app/GuiUserInterface.h"
 #include "app/Language.h"
 #include "model/CProgram.h"
@@ -16,6 +17,7 @@
 #include <fstream>
 #include <memory>
 #include <sstream>
+#include <sys/stat.h>
 #include <thread>
 #include <wx/app.h>
 #include <wx/aui/auibar.h>
@@ -28,6 +30,7 @@
 #include <wx/menu.h>
 #include <wx/stdpaths.h>
 #include <wx/uiaction.h>
+#include <wx/utils.h>
 
 bool WaitFor(const std::function<bool()>& predicate, int timeoutMs)
 {
@@ -40,6 +43,45 @@ bool WaitFor(const std::function<bool()>& predicate, int timeoutMs)
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
     return true;
+}
+
+namespace {
+wxString DisplayScript()
+{
+    return wxString(TAMEK_SOURCE_DIR) + "/tests/gui/display.sh";
+}
+} // namespace
+
+wxArrayString DisplayedWindowTitles()
+{
+    wxArrayString titles, errors;
+    wxExecute(DisplayScript() + " titles", titles, errors, wxEXEC_SYNC | wxEXEC_NOEVENTS);
+    return titles;
+}
+
+bool WaitForRepaint(wxWindow* window)
+{
+    bool painted = false;
+    const auto notice = [&painted](wxPaintEvent& event) {
+        painted = true;
+        event.Skip(); // the window's own handler paints
+    };
+    window->Bind(wxEVT_PAINT, notice);
+    window->Refresh();
+    const bool done = WaitFor([&] { return painted; });
+    window->Unbind(wxEVT_PAINT, notice);
+    wxTheApp->Yield(true); // hands the painted picture to the display
+    return done;
+}
+
+bool SaveScreenshot(const wxString& name)
+{
+    wxString folder;
+    if (!wxGetEnv("TAMEK_SCREENSHOTS", &folder) || folder.empty())
+        return false;
+    const char* backend = OnWayland() ? "wayland" : "x11";
+    const wxString file = wxString::Format("%s/%s-%s.png", folder, name, backend);
+    return wxExecute(wxString::Format("%s screenshot '%s'", DisplayScript(), file), wxEXEC_SYNC | wxEXEC_NOEVENTS) == 0;
 }
 
 wxString FreshFolder(const wxString& name)
@@ -140,6 +182,12 @@ void MainWindowTest::Mouse(wxEventType type, int x, int y)
 
 void MainWindowTest::Click(const wxPoint& point, int button)
 {
+    if (OnWayland()) { // the display moves no simulated pointer: the canvas gets the events as sent
+        const bool left = button == wxMOUSE_BTN_LEFT;
+        Mouse(left ? wxEVT_LEFT_DOWN : wxEVT_RIGHT_DOWN, point.x, point.y);
+        Mouse(left ? wxEVT_LEFT_UP : wxEVT_RIGHT_UP, point.x, point.y);
+        return;
+    }
     wxUIActionSimulator mouse;
     const wxPoint screen = Canvas()->ClientToScreen(point);
     mouse.MouseMove(screen);
@@ -195,7 +243,13 @@ int main(int argc, char** argv)
     const char* temporary = mkdtemp(pattern);
     if (!temporary)
         return 1;
+    const std::string runtime = std::string(temporary) + "/run";
     setenv("XDG_DATA_HOME", (std::string(temporary) + "/data").c_str(), 1);
+    // A runtime folder of its own: locks and sockets of other test runs and of a running Tamek
+    // lie elsewhere. (Under Wayland the compositor is found through an absolute WAYLAND_DISPLAY.)
+    if (mkdir(runtime.c_str(), 0700) != 0)
+        return 1;
+    setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
     setenv("TAMEK_TEST_TMP", temporary, 1);
     setenv("GSETTINGS_BACKEND", "memory", 1); // no session bus under Xvfb
     if (dutch)
