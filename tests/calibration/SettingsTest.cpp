@@ -1,5 +1,5 @@
 #include "calibration/Settings.h"
-#include "model/TextCodec.h"
+#include "base/TextCodec.h"
 
 #include <gtest/gtest.h>
 
