@@ -6,7 +6,7 @@
 //
 //   root X Y                      the Start block's position (a new program's stands at 300,40)
 //   new WORD X Y NAME [TEXT]      a block made from a file word, placed, linked to nothing (deleted at
-//                                 the end when still outside the graph)
+//                                 the end unless it joined the graph)
 //   son|branch|join|row A B       links set directly (join: a loop or join; row: B right of A)
 //   drop WORD DIR TARGET [NAME]   a drop as the canvas makes it (DIR down, up, right, left), accepted;
 //   refuse WORD DIR TARGET        the same, refused
@@ -26,12 +26,17 @@
 //   readfile FILE [error LINE]    a file under tests/data read
 //   snapshot ... end              the exact snapshot; "same": the last text read, unchanged;
 //   snapshotfile FILE             the bytes of a file under tests/data
+//   exit COND DIR NAME            the link piece the canvas lays on a new condition's exit
+//   history                       the edit history starts here (after the root is placed)
+//   commit / nocommit             an edit stored / nothing to store; undo, redo (noundo, noredo: nothing
+//                                 to undo or redo); mark NAME / matches NAME: a snapshot kept / compared
 //   clear / roundtrip             program.Clear(); the snapshot reads back into the same text
 //   fresh                         the last text read gives the same snapshot in a fresh program
 // REF: root, none, proto:WORD (a prototype), a NAME, or a path from one: NAME.son, .parent, .branch,
 // .branch2, .left, .right, .extra.
 // Every scenario ends with a sound graph.
 
+#include "model/EditHistory.h"
 #include "support/Blocks.h"
 #include "support/EditingGraphCheck.h"
 #include "support/ProjectText.h"
@@ -43,6 +48,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <memory>
 #include <set>
 #include <sstream>
 
@@ -92,11 +98,10 @@ class ScenarioRunner
 public:
     virtual ~ScenarioRunner()
     {
-        // Blocks made by "new" that the script left outside the graph go with it.
-        const std::vector<CState*> graph = GraphBlocks(program);
+        m_history.reset();
+        // Blocks made by "new" that never joined the graph go with the script.
         for (CState* block : m_made)
-            if (std::find(graph.begin(), graph.end(), block) == graph.end())
-                delete block;
+            delete block;
         program.Destroy();
     }
 
@@ -111,6 +116,9 @@ public:
             const std::vector<std::string> w = Words(line);
             if (!w.empty() && w[0][0] != '#')
                 Command(w, script.lines);
+            // A block that joined the graph belongs to it from then on.
+            for (CState* block : GraphBlocks(program))
+                m_made.erase(block);
         }
         EXPECT_EQ(GraphFault(program), "") << script.name;
         program.ResetPrototypeNames();
@@ -267,6 +275,27 @@ private:
             EXPECT_EQ(Snapshot(program), m_read);
         } else if (c == "clear") {
             program.Clear();
+        } else if (c == "exit") {
+            CState* piece = Prototypes::Get().LinkPrototype()->Clone();
+            piece->SetConnectorMask(w[2] == "down" ? Connector::FullVertical : Connector::FullHorizontal);
+            const CGraphicState::Point point = Ref(w[1])->GetNeighbourPoint(Direction(w[2]));
+            piece->SetPosition(point.x, point.y);
+            EXPECT_TRUE(program.ConnectBlock(Ref(w[1]), piece, 1 << Direction(w[2])));
+            m_names[w[3]] = piece;
+        } else if (c == "history") {
+            m_history = std::make_unique<EditHistory>(program);
+        } else if (c == "commit" || c == "nocommit") {
+            EXPECT_EQ(m_history->CommitEdit(), c == "commit");
+        } else if (c == "undo" || c == "noundo") {
+            EXPECT_EQ(m_history->CanUndo(), c == "undo");
+            EXPECT_EQ(m_history->Undo(), c == "undo");
+        } else if (c == "redo" || c == "noredo") {
+            EXPECT_EQ(m_history->CanRedo(), c == "redo");
+            EXPECT_EQ(m_history->Redo(), c == "redo");
+        } else if (c == "mark") {
+            m_marks[w[1]] = Snapshot(program);
+        } else if (c == "matches") {
+            EXPECT_EQ(Snapshot(program), m_marks[w[1]]);
         } else if (c == "fresh") {
             CProgram fresh;
             fresh.EnsureRoot()->SetPosition(300, 40);
@@ -376,6 +405,8 @@ private:
         return "unknown property " + property;
     }
 
+    std::unique_ptr<EditHistory> m_history;
+    std::map<std::string, std::string> m_marks;
     size_t m_at = 0;
     size_t m_reports = 0, m_questions = 0;
     std::string m_read;
