@@ -7,21 +7,23 @@
 //   root X Y                      the Start block's position (a new program's stands at 300,40)
 //   new WORD X Y NAME [TEXT]      a block made from a file word, placed, linked to nothing (deleted at
 //                                 the end unless it joined the graph)
+//   chain FROM WORD N TEXT NAME   N new blocks, each the son of the one before, from FROM on
 //   son|branch|join|row A B       links set directly (join: a loop or join; row: B right of A)
 //   drop WORD DIR TARGET [NAME]   a drop as the canvas makes it (DIR down, up, right, left), accepted;
 //   refuse WORD DIR TARGET        the same, refused
 //   link TARGET REF DIR / nolink  a block connected on a side of target, accepted / refused
 //   remove REF / keep REF         a removal, accepted / refused
-//   register REF                  a variable block entered in the variable list
+//   register REF / forget         a variable block entered in the variable list / the list emptied
 //   answer yes|no ...             the answers to the next questions
-//   set REF PROP VALUE            param (text and value), name, op, x, y, mask, sides, addsides, half,
-//                                 number, sonnumber
+//   set REF PROP VALUE            param (text and value), value, name, index, op, x, y, mask, sides, addsides, half,
+//                                 number, sonnumber, son and branch (a bare link, as in a damaged graph)
 //   let NAME REF                  names a block reached from another
 //   expect REF is REF             the same block (or both none)
 //   expect REF PROP VALUE         kind, x, y, mask, sides, name, param, value, index, op, exit,
 //                                 branchexit, half, deletable, row (kinds left to right)
 //   expect program PROP VALUE     blocks, variables, nextindex
-//   report TEXT / question TEXT   the next warning shown / question asked; "silent": nothing more came
+//   report TEXT / question TEXT   the next warning shown / question asked; "silent": nothing more came;
+//   message TEXT                  the next message box (caption: message)
 //   read [error LINE WORD] ... end   project text (lines until "end") read, or failing at LINE
 //   readfile FILE [error LINE]    a file under tests/data read
 //   snapshot ... end              the exact snapshot; "same": the last text read, unchanged;
@@ -132,6 +134,7 @@ protected:
     // Commands of a subclass; false when the command is unknown.
     virtual bool Extra(const std::vector<std::string>&) { return false; }
 
+public:
     CState* Ref(const std::string& path)
     {
         if (path == "none")
@@ -157,6 +160,7 @@ protected:
                                        : nullptr;
         return block;
     }
+protected:
     static int Number(const std::string& word) { return static_cast<int>(std::stol(word, nullptr, 0)); }
     // The lines after the current one up to "end", each with its line end.
     std::string Text(const std::vector<std::string>& lines)
@@ -212,6 +216,14 @@ private:
             m_made.insert(block);
             if (w.size() > 5)
                 Set(block, "param", w[5]);
+        } else if (c == "chain") {
+            CState* last = Ref(w[1]);
+            for (int i = 0; i < Number(w[3]); ++i) {
+                CState* block = Son(last, BlockFromFileWord(W(w[2]), program));
+                Set(block, "param", w[4]);
+                last = block;
+            }
+            m_names[w[5]] = last;
         } else if (c == "son" || c == "branch" || c == "join" || c == "row") {
             CState *a = Ref(w[1]), *b = Ref(w[2]);
             if (c == "son")
@@ -231,6 +243,8 @@ private:
             EXPECT_EQ(program.ConnectBlock(Ref(w[1]), Ref(w[2]), 1 << Direction(w[3])), c == "link");
         } else if (c == "register") {
             program.RegisterVariable(Ref(w[1]));
+        } else if (c == "forget") {
+            program.Variables().Clear();
         } else if (c == "remove" || c == "keep") {
             EXPECT_EQ(program.RemoveBlock(Ref(w[1])), c == "remove");
         } else if (c == "answer") {
@@ -253,7 +267,12 @@ private:
         } else if (c == "question") {
             ASSERT_LT(m_questions, ui.questions.size()) << "no question came";
             EXPECT_EQ(ui.questions[m_questions++].first, W(w[1]));
+        } else if (c == "message") {
+            ASSERT_LT(m_messages, ui.messages.size()) << "no message came";
+            EXPECT_EQ(ui.messages[m_messages].second + ": " + ui.messages[m_messages].first, W(w[1]));
+            ++m_messages;
         } else if (c == "silent") {
+            EXPECT_EQ(ui.messages.size(), m_messages);
             EXPECT_EQ(ui.reports.size(), m_reports);
             EXPECT_EQ(ui.questions.size(), m_questions);
         } else if (c == "read" || c == "readfile") {
@@ -319,6 +338,10 @@ private:
             block->SetParameterText(W(value));
             long number = 0;
             block->SetParameterValue(W(value).ToLong(&number) ? static_cast<int>(number) : 0);
+        } else if (property == "index") {
+            block->SetVariableIndex(Number(value));
+        } else if (property == "value") {
+            block->SetParameterValue(Number(value));
         } else if (property == "name") {
             block->SetName(W(value));
         } else if (property == "op") {
@@ -335,6 +358,10 @@ private:
             block->SetSideSet(block->GetSideSet() | Number(value));
         } else if (property == "half") {
             block->MakeHalf();
+        } else if (property == "son") { // a bare pointer, as only a damaged graph has it
+            block->SetSon(Ref(value));
+        } else if (property == "branch") {
+            block->SetBranchSon(0, Ref(value));
         } else if (property == "number") {
             block->SetNodeNumber(Number(value));
         } else if (property == "sonnumber") {
@@ -408,7 +435,7 @@ private:
     std::unique_ptr<EditHistory> m_history;
     std::map<std::string, std::string> m_marks;
     size_t m_at = 0;
-    size_t m_reports = 0, m_questions = 0;
+    size_t m_reports = 0, m_questions = 0, m_messages = 0;
     std::string m_read;
 };
 
