@@ -4,7 +4,12 @@
 #include <string>
 #include <wx/string.h>
 
-enum class FileRead { Ok, CannotOpen, CannotRead };
+enum class FileRead
+{
+    Ok,
+    CannotOpen,
+    CannotRead
+};
 
 // The bytes of the file at path (replacing bytes); the file's name is taken in the system's encoding.
 FileRead ReadFileBytes(const wxString& path, std::string& bytes);

@@ -67,7 +67,9 @@ int EmitWait(CState& block, const EmitContext&)
     } else {
         // Twice a long wait does not fit a 16-bit load: load the wait and double it.
         code.Byte(0x89);
-        code.Word(block.GetParameterValue() > 32767 ? 32767 : block.GetParameterValue() < -32768 ? -32768 : block.GetParameterValue());
+        code.Word(block.GetParameterValue() > 32767    ? 32767
+                  : block.GetParameterValue() < -32768 ? -32768
+                                                       : block.GetParameterValue());
         code.Byte(0x11);
         code.Byte(0x02);
     }
@@ -143,7 +145,8 @@ int EmitDelR(CState& block, const EmitContext& context)
 int EmitVar(CState& block, const EmitContext& context)
 {
     CodeWriter code(block.CodeBuffer(), CState::kCodeCapacity);
-    const int variable = block.GetVariableIndex() >= 0 ? block.GetVariableIndex() : VariableByte(context, block.ResolvedName());
+    const int variable =
+        block.GetVariableIndex() >= 0 ? block.GetVariableIndex() : VariableByte(context, block.ResolvedName());
     const int value = block.GetParameterValue();
     if (IsConstantText(block.GetParameterText()) && value >= -32768 && value <= 32767) {
         code.Byte(0xC1);

@@ -15,7 +15,7 @@
 int EmitBlockCode(CState& block, const EmitContext& context);
 
 // The emitters, named by the kind list's emitter column.
-#define TAMEK_DECLARE_EMITTER(Name, word, key, nameCat, wordCat, cat, mask, index, lo, hi, prompt, question, image,   \
+#define TAMEK_DECLARE_EMITTER(Name, word, key, nameCat, wordCat, cat, mask, index, lo, hi, prompt, question, image,    \
                               page, sides, named, step, opposite, emitter)                                             \
     int Emit##emitter(CState& block, const EmitContext& context);
 TAMEK_KINDS(TAMEK_DECLARE_EMITTER)

@@ -14,7 +14,12 @@
 
 class CalibrationRecord;
 
-enum class CompileStatus { Ok, NoRoot, CodeTooLong };
+enum class CompileStatus
+{
+    Ok,
+    NoRoot,
+    CodeTooLong
+};
 
 // Compiles program from its root into its image, the Start block loading calibration; image and
 // length give the result. False when there is no root or the code is too long (status tells which).

@@ -3,10 +3,10 @@
 
 #include "cli/CompileCommand.h"
 
+#include "base/AtomicFile.h"
 #include "bytecode/ProgramCompiler.h"
 #include "cli/Commands.h"
 #include "cli/ProjectLoad.h"
-#include "base/AtomicFile.h"
 
 #include <cstdio>
 

@@ -2,8 +2,8 @@
 // and the emitters that take an expression refuse what does not fit instead of overflowing.
 
 #include "bytecode/Emitters.h"
-#include "calibration/CalibrationRecord.h"
 #include "bytecode/ExpressionCompiler.h"
+#include "calibration/CalibrationRecord.h"
 #include "model/CProgram.h"
 #include "model/Prototypes.h"
 #include "model/StateKinds.h"

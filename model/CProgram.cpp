@@ -65,8 +65,14 @@ void CProgram::DeleteRowExcept(CState* block)
     }
 }
 
-CState* GetCurrentBlock() { return g_currentBlock; }
-void SetCurrentBlock(CState* block) { g_currentBlock = block; }
+CState* GetCurrentBlock()
+{
+    return g_currentBlock;
+}
+void SetCurrentBlock(CState* block)
+{
+    g_currentBlock = block;
+}
 
 CProgram& TheProgram()
 {
@@ -74,7 +80,10 @@ CProgram& TheProgram()
     return *program;
 }
 
-CProgram::~CProgram() { Destroy(); }
+CProgram::~CProgram()
+{
+    Destroy();
+}
 
 CState* CProgram::EnsureRoot()
 {

@@ -15,7 +15,14 @@ enum class PromptKind
 };
 
 // The four palette pages; Fake and Start have no prototype.
-enum class PalettePage { NoPage = -1, Action = 0, Action2 = 1, Sensor = 2, Link = 3 };
+enum class PalettePage
+{
+    NoPage = -1,
+    Action = 0,
+    Action2 = 1,
+    Sensor = 2,
+    Link = 3
+};
 
 struct KindInfo
 {
@@ -27,17 +34,17 @@ struct KindInfo
     bool nameFromCatalogue;     // the default name passes through the catalogue
     bool fileWordTranslated;    // the file word is the catalogue translation of the kind word
     int category;
-    int mask;                   // connector mask given by Clone and the palette
-    int parameterIndex;         // -1 without parameter
+    int mask;           // connector mask given by Clone and the palette
+    int parameterIndex; // -1 without parameter
     int minimum, maximum;
     PromptKind prompt;
-    const wchar_t* question;    // catalogue key of the question (null without parameter)
-    const char* imageFile;      // picture file under Img/State/ and Img/State/icons/
-    PalettePage page;           // where the prototype lives
-    int sideSet;                // the prototype's side set
-    bool renamable;             // a sensor or actuator whose name the user may change
-    bool ownStep;               // a step holds at most one block of this kind
-    KindId opposite;            // the kind that may not share a step with this one, or NoKind
+    const wchar_t* question; // catalogue key of the question (null without parameter)
+    const char* imageFile;   // picture file under Img/State/ and Img/State/icons/
+    PalettePage page;        // where the prototype lives
+    int sideSet;             // the prototype's side set
+    bool renamable;          // a sensor or actuator whose name the user may change
+    bool ownStep;            // a step holds at most one block of this kind
+    KindId opposite;         // the kind that may not share a step with this one, or NoKind
 };
 
 // The row of a kind.

@@ -101,11 +101,14 @@ X(Link,                   "Link", "Link", Plain, Plain, 4, 0x96, -1, 0, 0, None,
 // clang-format on
 
 // The kinds by name, in row order.
-enum class KindId : int {
+// clang-format off
+enum class KindId : int
+{
 #define TAMEK_KIND_ID(Name, ...) Name,
     TAMEK_KINDS(TAMEK_KIND_ID)
 #undef TAMEK_KIND_ID
     Count,
     NoKind = Count
 };
+// clang-format on
 constexpr int kKindCount = static_cast<int>(KindId::Count);

@@ -11,7 +11,12 @@ class CState;
 
 struct NameCheck
 {
-    enum Verdict { Storable, Empty, BadCharacter };
+    enum Verdict
+    {
+        Storable,
+        Empty,
+        BadCharacter
+    };
     Verdict verdict = Storable;
     wxUniChar character; // the first character the file cannot hold (BadCharacter)
 

@@ -3,14 +3,14 @@
 // names of renamed prototypes.
 
 #include "model/ProjectReader.h"
+#include "base/FileBytes.h"
+#include "base/TextCodec.h"
 #include "calibration/CalibrationRecord.h"
 #include "model/CProgram.h"
 #include "model/ProjectReaderKeys.h"
 #include "model/ProjectReaderOrder.h"
 #include "model/Prototypes.h"
 #include "model/StateKinds.h"
-#include "base/FileBytes.h"
-#include "base/TextCodec.h"
 
 #include <algorithm>
 #include <climits>
@@ -477,12 +477,13 @@ private:
         else if (Verified(ProjectKeys::PlainParam(line, first), ProjectKey::PlainParam, line, &first))
             ApplyParameter(block, first);
         int mask;
-        if (Verified(ProjectKeys::BgType(line, first), ProjectKey::BgType, line, &first) && ParseInt(first, mask) && mask >= 0 &&
-            mask <= 0xFF)
+        if (Verified(ProjectKeys::BgType(line, first), ProjectKey::BgType, line, &first) && ParseInt(first, mask) &&
+            mask >= 0 && mask <= 0xFF)
             block.SetConnectorMask(mask);
         // Row members carry no successors: nothing would own or write them.
         const wxString sonPart = FromLast(tail, L"Son ");
-        if (!IsRowMember(&block) && Verified(ProjectKeys::Son(sonPart, first, second), ProjectKey::Son, sonPart, &first, &second))
+        if (!IsRowMember(&block) &&
+            Verified(ProjectKeys::Son(sonPart, first, second), ProjectKey::Son, sonPart, &first, &second))
             ApplySuccessors(block, first, second, number);
         const wxString rightPart = FromLast(tail, L"frNode");
         if (Verified(ProjectKeys::Row(rightPart, L"frNode", first), ProjectKey::RightRow, rightPart, &first))

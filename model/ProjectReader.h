@@ -11,7 +11,17 @@ class CProgram;
 class CState;
 
 // The keys of a node line that the reader matches by hand.
-enum class ProjectKey { Cond, Name, QuotedParam, PlainParam, BgType, Son, RightRow, LeftRow };
+enum class ProjectKey
+{
+    Cond,
+    Name,
+    QuotedParam,
+    PlainParam,
+    BgType,
+    Son,
+    RightRow,
+    LeftRow
+};
 
 class ProjectReaderChecker
 {

@@ -1,10 +1,10 @@
 #include "model/ProjectWriter.h"
 
-#include "calibration/CalibrationRecord.h"
 #include "base/AtomicFile.h"
+#include "base/TextCodec.h"
+#include "calibration/CalibrationRecord.h"
 #include "model/CProgram.h"
 #include "model/Prototypes.h"
-#include "base/TextCodec.h"
 
 #include <string>
 #include <unordered_set>

@@ -11,14 +11,16 @@ constexpr bool Named = true, Unnamed = false;
 constexpr bool Own = true, Shared = false;
 
 // Keys and questions are marked for the catalogue extractor; they are translated where used.
+// clang-format off
 const KindInfo kKinds[] = {
-#define TAMEK_KIND_INFO(Name, word, key, nameCat, wordCat, cat, mask, index, lo, hi, prompt, question, image, page,   \
+#define TAMEK_KIND_INFO(Name, word, key, nameCat, wordCat, cat, mask, index, lo, hi, prompt, question, image, page,    \
                         sides, named, step, opposite, emitter)                                                         \
     {KindId::Name, "CState" #Name, L"" #Name, word, key, nameCat, wordCat, cat, mask, index, lo, hi, P::prompt,        \
      question, image, Page::page, sides, named, step, KindId::opposite},
     TAMEK_KINDS(TAMEK_KIND_INFO)
 #undef TAMEK_KIND_INFO
 };
+// clang-format on
 static_assert(sizeof kKinds / sizeof kKinds[0] == kKindCount, "one row per kind");
 } // namespace
 

@@ -9,9 +9,9 @@
     class CState##Name final : public CState                                                                           \
     {                                                                                                                  \
     public:                                                                                                            \
-        CState##Name() : CState##Name(KindOf(KindId::Name).category, KindOf(KindId::Name).mask) {}                    \
-        CState##Name(int category, int mask) : CState(KindOf(KindId::Name), category, mask) {}                        \
-        CState##Name(CProjectViewer* viewer, int category, int mask) : CState##Name(category, mask)                   \
+        CState##Name() : CState##Name(KindOf(KindId::Name).category, KindOf(KindId::Name).mask) {}                     \
+        CState##Name(int category, int mask) : CState(KindOf(KindId::Name), category, mask) {}                         \
+        CState##Name(CProjectViewer* viewer, int category, int mask) : CState##Name(category, mask)                    \
         {                                                                                                              \
             SetViewer(viewer);                                                                                         \
         }                                                                                                              \

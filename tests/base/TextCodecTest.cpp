@@ -71,9 +71,12 @@ TEST(EncodeText, Latin1ByteForByteWhenEverythingFitsElseUtf8)
 
 TEST(SplitLines, EveryLineEndEndsALine)
 {
-    const std::pair<const char*, std::vector<wxString>> cases[] = {
-        {"a\r\nb\nc\rd", {"a", "b", "c", "d"}}, {"a\n\nb\r\n", {"a", "", "b"}}, {"a\r\rb\n\r", {"a", "", "b", ""}},
-        {"\n", {""}}, {"", {}}, {"no end", {"no end"}}};
+    const std::pair<const char*, std::vector<wxString>> cases[] = {{"a\r\nb\nc\rd", {"a", "b", "c", "d"}},
+                                                                   {"a\n\nb\r\n", {"a", "", "b"}},
+                                                                   {"a\r\rb\n\r", {"a", "", "b", ""}},
+                                                                   {"\n", {""}},
+                                                                   {"", {}},
+                                                                   {"no end", {"no end"}}};
     for (const auto& [text, lines] : cases)
         EXPECT_EQ(SplitLines(wxString::FromUTF8(text)), lines) << text;
     const std::vector<wxString> nul = SplitLines(Decode(std::string("x\0y\nz", 5)));

@@ -66,16 +66,16 @@ std::string Get(const TamekMachine& m, const std::string& key)
         return part == "dir" ? kDirections[channel.direction]
                              : std::to_string(part == "out" ? channel.output : channel.lastWritten);
     }
-    const int value = key == "A"                    ? m.A()
-                      : key == "B"                  ? m.B()
-                      : key == "pc"                 ? m.Pc()
-                      : key == "timer"              ? m.Timer()
-                      : key == "sub"                ? m.SubCount()
-                      : key == "buzzer"             ? m.BuzzerOn()
-                      : key == "led"                ? m.RedLedOn()
-                      : key == "light"              ? m.RunLightOn()
+    const int value = key == "A"                 ? m.A()
+                      : key == "B"               ? m.B()
+                      : key == "pc"              ? m.Pc()
+                      : key == "timer"           ? m.Timer()
+                      : key == "sub"             ? m.SubCount()
+                      : key == "buzzer"          ? m.BuzzerOn()
+                      : key == "led"             ? m.RedLedOn()
+                      : key == "light"           ? m.RunLightOn()
                       : key.rfind("var", 0) == 0 ? m.Variable(number(3))
-                                                    : m.SetupRegister(number(1));
+                                                 : m.SetupRegister(number(1));
     return std::to_string(value);
 }
 

@@ -12,11 +12,11 @@
 //   run STEPS                 a headless run; then "machine PROP VALUE": state (idle, armed, running,
 //                             ended), pc, timer, buzzer, varN, chN (the value written last to channel N)
 
+#include "support/Scenario.h"
 #include "bytecode/Emitters.h"
 #include "bytecode/ExpressionCompiler.h"
 #include "bytecode/HeadlessRun.h"
 #include "bytecode/ProgramCompiler.h"
-#include "support/Scenario.h"
 
 using namespace testing_support;
 
@@ -94,11 +94,12 @@ class CompileScenario final : public ScenarioRunner
             case TamekMachine::Ended:
                 return "ended";
             }
-        const int value = property == "pc"                  ? m_machine.Pc()
-                          : property == "timer"             ? m_machine.Timer()
-                          : property == "buzzer"            ? m_machine.BuzzerOn()
-                          : property.rfind("var", 0) == 0 ? m_machine.Variable(std::stoi(property.substr(3)))
-                                                            : m_machine.GetChannel(std::stoi(property.substr(2))).lastWritten;
+        const int value = property == "pc"       ? m_machine.Pc()
+                          : property == "timer"  ? m_machine.Timer()
+                          : property == "buzzer" ? m_machine.BuzzerOn()
+                          : property.rfind("var", 0) == 0
+                              ? m_machine.Variable(std::stoi(property.substr(3)))
+                              : m_machine.GetChannel(std::stoi(property.substr(2))).lastWritten;
         return std::to_string(value);
     }
 
@@ -141,8 +142,9 @@ TEST(Expressions, LexerAndBranchCodes)
     EXPECT_EQ(tokens[5].kind, ExpressionToken::Operator);
     // A character that is neither space, digit, letter, "_" nor punctuation ends the stream.
     EXPECT_EQ(TokenizeExpression(wxString::FromUTF8("x + \xE2\x82\xAC y")).size(), 2u);
-    EXPECT_EQ(TokenizeExpression(wxString::FromUTF8("caf\xC3\xA9 + 1")).front().text, wxString::FromUTF8("caf\xC3\xA9"));
-    const std::pair<const char*, int> conditions[] = {{"==", 1}, {">", 2}, {">=", 3}, {"<", 4},
+    EXPECT_EQ(TokenizeExpression(wxString::FromUTF8("caf\xC3\xA9 + 1")).front().text,
+              wxString::FromUTF8("caf\xC3\xA9"));
+    const std::pair<const char*, int> conditions[] = {{"==", 1}, {">", 2},  {">=", 3}, {"<", 4},
                                                       {"<=", 5}, {"!=", 6}, {"=<", 6}};
     for (auto [text, code] : conditions)
         EXPECT_EQ(BranchCondition(text), code) << text;

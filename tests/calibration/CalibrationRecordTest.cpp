@@ -9,7 +9,8 @@
 #include <wx/arrstr.h>
 
 namespace {
-CalibrationRecord Parsed(std::initializer_list<const char*> lines, CalibrationRecord record = CalibrationRecord::Defaults())
+CalibrationRecord Parsed(std::initializer_list<const char*> lines,
+                         CalibrationRecord record = CalibrationRecord::Defaults())
 {
     for (const char* line : lines)
         EXPECT_TRUE(record.ParseLine(line)) << line;
@@ -20,7 +21,8 @@ CalibrationRecord Parsed(std::initializer_list<const char*> lines, CalibrationRe
 TEST(CalibrationIndex, ReadsAndWritesByIndex)
 {
     CalibrationRecord r = CalibrationRecord::Defaults();
-    const int defaults[24] = {16, 108, -60, 60, 0, 0, 0, 60, 78, -60, 60, 0, 2, 2, -1, -1, -1, -1, 24, 49, 0, 24, 49, 0};
+    const int defaults[24] = {16, 108, -60, 60, 0,  0,  0,  60, 78, -60, 60, 0,
+                              2,  2,   -1,  -1, -1, -1, 24, 49, 0,  24,  49, 0};
     for (int i = 0; i < 24; ++i)
         EXPECT_EQ(r.Get(i), defaults[i]) << "index " << i;
     for (int outside : {-1, 24, 1000})
@@ -81,8 +83,8 @@ TEST(CalibrationLines, BlockDirectionWordAndRoundTrip)
     EXPECT_EQ(back.motor[1].flags, 1);
     EXPECT_EQ(back.servo[1].flags, 2);
 
-    const int values[][2] = {{5, 1},  {0, 58},  {1, 81},  {2, -90}, {3, 75},  {13, 1},  {7, 12}, {8, 111},
-                             {9, -30}, {10, 30}, {18, 20}, {19, 50}, {20, 1},  {21, 22}, {22, 48}};
+    const int values[][2] = {{5, 1},   {0, 58},  {1, 81},  {2, -90}, {3, 75}, {13, 1},  {7, 12}, {8, 111},
+                             {9, -30}, {10, 30}, {18, 20}, {19, 50}, {20, 1}, {21, 22}, {22, 48}};
     for (const auto& [index, value] : values)
         r.Set(index, value);
     CalibrationRecord read = CalibrationRecord::Defaults();

@@ -1,6 +1,6 @@
 // The settings file: the recent-projects list and the calibration in force, through real files.
-#include "base/TextCodec.h"
 #include "calibration/Settings.h"
+#include "base/TextCodec.h"
 #include "support/ProjectText.h"
 
 #include <csignal>
@@ -52,7 +52,8 @@ TEST_F(SettingsFixture, RoundTripThroughTheFileKeepsListAndCalibration)
     ASSERT_TRUE(WriteSettings({a}, CalibrationRecord::Defaults(), settings));
     EXPECT_EQ(DataFile(settings.ToStdString()), EncodeText("File0:" + a + "\n")); // the defaults write no block
     const std::vector<wxString> recent = {Project("Robot-project (1), v2; [test] & co.tamek"),
-                                          Project(wxString(L"caf\u00e9 #2.tamek")), Project(wxString(L"5\u20ac.tamek"))};
+                                          Project(wxString(L"caf\u00e9 #2.tamek")),
+                                          Project(wxString(L"5\u20ac.tamek"))};
     CalibrationRecord written = CalibrationRecord::Defaults();
     written.Set(5, 1);
     written.Set(0, 57);

@@ -14,8 +14,8 @@ using namespace testing_support;
 
 TEST(SnapshotComparison, LinesDecideAndAnEarlyEndIsADifference)
 {
-    const std::pair<const char*, const char*> same[] = {{"", ""}, {"a\nb\n", "a\nb\n"}, {"a\r\nb\r\n", "a\nb\n"},
-                                                        {"a\rb", "a\nb\n"}};
+    const std::pair<const char*, const char*> same[] = {
+        {"", ""}, {"a\nb\n", "a\nb\n"}, {"a\r\nb\r\n", "a\nb\n"}, {"a\rb", "a\nb\n"}};
     const std::pair<const char*, const char*> different[] = {
         {"a\nb\n", "a\nB\n"}, {"a\nb\n", "a\n"}, {"a\n", "a\nb\n"}, {"a\n\n", "a\n"}, {"ab\n", "a\n"}};
     for (auto [a, b] : same)

@@ -52,8 +52,8 @@ TEST_P(GoldenFiles, ReadSoundAndWriteBackByteForByte)
     ReadBounds bounds;
     ReadError error;
     ProjectReaderChecks checks;
-    ASSERT_TRUE(program.ReadProject(wxString(TAMEK_TEST_DATA) + "/" + GetParam(), displacement, bounds, calibration,
-                                    &error))
+    ASSERT_TRUE(
+        program.ReadProject(wxString(TAMEK_TEST_DATA) + "/" + GetParam(), displacement, bounds, calibration, &error))
         << error.line << " " << error.detail;
     EXPECT_EQ(checks.failures, 0) << checks.first;
     EXPECT_EQ(GraphFault(program), "");
@@ -156,7 +156,8 @@ TEST_F(Files, FailuresAreResultsAndWriteNothing)
     ReadBounds bounds;
     ReadError error;
     CalibrationRecord calibration;
-    EXPECT_FALSE(program.ReadProject("/nonexistent-folder-of-tamek/z.tamek", displacement, bounds, calibration, &error));
+    EXPECT_FALSE(
+        program.ReadProject("/nonexistent-folder-of-tamek/z.tamek", displacement, bounds, calibration, &error));
     EXPECT_EQ(error.detail, "the file cannot be opened");
 }
 

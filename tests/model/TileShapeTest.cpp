@@ -98,7 +98,8 @@ TEST_F(WithStore, TilesAndPicturesComeFromTheirFolders)
               "Img/State/background_blue/top2right0bottom1left0.png");
     EXPECT_EQ(PathOf(TileFor(TileSet::Red, Shape(1, 1, 1, 1), false)),
               "Img/State/background_red/top2right1bottom1left2.png");
-    EXPECT_EQ(PathOf(TileFor(TileSet::Link, Shape(2, 0, 1, 0), true)), "Img/State/link/top2right0bottom1left0_half.png");
+    EXPECT_EQ(PathOf(TileFor(TileSet::Link, Shape(2, 0, 1, 0), true)),
+              "Img/State/link/top2right0bottom1left0_half.png");
 
     store.missing = {"Img/State/Wait_on.png", "Img/State/Wait_off.png"};
     CState* wait = Make("Wait");

@@ -112,7 +112,8 @@ public:
             // Whatever the edits made, the compiler lays it out without a crash.
             const unsigned char* image = nullptr;
             int length = -1;
-            if (CompileProgram(m_program, DefaultCalibration(), image, length) && (length < 0 || length > CProgram::kImageCapacity || !image))
+            if (CompileProgram(m_program, DefaultCalibration(), image, length) &&
+                (length < 0 || length > CProgram::kImageCapacity || !image))
                 return "the compiler reported success without an image";
         }
         return std::string();

@@ -36,13 +36,11 @@ public:
         if (walked != found)
             Fail("placeholder search for " + std::to_string(number));
     }
-    void Key(ProjectKey key, const wxString& text, bool matched, const wxString* first,
-             const wxString* second) override
+    void Key(ProjectKey key, const wxString& text, bool matched, const wxString* first, const wxString* second) override
     {
         wxRegEx& pattern = Pattern(key);
-        if (pattern.Matches(text) != matched ||
-            (matched && ((first && pattern.GetMatch(text, 1) != *first) ||
-                         (second && pattern.GetMatch(text, 2) != *second))))
+        if (pattern.Matches(text) != matched || (matched && ((first && pattern.GetMatch(text, 1) != *first) ||
+                                                             (second && pattern.GetMatch(text, 2) != *second))))
             Fail("key " + std::to_string(static_cast<int>(key)) + " in \"" + std::string(text.utf8_str()) + "\"");
     }
 
@@ -58,11 +56,10 @@ private:
 
     static wxRegEx& Pattern(ProjectKey key)
     {
-        static wxRegEx patterns[] = {
-            {"Cond: ([GLTEQN]*)", wxRE_EXTENDED},       {"Name: ([[:alnum:]_]*).", wxRE_EXTENDED},
-            {"Param: '(.*)'", wxRE_EXTENDED},           {"Param: ([[:alnum:]_-]*)", wxRE_EXTENDED},
-            {"BGtype: ([0-9]*)", wxRE_EXTENDED},        {"Son ([0-9]*),*([0-9]*)", wxRE_EXTENDED},
-            {"frNode([:0-9]*)", wxRE_EXTENDED},         {"flNode([:0-9]*)", wxRE_EXTENDED}};
+        static wxRegEx patterns[] = {{"Cond: ([GLTEQN]*)", wxRE_EXTENDED}, {"Name: ([[:alnum:]_]*).", wxRE_EXTENDED},
+                                     {"Param: '(.*)'", wxRE_EXTENDED},     {"Param: ([[:alnum:]_-]*)", wxRE_EXTENDED},
+                                     {"BGtype: ([0-9]*)", wxRE_EXTENDED},  {"Son ([0-9]*),*([0-9]*)", wxRE_EXTENDED},
+                                     {"frNode([:0-9]*)", wxRE_EXTENDED},   {"flNode([:0-9]*)", wxRE_EXTENDED}};
         return patterns[static_cast<int>(key)];
     }
 };

@@ -114,7 +114,8 @@ public:
         m_names["root"] = root;
         for (m_at = 0; m_at < script.lines.size(); ++m_at) {
             const std::string& line = script.lines[m_at];
-            SCOPED_TRACE(script.file + ":" + std::to_string(script.firstLine + 1 + static_cast<int>(m_at)) + ": " + line);
+            SCOPED_TRACE(script.file + ":" + std::to_string(script.firstLine + 1 + static_cast<int>(m_at)) + ": " +
+                         line);
             const std::vector<std::string> w = Words(line);
             if (!w.empty() && w[0][0] != '#')
                 Command(w, script.lines);
@@ -150,16 +151,17 @@ public:
         }
         CState* block = m_names[part];
         while (block && std::getline(parts, part, '.'))
-            block = part == "son"      ? block->GetSon()
-                    : part == "parent" ? block->GetParent()
-                    : part == "branch" ? block->GetBranchSon(0)
+            block = part == "son"       ? block->GetSon()
+                    : part == "parent"  ? block->GetParent()
+                    : part == "branch"  ? block->GetBranchSon(0)
                     : part == "branch2" ? block->GetBranchSon(1)
-                    : part == "left"   ? block->GetRowNeighbour(0)
-                    : part == "right"  ? block->GetRowNeighbour(1)
-                    : part == "extra"  ? block->GetExtraParent(0)
-                                       : nullptr;
+                    : part == "left"    ? block->GetRowNeighbour(0)
+                    : part == "right"   ? block->GetRowNeighbour(1)
+                    : part == "extra"   ? block->GetExtraParent(0)
+                                        : nullptr;
         return block;
     }
+
 protected:
     static int Number(const std::string& word) { return static_cast<int>(std::stol(word, nullptr, 0)); }
     // The lines after the current one up to "end", each with its line end.
