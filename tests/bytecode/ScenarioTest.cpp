@@ -35,7 +35,9 @@ class CompileScenario final : public ScenarioRunner
                 hex += (hex.empty() ? "" : " ") + w[i];
             return hex;
         };
-        if (c == "calibration") {
+        if ((c == "code" || c == "address" || c == "taillength") && !Ref(w[1])) {
+            ADD_FAILURE() << "no block " << w[1];
+        } else if (c == "calibration") {
             EXPECT_TRUE(m_calibration.ParseLine(w[1]));
         } else if (c == "code") {
             CState* block = Ref(w[1]);

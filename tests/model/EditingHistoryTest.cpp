@@ -41,6 +41,7 @@ TEST(History, TheCommandKeepsBothTextsAndAResetForgetsEverything)
     EXPECT_EQ(Snapshot(program), after);
 
     EditHistory history(program);
+    ASSERT_TRUE(root->GetSon() && root->GetSon()->GetSon());
     ASSERT_NE(Drop(program, root->GetSon()->GetSon(), Proto(KindId::Stop), 0), nullptr);
     ASSERT_TRUE(history.CommitEdit());
     history.Reset();
