@@ -107,6 +107,7 @@ TEST_F(Files, ReadReportsDisplacementBoundsAndTheHeaderOnly)
     EXPECT_TRUE(calibration.present);
     EXPECT_EQ(calibration.motor[0].minimum, 30); // only header lines count
     EXPECT_EQ(calibration.motor[1].maximum, 40);
+    ASSERT_NE(program.GetRoot()->GetSon(), nullptr);
     EXPECT_FALSE(program.GetRoot()->GetSon()->IsDeletable());
     program.Clear();
     ASSERT_TRUE(ReadString(program, "Node: 0 => State Start: Position:300,40. Son \n", nullptr, &calibration));
@@ -125,6 +126,7 @@ TEST_F(Files, TextIsLatin1WhenItFitsElseUtf8AndAlwaysReadsBack)
         CProgram copy;
         copy.EnsureRoot();
         ASSERT_TRUE(ReadString(copy, text));
+        ASSERT_NE(copy.GetRoot()->GetSon(), nullptr);
         EXPECT_EQ(copy.GetRoot()->GetSon()->GetParameterText(), wxString::FromUTF8(parameter));
         EXPECT_EQ(Snapshot(copy), text);
     }
