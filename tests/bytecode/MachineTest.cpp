@@ -12,7 +12,8 @@
 #include "bytecode/InstructionSet.h"
 #include "bytecode/TamekMachine.h"
 
-#include <fstream>
+#include "support/CaseFile.h"
+
 #include <gtest/gtest.h>
 #include <random>
 #include <sstream>
@@ -30,24 +31,6 @@ struct Running : TamekMachine
         MachineStep();
     }
 };
-
-struct MachineCase
-{
-    std::string name;
-    std::vector<std::string> lines;
-};
-
-std::vector<MachineCase> Cases()
-{
-    std::vector<MachineCase> cases;
-    std::ifstream in(std::string(TAMEK_TEST_DATA) + "/machine.txt");
-    for (std::string line; std::getline(in, line);)
-        if (line.rfind("== ", 0) == 0)
-            cases.push_back({line.substr(3), {}});
-        else if (!cases.empty() && !line.empty() && line[0] != '#')
-            cases.back().lines.push_back(line);
-    return cases;
-}
 
 std::string Get(const TamekMachine& m, const std::string& key)
 {
@@ -93,7 +76,7 @@ void Set(TamekMachine& m, const std::string& key, int value)
         m.SetSetupRegister(std::stoi(key.substr(1)), value);
 }
 
-struct MachineScript : ::testing::TestWithParam<MachineCase>
+struct MachineScript : ::testing::TestWithParam<testing_support::CaseScript>
 {
 };
 
@@ -103,6 +86,8 @@ TEST_P(MachineScript, Runs)
 {
     std::unique_ptr<Running> m;
     for (const std::string& line : GetParam().lines) {
+        if (testing_support::Silent(line))
+            continue;
         SCOPED_TRACE(line);
         std::istringstream words(line);
         std::string command, word;
@@ -135,8 +120,8 @@ TEST_P(MachineScript, Runs)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, MachineScript, ::testing::ValuesIn(Cases()),
-                         [](const ::testing::TestParamInfo<MachineCase>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Cases, MachineScript, ::testing::ValuesIn(testing_support::LoadCases("machine.txt")),
+                         testing_support::CaseName);
 
 TEST(InstructionTable, EveryByteHasAKnownLength)
 {

@@ -123,7 +123,7 @@ TEST_P(BytecodeScenario, Runs)
     runner.Run(GetParam());
 }
 
-INSTANTIATE_TEST_SUITE_P(Scenarios, BytecodeScenario, ::testing::ValuesIn(LoadScenarios("bytecode")), ScenarioName);
+INSTANTIATE_TEST_SUITE_P(Scenarios, BytecodeScenario, ::testing::ValuesIn(LoadScenarios("bytecode")), CaseName);
 
 TEST(ConstantText, NumberPattern)
 {

@@ -10,6 +10,7 @@
 //   hex FILE GOLDEN         the bytes of FILE, as hex, are the golden .hex file's line
 
 #include "support/Blocks.h"
+#include "support/CaseFile.h"
 #include "support/RunTamekc.h"
 
 #include <fstream>
@@ -18,24 +19,6 @@
 using namespace testing_support;
 
 namespace {
-
-struct Case
-{
-    std::string name;
-    std::vector<std::string> lines;
-};
-
-std::vector<Case> Cases()
-{
-    std::vector<Case> cases;
-    std::ifstream in(std::string(TAMEK_TEST_DATA) + "/cli/cases.txt");
-    for (std::string line; std::getline(in, line);)
-        if (line.rfind("== ", 0) == 0)
-            cases.push_back({line.substr(3), {}});
-        else if (!cases.empty() && !line.empty() && line[0] != '#')
-            cases.back().lines.push_back(line);
-    return cases;
-}
 
 // The words of a line: the first two, and the rest with "\n" standing for a line end.
 struct Words
@@ -59,7 +42,7 @@ std::string Expand(std::string text, const std::string& tmp)
     return text;
 }
 
-struct TamekcCase : ::testing::TestWithParam<Case>
+struct TamekcCase : ::testing::TestWithParam<CaseScript>
 {
 };
 
@@ -71,6 +54,8 @@ TEST_P(TamekcCase, Runs)
     ASSERT_NE(mkdtemp(folder), nullptr);
     TamekcResult run;
     for (const std::string& raw : GetParam().lines) {
+        if (Silent(raw))
+            continue;
         SCOPED_TRACE(raw);
         const std::string line = Expand(raw, folder);
         const Words w(line);
@@ -98,5 +83,4 @@ TEST_P(TamekcCase, Runs)
     wxFileName::Rmdir(folder, wxPATH_RMDIR_RECURSIVE);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, TamekcCase, ::testing::ValuesIn(Cases()),
-                         [](const ::testing::TestParamInfo<Case>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Cases, TamekcCase, ::testing::ValuesIn(LoadCases("cli/cases.txt")), CaseName);

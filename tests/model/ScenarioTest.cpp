@@ -15,4 +15,4 @@ TEST_P(ModelScenario, Runs)
     runner.Run(GetParam());
 }
 
-INSTANTIATE_TEST_SUITE_P(Scenarios, ModelScenario, ::testing::ValuesIn(LoadScenarios("model")), ScenarioName);
+INSTANTIATE_TEST_SUITE_P(Scenarios, ModelScenario, ::testing::ValuesIn(LoadScenarios("model")), CaseName);

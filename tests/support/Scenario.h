@@ -40,6 +40,7 @@
 
 #include "model/EditHistory.h"
 #include "support/Blocks.h"
+#include "support/CaseFile.h"
 #include "support/EditingGraphCheck.h"
 #include "support/ProjectText.h"
 #include "support/ScriptedUserInterface.h"
@@ -47,8 +48,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
 #include <map>
 #include <memory>
 #include <set>
@@ -56,43 +55,12 @@
 
 namespace testing_support {
 
-struct ScenarioScript
-{
-    std::string file, name;
-    int firstLine = 0;
-    std::vector<std::string> lines;
-};
+using ScenarioScript = CaseScript;
 
-// Every scenario of the files in tests/data/scenarios/<area>, in file and line order.
+// Every scenario of the files in tests/data/scenarios/<area>.
 inline std::vector<ScenarioScript> LoadScenarios(const std::string& area)
 {
-    std::vector<std::string> files;
-    for (const auto& entry : std::filesystem::directory_iterator(std::string(TAMEK_TEST_DATA) + "/scenarios/" + area))
-        files.push_back(entry.path().string());
-    std::sort(files.begin(), files.end());
-    std::vector<ScenarioScript> scripts;
-    for (const std::string& file : files) {
-        std::ifstream in(file);
-        int number = 0;
-        for (std::string line; std::getline(in, line);) {
-            ++number;
-            if (line.rfind("== ", 0) == 0)
-                scripts.push_back({std::filesystem::path(file).filename().string(), line.substr(3), number, {}});
-            else if (!scripts.empty())
-                scripts.back().lines.push_back(line);
-        }
-    }
-    return scripts;
-}
-
-inline void PrintTo(const ScenarioScript& script, std::ostream* out)
-{
-    *out << script.file << ":" << script.firstLine;
-}
-
-inline std::string ScenarioName(const ::testing::TestParamInfo<ScenarioScript>& info)
-{
-    return info.param.name;
+    return LoadCases("scenarios/" + area);
 }
 
 class ScenarioRunner
@@ -116,9 +84,8 @@ public:
             const std::string& line = script.lines[m_at];
             SCOPED_TRACE(script.file + ":" + std::to_string(script.firstLine + 1 + static_cast<int>(m_at)) + ": " +
                          line);
-            const std::vector<std::string> w = Words(line);
-            if (!w.empty() && w[0][0] != '#')
-                Command(w, script.lines);
+            if (!Silent(line))
+                Command(Words(line), script.lines);
             // A block that joined the graph belongs to it from then on.
             for (CState* block : GraphBlocks(program))
                 m_made.erase(block);
