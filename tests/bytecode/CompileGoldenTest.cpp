@@ -53,7 +53,8 @@ TEST_P(CompileGolden, ImageMatches)
     program.ResetPrototypeNames();
 }
 
-INSTANTIATE_TEST_SUITE_P(Projects, CompileGolden, ::testing::ValuesIn(Projects()));
+INSTANTIATE_TEST_SUITE_P(Projects, CompileGolden, ::testing::ValuesIn(Projects()),
+                         [](const ::testing::TestParamInfo<std::string>& info) { return info.param; });
 
 TEST(Compiler, AProgramWithoutRootIsNotCompiled)
 {
