@@ -27,7 +27,7 @@ TEST(DecodeText, Utf8Latin1FallbackAndByteOrderMarks)
         // reads as Latin-1, so a valid-looking pair elsewhere stays two characters.
         {"caf\xE9 \xC3\xA9", L"caf\u00e9 \u00c3\u00a9"},
         {"\xC0\xAF", L"\u00c0\u00af"},
-        {"\xE0\x80\xAF", L"\u00e0\u0080\u00af"},
+        {"\xE0\x83\xA9", L"\u00e0\u0083\u00a9"}, // an e-acute in three bytes
         {"\xED\xA0\x80", L"\u00ed\u00a0\u0080"},
         {"ab\xE2\x82", L"ab\u00e2\u0082"},
         {"\xEF\xBB\xBF"

@@ -15,7 +15,8 @@
 //   remove REF / keep REF         a removal, accepted / refused
 //   register REF / forget         a variable block entered in the variable list / the list emptied
 //   answer yes|no ...             the answers to the next questions
-//   set REF PROP VALUE            param (text and value), value, name, index, op, x, y, mask, sides, addsides, half,
+//   set REF PROP VALUE            param (text and value), value, name, index, op, x, y, mask, sides, addsides,
+//                                 exit (the son exit side: down, up, right, left), half,
 //                                 number, sonnumber, son and branch (a bare link, as in a damaged graph)
 //   let NAME REF                  names a block reached from another
 //   expect REF is REF             the same block (or both none)
@@ -335,6 +336,8 @@ private:
             block->SetSideSet(Number(value));
         } else if (property == "addsides") {
             block->SetSideSet(block->GetSideSet() | Number(value));
+        } else if (property == "exit") {
+            block->SetSonExitSide(Direction(value));
         } else if (property == "half") {
             block->MakeHalf();
         } else if (property == "son") { // a bare pointer, as only a damaged graph has it
