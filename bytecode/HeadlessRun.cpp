@@ -2,7 +2,6 @@
 
 #include "model/CProgram.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <map>
 
@@ -12,30 +11,11 @@ HeadlessRunResult RunHeadless(TamekMachine& machine, const unsigned char* image,
     machine.LoadImage(image, length);
     for (int port = 1; port <= 3; ++port)
         machine.SetRawInput(port, options.rawInputs[port - 1]);
-    // As the simulator prepares a run: GO pressed arms the machine, released starts it.
-    machine.RunReset();
-    machine.OutputReset();
-    machine.SetGo(true);
-    machine.MachineStep();
-    machine.SetGo(false);
-    machine.MachineStep();
+    StartByGo(machine);
 
     HeadlessRunResult result;
-    const long perTick = std::max(1L, options.stepsPerTick);
-    long sinceTick = 0;
-    while (result.steps < options.maxSteps && machine.GetRunState() == TamekMachine::Running) {
-        const long chunk = std::min(perTick - sinceTick, options.maxSteps - result.steps);
-        const long done = machine.RunSteps(chunk);
-        result.steps += done;
-        sinceTick += done;
-        if (sinceTick == perTick) {
-            // The clock runs while the last step result is true, which the ending step still is.
-            machine.ClockTick();
-            sinceTick = 0;
-        }
-        if (done < chunk)
-            break;
-    }
+    MachineClock clock(options.stepsPerTick);
+    result.steps = clock.Run(machine, options.maxSteps);
     result.ended = machine.GetRunState() == TamekMachine::Ended;
     return result;
 }
@@ -69,10 +49,9 @@ std::string Number(long long value)
 
 } // namespace
 
-std::string HeadlessRunJson(const TamekMachine& machine, const HeadlessRunResult& result, const CProgram& program)
+std::string MachineJsonFields(const TamekMachine& machine, const HeadlessRunResult& result)
 {
-    std::string json = "{";
-    json += "\"ended\":" + std::string(result.ended ? "true" : "false");
+    std::string json = "\"ended\":" + std::string(result.ended ? "true" : "false");
     json += ",\"steps\":" + Number(result.steps);
     json += ",\"pc\":" + Number(machine.Pc());
     json += ",\"timer\":" + Number(machine.Timer());
@@ -84,6 +63,12 @@ std::string HeadlessRunJson(const TamekMachine& machine, const HeadlessRunResult
             Number(machine.GetChannel(3).lastWritten) + "]";
     json += ",\"a\":" + Number(machine.A());
     json += ",\"b\":" + Number(machine.B());
+    return json;
+}
+
+std::string HeadlessRunJson(const TamekMachine& machine, const HeadlessRunResult& result, const CProgram& program)
+{
+    std::string json = "{" + MachineJsonFields(machine, result);
     json += ",\"variables\":{";
     // One entry per variable name, in the order of the variable list.
     std::map<int, bool> seen;

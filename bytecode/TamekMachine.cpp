@@ -1,5 +1,7 @@
 #include "bytecode/TamekMachine.h"
 
+#include "bytecode/MachineClock.h"
+
 #include <algorithm>
 #include <cstring>
 #include <limits>
@@ -78,6 +80,18 @@ void TamekMachine::SetSetupRegister(int number, int32_t value)
         m_setup[number] = value;
 }
 
+void TamekMachine::SetChannel(int channel, int32_t value)
+{
+    Channel& target = m_channels[channel & 3];
+    target.lastWritten = value;
+    if ((channel & 3) < 2) {
+        target.output = value;
+        return;
+    }
+    target.output = value < 0 ? Wrap(0u - U(value)) : value;
+    target.direction = value == 0 ? None : value < 0 ? Backward : Forward;
+}
+
 void TamekMachine::OutputReset()
 {
     m_outputs &= ~(Buzzer | RedLed | 0x40 | 0x80);
@@ -97,8 +111,8 @@ void TamekMachine::RunReset()
 
 void TamekMachine::ClockTick()
 {
-    m_timer = Wrap(U(m_timer) + 2);
-    m_subCount = Wrap(U(m_subCount) + 4700);
+    m_timer = Wrap(U(m_timer) + TimeModel::kTimerUnitsPerTick);
+    m_subCount = Wrap(U(m_subCount) + TimeModel::kSubCountPerTick);
 }
 
 bool TamekMachine::MachineStep()

@@ -107,6 +107,11 @@ public:
     int32_t SetupRegister(int number) const;
     void SetSetupRegister(int number, int32_t value);
     const Channel& GetChannel(int channel) const { return m_channels[channel & 3]; }
+    // As the robot's actuator command sets them, outside the program: an output bit (Buzzer,
+    // RedLed) on or off; a channel's last-written and output value, a motor's output being the
+    // magnitude and its direction following the sign (none for 0).
+    void SetOutput(int bit, bool on) { m_outputs = on ? m_outputs | bit : m_outputs & ~bit; }
+    void SetChannel(int channel, int32_t value);
 
 private:
     // Bytes read past the image end are these zeros.

@@ -19,7 +19,8 @@ enum : int
 {
     Ok = 0,
     Usage = 1,
-    Unreadable = 2
+    Unreadable = 2,
+    NoRobot = 3 // no robot found, or it went away or stopped answering
 };
 }
 

@@ -38,8 +38,11 @@ bool ParseInput(const std::string& text, HeadlessRunOptions& options)
 
 int Usage()
 {
-    std::fprintf(stderr, "Usage: tamekc run FILE.tamek [--max-steps N] [--steps-per-tick K] [--input PORT=RAW]...\n"
-                         "  N >= 0 (default 10000000), K >= 1 (default 1000), PORT 1-3, RAW 0-1023 (default 1023)\n");
+    std::fprintf(stderr,
+                 "Usage: tamekc run FILE.tamek [--max-steps N] [--steps-per-tick K] [--input PORT=RAW]...\n"
+                 "  N >= 0 (default 10000000), K >= 1 (default %ld: the time model's steps per 100 ms),\n"
+                 "  PORT 1-3, RAW 0-1023 (default 1023)\n",
+                 TimeModel::kStepsPerTick);
     return CliExit::Usage;
 }
 

@@ -12,7 +12,8 @@ void PrintHelp(std::FILE* out)
     std::fprintf(out, "Usage: tamekc COMMAND [ARGUMENTS]\n\nCommands:\n");
     for (const CliCommand& command : CliCommands())
         std::fprintf(out, "  %s %s\n", command.name, command.usage);
-    std::fprintf(out, "\nExit status: 0 success, 1 wrong usage, 2 a file that cannot be read or used.\n");
+    std::fprintf(out, "\nExit status: 0 success, 1 wrong usage, 2 a file that cannot be read or used,\n"
+                      "3 no robot that answers.\n");
 }
 } // namespace
 

@@ -1,0 +1,44 @@
+#pragma once
+// The presence poll, run by the main window every second, without the window: it searches the
+// robot, remembers whether the window shows it as connected, and tells the window what to change.
+// It counts disconnections so that a disconnection during a standalone run is announced once,
+// even though the message box is modal and polls keep firing while it is open.
+
+#include <wx/string.h>
+
+class RobotLink;
+
+// What the presence poll reads from and does to the main window.
+class RobotPresenceView
+{
+public:
+    virtual ~RobotPresenceView() = default;
+    virtual bool CalibrationDialogOpen() const = 0;
+    virtual bool StandaloneRunActive() const = 0;
+    // The calibration dialog shows "Apparaat is ontkoppeld, instellingen niet beschikbaar!".
+    virtual void TellCalibrationDialogRobotGone() = 0;
+    // "Apparaat is ontkoppeld, simulatie stopt!!" (caption "USB ontkoppelen", OK), modal: returns
+    // when the user answered. Polls may run again meanwhile.
+    virtual void ShowRunStopsMessage() = 0;
+    virtual void StopRun() = 0;
+    // Enables the robot commands (connected), or disables them, falls back to virtual mode and
+    // shows "-" in the names list's value column (not connected).
+    virtual void ShowRobotConnected(bool connected) = 0;
+    // One console line about a robot that is found but cannot be used.
+    virtual void ReportRobotProblem(const wxString& message) = 0;
+};
+
+class RobotPresencePoll
+{
+public:
+    // One poll: RobotLink::Open, then the changes to the window.
+    void Poll(RobotLink& link, RobotPresenceView& view);
+    // Whether the window shows the robot as connected.
+    bool ShownConnected() const { return m_shownConnected; }
+    int DisconnectionCount() const { return m_disconnections; }
+
+private:
+    bool m_shownConnected = false;
+    int m_disconnections = 0;
+    bool m_problemReported = false; // the robot that cannot be used was reported since it turned up
+};
