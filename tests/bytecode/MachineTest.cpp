@@ -39,10 +39,7 @@ std::string Get(const TamekMachine& m, const std::string& key)
     if (key == "flags")
         return m.Flags() == TamekMachine::Z ? "Z" : m.Flags() == TamekMachine::P ? "P" : "N";
     if (key == "state")
-        return m.GetRunState() == TamekMachine::Running ? "running"
-               : m.GetRunState() == TamekMachine::Ended ? "ended"
-               : m.GetRunState() == TamekMachine::Idle  ? "idle"
-                                                        : "armed";
+        return RunStateName(m.GetRunState());
     if (key.rfind("ch", 0) == 0) {
         const TamekMachine::Channel& channel = m.GetChannel(number(2));
         const std::string part = key.substr(4);

@@ -86,16 +86,7 @@ class CompileScenario final : public ScenarioRunner
     std::string Machine(const std::string& property) const
     {
         if (property == "state")
-            switch (m_machine.GetRunState()) {
-            case TamekMachine::Idle:
-                return "idle";
-            case TamekMachine::Armed:
-                return "armed";
-            case TamekMachine::Running:
-                return "running";
-            case TamekMachine::Ended:
-                return "ended";
-            }
+            return RunStateName(m_machine.GetRunState());
         const int value = property == "pc"       ? m_machine.Pc()
                           : property == "timer"  ? m_machine.Timer()
                           : property == "buzzer" ? m_machine.BuzzerOn()
