@@ -36,7 +36,9 @@ void CFrame::BuildMenus()
     SetMenuBar(menuBar);
     BuildAccelerators();
 
-    m_recent.Assign(ReadSettings());
+    CalibrationRecord calibration;
+    m_recent.Assign(ReadSettings(calibration));
+    SetCalibration(calibration);
     RebuildRecentMenu();
 }
 

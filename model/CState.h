@@ -50,7 +50,6 @@ public:
     virtual wxString GetKindWord() const;
     virtual wxString Describe() const;
     virtual wxString GetLabel() const;
-    virtual int EmitCode() = 0;
     virtual const unsigned char* GetCode() const { return m_code; }
     virtual int GetCodeLength() const { return m_codeLength; }
     virtual int GetTailLength() const { return m_tailLength; }

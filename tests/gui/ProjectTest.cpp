@@ -6,6 +6,7 @@
 #include "calibration/CalibrationRecord.h"
 #include "calibration/Settings.h"
 #include "model/EditHistory.h"
+#include "model/Prototypes.h"
 
 namespace {
 const char* const kProject = "Node: 0 => State Start: Position:577,48. Son 1\n"
@@ -239,15 +240,16 @@ TEST_F(Projects, YesSavesToTheCurrentPathBeforeExitOrClose)
 TEST_F(Projects, AProjectCalibrationIsOfferedAndTakenOnYesOnly)
 {
     const wxString path = Project("calibrated.tamek", std::string("dir:40\nMotor1Mi:20\n") + kProject);
-    CurrentCalibration() = CalibrationRecord::Defaults();
+    frame->SetCalibration(CalibrationRecord::Defaults());
     for (int answer : {wxID_NO, wxID_YES})
         wxTEST_DIALOG(frame->OpenProjectByPath(path),
                       ExpectMessage("Instellingen voor servo en motor wijken af. Toch gebruiken?",
                                     "Nieuwe instelling voor servo & motor.", answer));
-    EXPECT_EQ(std::make_pair(CurrentCalibration().motor[0].minimum, CurrentCalibration().motor[1].flags),
+    EXPECT_EQ(std::make_pair(frame->GetCalibration().motor[0].minimum, frame->GetCalibration().motor[1].flags),
               std::make_pair(20, 1));
-    frame->OpenProjectByPath(path); // the same calibration again: nothing to offer
-    CurrentCalibration() = CalibrationRecord::Defaults();
+    EXPECT_EQ(PrototypeByName("Motor2")->CalibrationModeBits(), 1); // the kinds got it too
+    frame->OpenProjectByPath(path);                                 // the same calibration again: nothing to offer
+    frame->SetCalibration(CalibrationRecord::Defaults());
 }
 
 TEST_F(Projects, DeleteRemovesTheSelectedPlacedBlockAsOneUndoableEdit)

@@ -1,4 +1,4 @@
-#include "model/AtomicFile.h"
+#include "base/AtomicFile.h"
 
 #include <cerrno>
 #include <cstdio>
