@@ -10,24 +10,26 @@
 
 #include <cstdio>
 
-namespace {
-// Refused as too long: the compiler's own failure, distinct from a file that cannot be read.
-constexpr int kCodeTooLong = 1;
-} // namespace
-
-int CompileProjectFile(const std::string& path, CProgram& program, const unsigned char*& image, int& length)
+int CompileProjectFile(const std::string& path, CProgram& program, const unsigned char*& image, int& length,
+                       std::string* why)
 {
     CalibrationRecord calibration;
-    if (!LoadProject(path, program, calibration))
+    if (!LoadProject(path, program, calibration, why))
         return CliExit::Unreadable;
+    const auto say = [why](const std::string& message, const char* prefix) {
+        if (why)
+            *why = message;
+        else
+            std::fprintf(stderr, "%s%s\n", prefix, message.c_str());
+    };
     ScopedCompileCalibration scoped(calibration);
     CProgram::CompileStatus status = CProgram::CompileStatus::Ok;
     if (!program.Compile(image, length, &status)) {
         if (status == CProgram::CompileStatus::CodeTooLong) {
-            std::fprintf(stderr, "Code too long\n");
+            say("Code too long", "");
             return kCodeTooLong;
         }
-        std::fprintf(stderr, "tamekc: %s: no program to compile\n", path.c_str());
+        say(path + ": no program to compile", "tamekc: ");
         return CliExit::Unreadable;
     }
     return CliExit::Ok;
