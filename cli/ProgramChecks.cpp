@@ -23,6 +23,9 @@ ProgramRow CheckProgram(const std::string& path, const std::vector<Scenario>& sc
     const int status = CompileProjectFile(path, program, image, length, &row.problem);
     if (status != CliExit::Ok) {
         row.unreadable = status == CliExit::Unreadable;
+        // "PATH:LINE: message" names the row's own file: the row keeps "LINE: message".
+        if (row.problem.rfind(path + ":", 0) == 0)
+            row.problem.erase(0, row.problem.find_first_not_of(' ', path.size() + 1));
         return row;
     }
     ScenarioRunner runner(program, image, length);

@@ -11,7 +11,8 @@
 #include <string>
 #include <vector>
 
-// Reads and compiles the project at path and runs every scenario on it.
+// Reads and compiles the project at path and runs every scenario on it. A file that cannot be read
+// gives the problem "LINE: message" or "message" (without the path).
 ProgramRow CheckProgram(const std::string& path, const std::vector<Scenario>& scenarios);
 
 // Checks every program, up to jobs at a time in worker processes; the rows in the order of paths. A

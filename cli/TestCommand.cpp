@@ -65,9 +65,14 @@ int TestOneProgram(const std::string& path, const std::vector<std::string>& scen
     if (!ReadScenarios(scenarioPaths, scenarios))
         return CliExit::Unreadable;
     const ProgramRow row = CheckProgram(path, scenarios);
+    if (row.unreadable) {
+        const bool line = std::isdigit(static_cast<unsigned char>(row.problem[0]));
+        std::fprintf(stderr, "tamekc: %s%s%s\n", path.c_str(), line ? ":" : ": ", row.problem.c_str());
+        return CliExit::Unreadable;
+    }
     if (!row.problem.empty()) {
-        std::fprintf(stderr, "%s%s\n", row.unreadable ? "tamekc: " : "", row.problem.c_str());
-        return row.unreadable ? CliExit::Unreadable : CliExit::Failed;
+        std::fprintf(stderr, "%s\n", row.problem.c_str());
+        return CliExit::Failed;
     }
     std::string text;
     for (size_t i = 0; i < scenarios.size(); ++i)
