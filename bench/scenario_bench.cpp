@@ -44,8 +44,9 @@ std::string PupilProgram(int i)
                "Node: 4 => State Detector1: Position:300,280.Param: '" +
                threshold + "'. Name: Sensor1. Cond: LTE. Son 2,5\nNode: 5 => State Stop: Position:420,280. Son \n";
     default: // looks every tenth of a second
-        return start + "Node: 2 => State Wait: Position:300,160.Param: '1'. Name: Wacht . Son 3\n"
-                       "Node: 3 => State Detector1: Position:300,220.Param: '" +
+        return start +
+               "Node: 2 => State Wait: Position:300,160.Param: '1'. Name: Wacht . Son 3\n"
+               "Node: 3 => State Detector1: Position:300,220.Param: '" +
                threshold + "'. Name: Sensor1. Cond: LTE. Son 1,4\nNode: 4 => State Stop: Position:420,220. Son \n";
     }
 }
