@@ -194,7 +194,8 @@ std::vector<std::string> FindPrograms(const std::vector<std::string>& arguments)
             std::string extension = it->path().extension().string();
             std::transform(extension.begin(), extension.end(), extension.begin(),
                            [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-            if (extension == ".tamek" && !it->is_directory(error))
+            std::error_code unreadable; // a file that cannot be looked at is a row that says so
+            if (extension == ".tamek" && !it->is_directory(unreadable))
                 found.push_back(it->path().string());
         }
         if (error) {
