@@ -19,6 +19,11 @@ struct GoldenCase
     std::string name, arguments, expected;
 };
 
+void PrintTo(const GoldenCase& golden, std::ostream* out)
+{
+    *out << golden.name;
+}
+
 std::vector<GoldenCase> LoadCases()
 {
     std::vector<GoldenCase> cases;
