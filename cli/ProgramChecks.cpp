@@ -2,6 +2,7 @@
 
 #include "cli/Commands.h"
 #include "cli/CompileCommand.h"
+#include "model/Prototypes.h"
 #include "scenario/ScenarioRunner.h"
 
 #include <algorithm>
@@ -155,6 +156,7 @@ std::vector<ProgramRow> CheckPrograms(const std::vector<std::string>& paths, con
 {
     std::vector<ProgramRow> rows(paths.size());
     std::vector<Worker> workers;
+    Prototypes::Get();    // made once here, so that every worker starts with them
     std::fflush(nullptr); // a worker must not write out this process's buffers again
     size_t next = 0;
     while (next < paths.size() || !workers.empty()) {

@@ -76,18 +76,25 @@ public:
         MachineClock clock;
         const long endStep = m_scenario.durationMs * kStepsPerMs;
         for (;;) {
-            bool watching = false;
             long next = endStep;
-            if (!CheckMoment(watching, next))
+            if (!CheckMoment(next) || m_step >= endStep)
                 return m_result;
-            if (m_step >= endStep)
-                return m_result;
-            // Step by step while an expectation is watched; else straight to the next moment of interest.
-            const long target = watching && m_machine.GetRunState() == TamekMachine::Running ? m_step + 1 : next;
-            clock.Run(m_machine, target - m_step - 1);
-            m_lastPc = m_machine.Pc();
-            clock.Run(m_machine, 1);
-            m_step = target;
+            if (m_watched.empty()) { // straight to the next moment of interest
+                clock.Run(m_machine, next - m_step - 1);
+                m_lastPc = m_machine.Pc();
+                clock.Run(m_machine, 1);
+                m_step = next;
+            } else { // step by step until then, or until what is watched comes out otherwise
+                bool changed = false;
+                while (!changed && m_step < next && m_machine.GetRunState() == TamekMachine::Running) {
+                    m_lastPc = m_machine.Pc();
+                    clock.Run(m_machine, 1);
+                    ++m_step;
+                    changed = WatchedOutcomeChanged();
+                }
+                if (!changed) // an ended program keeps its state: nothing changes until then
+                    m_step = next;
+            }
             Feed();
         }
     }
@@ -99,10 +106,26 @@ private:
             m_machine.SetRawInput(change.port, change.raw);
     }
 
+    bool Holds(size_t i) const
+    {
+        const Expectation& expectation = m_scenario.expectations[i];
+        return Compare(ReadOutput(m_machine, expectation.output, m_variables[i]), expectation.comparison,
+                       expectation.value);
+    }
+
+    // Whether a watched "voor" expectation now holds or a watched "altijd" one no longer does.
+    bool WatchedOutcomeChanged() const
+    {
+        for (size_t i : m_watched)
+            if (Holds(i) == (m_scenario.expectations[i].when == ExpectationWhen::By))
+                return true;
+        return false;
+    }
+
     // Checks every expectation due at this moment, in the order of their lines; false at the first
-    // that fails. Sets watching when one is watched from here on, and lowers next to the next moment
-    // one needs or the next input comes.
-    bool CheckMoment(bool& watching, long& next)
+    // that fails. Lists those to watch from here on, and lowers next to the next moment one needs or
+    // the next input comes.
+    bool CheckMoment(long& next)
     {
         const auto consider = [&](long timeMs) {
             if (timeMs * kStepsPerMs > m_step)
@@ -110,6 +133,7 @@ private:
         };
         if (m_player.NextTimeMs() >= 0)
             consider(m_player.NextTimeMs());
+        m_watched.clear();
         for (size_t i = 0; i < m_scenario.expectations.size(); ++i) {
             const Expectation& expectation = m_scenario.expectations[i];
             const long from = expectation.fromMs * kStepsPerMs, until = expectation.timeMs * kStepsPerMs;
@@ -120,28 +144,27 @@ private:
                 consider(expectation.timeMs);
                 break;
             case ExpectationWhen::By:
-                if (m_met[i])
-                    continue;
-                due = m_step >= from && m_step <= until;
-                watching = watching || (due && m_step < until);
+                due = !m_met[i] && m_step >= from && m_step <= until;
                 consider(expectation.fromMs);
                 consider(expectation.timeMs);
                 break;
             case ExpectationWhen::Always:
                 due = m_step >= from;
-                watching = watching || due;
                 consider(expectation.fromMs);
                 break;
             }
             if (!due)
                 continue;
             const bool found = expectation.output != ScenarioOutput::Variable || m_variables[i] >= 0;
-            const long long seen = found ? ReadOutput(m_machine, expectation.output, m_variables[i]) : 0;
-            const bool holds = found && Compare(seen, expectation.comparison, expectation.value);
-            if (holds && expectation.when == ExpectationWhen::By)
+            const bool holds = found && Holds(i);
+            if (expectation.when == ExpectationWhen::By && holds)
                 m_met[i] = true;
-            if (!holds && (expectation.when != ExpectationWhen::By || m_step == until || !found)) {
-                Fail(expectation, found, seen);
+            else if (found && expectation.when == ExpectationWhen::By && m_step < until)
+                m_watched.push_back(i);
+            else if (holds && expectation.when == ExpectationWhen::Always)
+                m_watched.push_back(i);
+            else if (!holds) {
+                Fail(expectation, found, found ? ReadOutput(m_machine, expectation.output, m_variables[i]) : 0);
                 return false;
             }
         }
@@ -165,8 +188,9 @@ private:
     TamekMachine& m_machine;
     const Scenario& m_scenario;
     ScenarioPlayer m_player;
-    std::vector<int> m_variables; // per expectation: the machine index of its variable
-    std::vector<bool> m_met;      // per "voor" expectation: it held at some moment
+    std::vector<int> m_variables;  // per expectation: the machine index of its variable
+    std::vector<bool> m_met;       // per "voor" expectation: it held at some moment
+    std::vector<size_t> m_watched; // the "voor" and "altijd" expectations watched after this moment
     long m_step = 0;
     int m_lastPc = 0; // the address of the instruction executed last (the start before any)
     ScenarioResult m_result;
