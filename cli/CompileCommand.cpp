@@ -3,18 +3,18 @@
 
 #include "cli/CompileCommand.h"
 
-#include "bytecode/EmitContext.h"
+#include "base/AtomicFile.h"
+#include "bytecode/ProgramCompiler.h"
 #include "cli/Commands.h"
 #include "cli/ProjectLoad.h"
-#include "model/AtomicFile.h"
 
 #include <cstdio>
 
 int CompileProjectFile(const std::string& path, CProgram& program, const unsigned char*& image, int& length,
                        std::string* why)
 {
-    CalibrationRecord calibration;
-    if (!LoadProject(path, program, calibration, why))
+    CalibrationRecord fileCalibration;
+    if (!LoadProject(path, program, fileCalibration, why))
         return CliExit::Unreadable;
     const auto say = [why](const std::string& message, const char* prefix) {
         if (why)
@@ -22,10 +22,13 @@ int CompileProjectFile(const std::string& path, CProgram& program, const unsigne
         else
             std::fprintf(stderr, "%s%s\n", prefix, message.c_str());
     };
-    ScopedCompileCalibration scoped(calibration);
-    CProgram::CompileStatus status = CProgram::CompileStatus::Ok;
-    if (!program.Compile(image, length, &status)) {
-        if (status == CProgram::CompileStatus::CodeTooLong) {
+    // What the window compiles after opening the file with the default settings and taking over
+    // the file's calibration: the default angle limits stay.
+    CalibrationRecord calibration = CalibrationRecord::Defaults();
+    calibration.TakeFromProject(fileCalibration);
+    CompileStatus status = CompileStatus::Ok;
+    if (!CompileProgram(program, calibration, image, length, &status)) {
+        if (status == CompileStatus::CodeTooLong) {
             say("Code too long", "");
             return kCodeTooLong;
         }

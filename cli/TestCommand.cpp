@@ -5,9 +5,9 @@
 // Exit status: 0 all passed, 4 one failed (or a program could not be compiled), 2 a file that cannot
 // be read.
 
+#include "base/AtomicFile.h"
 #include "cli/Commands.h"
 #include "cli/ProgramChecks.h"
-#include "model/AtomicFile.h"
 #include "scenario/ScenarioParser.h"
 
 #include <algorithm>

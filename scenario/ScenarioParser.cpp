@@ -1,10 +1,10 @@
 #include "scenario/ScenarioParser.h"
 
-#include "model/TextCodec.h"
+#include "base/FileBytes.h"
+#include "base/TextCodec.h"
 
 #include <algorithm>
 #include <cctype>
-#include <cstdio>
 #include <wx/filename.h>
 
 namespace {
@@ -328,16 +328,7 @@ bool ParseScenario(const wxString& text, Scenario& scenario, ScenarioError& erro
 bool ReadScenarioFile(const std::string& path, Scenario& scenario, ScenarioError& error)
 {
     std::string bytes;
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    bool read = file != nullptr;
-    if (file) {
-        char chunk[4096];
-        for (size_t got; (got = std::fread(chunk, 1, sizeof chunk, file)) > 0;)
-            bytes.append(chunk, got);
-        read = !std::ferror(file);
-        std::fclose(file);
-    }
-    if (!read) {
+    if (ReadFileBytes(wxString::FromUTF8(path), bytes) != FileRead::Ok) {
         scenario = Scenario();
         error = ScenarioError{0, "kan het bestand niet lezen"};
         return false;

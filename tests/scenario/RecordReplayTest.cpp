@@ -5,7 +5,7 @@
 #include "support/RunTamekc.h"
 #include "support/VirtualRobotProcess.h"
 
-#include "bytecode/EmitContext.h"
+#include "bytecode/ProgramCompiler.h"
 #include "scenario/InputRecorder.h"
 #include "scenario/ScenarioParser.h"
 #include "scenario/ScenarioPlayer.h"
@@ -104,11 +104,9 @@ TEST(RecordAndPlay, ARecordingOnTheVirtualRobotReplaysToTheSameEnd)
 
     CProgram program;
     ASSERT_TRUE(ReadString(program, DataFile("robot_scenarios/teller.tamek")));
-    const CalibrationRecord calibration = CalibrationRecord::Defaults();
-    ScopedCompileCalibration scoped(calibration);
     const unsigned char* image = nullptr;
     int length = 0;
-    ASSERT_TRUE(program.Compile(image, length));
+    ASSERT_TRUE(CompileProgram(program, CalibrationRecord::Defaults(), image, length));
     ScenarioRunner runner(program, image, length);
     ASSERT_TRUE(runner.Run(recorder.Recording()).passed);
     const TamekMachine& replayed = runner.Machine();

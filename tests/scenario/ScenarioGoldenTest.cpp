@@ -2,10 +2,10 @@
 // "== Name", the tamekc arguments (run in that folder; OUT/ is a fresh folder), "exit N", then the
 // exact standard output, standard error's lines marked "stderr: ". Each file "Name.<file>" beside the
 // cases is what the command must write into OUT/<file>.
+#include "support/CaseFile.h"
 #include "support/RunTamekc.h"
 
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
 
 using namespace testing_support;
@@ -14,43 +14,22 @@ namespace {
 
 const std::string kFolder = std::string(TAMEK_TEST_DATA) + "/robot_scenarios";
 
-struct GoldenCase
-{
-    std::string name, arguments, expected;
-};
-
-void PrintTo(const GoldenCase& golden, std::ostream* out)
-{
-    *out << golden.name;
-}
-
-std::vector<GoldenCase> LoadCases()
-{
-    std::vector<GoldenCase> cases;
-    std::ifstream in(kFolder + "/cases.txt");
-    for (std::string line; std::getline(in, line);) {
-        if (line.rfind("== ", 0) == 0)
-            cases.push_back({line.substr(3), std::string(), std::string()});
-        else if (!cases.empty() && cases.back().arguments.empty())
-            cases.back().arguments = line;
-        else if (!cases.empty())
-            cases.back().expected += line + "\n";
-    }
-    return cases;
-}
-
-struct ScenarioGolden : ::testing::TestWithParam<GoldenCase>
+struct ScenarioGolden : ::testing::TestWithParam<CaseScript>
 {
 };
 
 TEST_P(ScenarioGolden, PrintsAndWritesExactly)
 {
-    const GoldenCase& golden = GetParam();
+    const CaseScript& golden = GetParam();
+    ASSERT_FALSE(golden.lines.empty());
+    std::string expected;
+    for (size_t i = 1; i < golden.lines.size(); ++i)
+        expected += golden.lines[i] + "\n";
     namespace fs = std::filesystem;
     const fs::path out = fs::temp_directory_path() / ("tamek-scenario-" + golden.name);
     fs::remove_all(out);
     fs::create_directories(out);
-    std::string arguments = golden.arguments;
+    std::string arguments = golden.lines[0];
     for (size_t at; (at = arguments.find("OUT/")) != std::string::npos;)
         arguments.replace(at, 4, out.string() + "/");
 
@@ -59,18 +38,17 @@ TEST_P(ScenarioGolden, PrintsAndWritesExactly)
     std::istringstream err(run.err);
     for (std::string line; std::getline(err, line);)
         seen += "stderr: " + line + "\n";
-    EXPECT_EQ(seen, golden.expected);
+    EXPECT_EQ(seen, expected);
     const std::string prefix = golden.name + ".";
     for (const auto& file : fs::directory_iterator(kFolder)) {
         const std::string name = file.path().filename().string();
         if (name.rfind(prefix, 0) == 0) {
-            EXPECT_EQ(Slurp((out / name.substr(prefix.size())).string()), Slurp(file.path().string())) << name;
+            EXPECT_EQ(DataFile((out / name.substr(prefix.size())).string()), DataFile(file.path().string())) << name;
         }
     }
     fs::remove_all(out);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, ScenarioGolden, ::testing::ValuesIn(LoadCases()),
-                         [](const ::testing::TestParamInfo<GoldenCase>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Cases, ScenarioGolden, ::testing::ValuesIn(LoadCases("robot_scenarios/cases.txt")), CaseName);
 
 } // namespace

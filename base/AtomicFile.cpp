@@ -1,4 +1,4 @@
-#include "model/AtomicFile.h"
+#include "base/AtomicFile.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -23,7 +23,10 @@ bool WriteAll(int fd, const char* data, size_t size)
     return true;
 }
 
-wxString Reason() { return wxString::FromUTF8(std::strerror(errno)); }
+wxString Reason()
+{
+    return wxString::FromUTF8(std::strerror(errno));
+}
 } // namespace
 
 bool WriteFileAtomically(const wxString& path, const std::string& bytes, wxString* error)

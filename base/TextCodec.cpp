@@ -1,4 +1,6 @@
-#include "model/TextCodec.h"
+#include "base/TextCodec.h"
+
+#include "base/Lines.h"
 
 namespace {
 
@@ -118,14 +120,17 @@ wxString DecodeText(const char* data, size_t size)
     return DecodeLatin1(p, size);
 }
 
-std::string EncodeLatin1(const wxString& text)
+std::string EncodeText(const wxString& text)
 {
     std::string out;
     out.reserve(text.length());
     for (wxString::const_iterator it = text.begin(); it != text.end(); ++it) {
-        wxUniChar c = *it;
-        unsigned long value = c.GetValue();
-        out.push_back(value <= 0xFF ? static_cast<char>(static_cast<unsigned char>(value)) : '?');
+        const unsigned long value = (*it).GetValue();
+        if (value > 0xFF) {
+            const wxScopedCharBuffer utf8 = text.utf8_str();
+            return std::string(utf8.data(), utf8.length());
+        }
+        out.push_back(static_cast<char>(static_cast<unsigned char>(value)));
     }
     return out;
 }
@@ -134,21 +139,9 @@ std::vector<wxString> SplitLines(const wxString& text)
 {
     std::vector<wxString> lines;
     const std::wstring& wide = text.ToStdWstring();
-    const size_t size = wide.size();
-    size_t start = 0;
-    size_t i = 0;
-    while (i < size) {
-        wchar_t c = wide[i];
-        if (c == L'\n' || c == L'\r') {
-            lines.emplace_back(wide.data() + start, i - start);
-            if (c == L'\r' && i + 1 < size && wide[i + 1] == L'\n')
-                ++i;
-            start = ++i;
-        } else {
-            ++i;
-        }
-    }
-    if (start < size)
-        lines.emplace_back(wide.data() + start, size - start);
+    size_t pos = 0, length = 0;
+    const wchar_t* line = nullptr;
+    while (NextLine(wide.data(), wide.size(), pos, line, length))
+        lines.emplace_back(line, length);
     return lines;
 }

@@ -1,6 +1,6 @@
 #pragma once
 // Text as stored files hold it: the bytes of a project or settings file turned into text whatever
-// their encoding, text turned back into ISO-8859-1 bytes, and text cut into lines.
+// their encoding, text turned back into bytes, and text cut into lines.
 
 #include <string>
 #include <vector>
@@ -14,8 +14,9 @@ inline wxString DecodeText(const std::string& bytes)
     return DecodeText(bytes.data(), bytes.size());
 }
 
-// The ISO-8859-1 bytes of text; characters above U+00FF become '?'.
-std::string EncodeLatin1(const wxString& text);
+// The bytes a text file stores: ISO-8859-1 when every character fits, else UTF-8 (which DecodeText
+// recognises), so no character is ever lost.
+std::string EncodeText(const wxString& text);
 
 // The lines of text: CR LF, LF and CR each end a line. A final line without an end is kept; an end
 // at the very end of the text starts no further (empty) line.
