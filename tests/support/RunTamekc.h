@@ -16,10 +16,12 @@ struct TamekcResult
     std::string out, err;
 };
 
-inline TamekcResult Tamekc(const std::string& arguments)
+// Runs tamekc with arguments (as a shell reads them), in directory when one is given.
+inline TamekcResult Tamekc(const std::string& arguments, const std::string& directory = std::string())
 {
     const std::string errPath = wxFileName::CreateTempFileName("tamekc-err").ToStdString();
-    const std::string command = std::string("'") + TAMEKC_PATH + "' " + arguments + " 2>'" + errPath + "'";
+    const std::string command = (directory.empty() ? std::string() : "cd '" + directory + "' && ") + "'" + TAMEKC_PATH +
+                                "' " + arguments + " 2>'" + errPath + "'";
     TamekcResult run;
     if (FILE* pipe = popen(command.c_str(), "r")) {
         char buffer[4096];
