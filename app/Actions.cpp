@@ -47,6 +47,8 @@ const Action kTable[] = {
     Item(P::View, ID_MENU_MOVE, "Beweeg").ToolGroups(CMD_MOVE_TOOL).Tool(ID_TOOL_MOVE, "move_off_g-ico.png", 2, 4),
     Item(P::View, ID_MENU_SHOW_PALETTE, "Gereedschappen").Separated().Check().Checked(),
     Item(P::View, ID_MENU_SHOW_CONSOLE, "Scherm").Separated().Check().Checked(),
+    // The virtual robot during a run, off until the pupil shows it.
+    Item(P::View, ID_MENU_SHOW_ROBOT, "Robot").Check(),
     // The canvas tools without a menu item.
     Item(P::None, 0, "Selecteer").Groups(CMD_SELECT_TOOL).Tool(ID_TOOL_SELECT, "arrow_on-ico.png", 2, 3),
     Item(P::None, 0, "Zoom").Groups(CMD_ZOOM_TOOL).Tool(ID_TOOL_ZOOM, "zoom_off-ico.png", 2, 5),

@@ -6,6 +6,7 @@
 #include "base/Translation.h"
 #include "console/CConsoleViewer.h"
 #include "model/CProgram.h"
+#include "model/EditHistory.h"
 
 #include <wx/filename.h>
 #include <wx/icon.h>
@@ -82,7 +83,7 @@ wxBEGIN_EVENT_TABLE(CFrame, wxFrame)
 wxEND_EVENT_TABLE()
 
 CFrame::CFrame(const wxString& title, const wxPoint& position, const wxSize& size)
-    : wxFrame(nullptr, wxID_ANY, title, position, size, wxDEFAULT_FRAME_STYLE)
+    : wxFrame(nullptr, wxID_ANY, title, position, size, wxDEFAULT_FRAME_STYLE), m_runControl(TheProgram(), *this)
 {
     SetWindowIcon(this);
     TheProgram().EnsureRoot();
@@ -96,15 +97,18 @@ CFrame::CFrame(const wxString& title, const wxPoint& position, const wxSize& siz
     BuildToolBar();
     BuildPanes();
     BuildMenus();
+    BindRunCommands();
     SetCommandState(kStateAtStart);
     CreateStatusBar(3);
     m_printData.SetOrientation(wxLANDSCAPE);
     m_pageSetup.SetPrintData(m_printData);
     m_aui.Update();
+    UpdateCodeBudget();
 }
 
 CFrame::~CFrame()
 {
+    TheEditHistory().SetChangeListener(nullptr);
     m_aui.UnInit();
     ForgetConsole();
     if (g_mainFrame == this)

@@ -5,6 +5,8 @@
 #include "app/RecentProjects.h"
 #include "calibration/CalibrationRecord.h"
 #include "editor/CanvasOwner.h"
+#include "editor/RunValues.h"
+#include "simulation/RunControl.h"
 
 #include <map>
 #include <wx/aui/aui.h>
@@ -12,13 +14,15 @@
 #include <wx/cmndata.h>
 #include <wx/frame.h>
 
+class CRobotPane;
+class CSimulatorViewer;
 class CState;
 enum class MenuPlace;
 class wxAuiToolBar;
 class wxMenu;
 class wxPanel;
 
-class CFrame : public wxFrame, public CanvasOwner
+class CFrame : public wxFrame, public CanvasOwner, public SimulatedInputs, public RunHost
 {
 public:
     CFrame(const wxString& title, const wxPoint& position, const wxSize& size);
@@ -33,13 +37,11 @@ public:
     // True while the project has unsaved changes (the Save group is enabled).
     bool IsModified() const { return m_modified; }
 
-    bool IsSimulationRunning() const override { return false; }
     bool IsShiftHeld() const override { return m_shiftHeld; }
     void SetShiftHeld(bool held) { m_shiftHeld = held; }
     bool IsAltOnly() const { return m_altOnly; }
     bool IsCtrlOnly() const { return m_ctrlOnly; }
     bool IsRobotConnected() const { return m_connected; }
-    int GetRunMode() const { return m_runMode; }
 
     // Project commands.
     bool NewProject();
@@ -56,7 +58,7 @@ public:
     wxMenu* GetRecentMenu() const { return m_recentMenu; }
 
     // The one calibration in force: compiled into programs, saved with projects and settings.
-    const CalibrationRecord& GetCalibration() const { return m_calibration; }
+    const CalibrationRecord& GetCalibration() const override { return m_calibration; }
     // Makes calibration the one in force and gives the servo and motor kinds its values.
     void SetCalibration(const CalibrationRecord& calibration);
 
@@ -82,6 +84,37 @@ public:
 
     void RefreshCanvas();
     void UpdateTitle();
+
+    // Run control (sim12): the run commands, the run window, the simulated inputs, the code budget
+    // in the status bar and the robot pane.
+    // Whether a run exists, its mode (1 virtual, 2 manual, 3 standalone), and ending it.
+    bool IsRunActive() const { return m_runControl.IsRunActive(); }
+    int GetRunMode() const { return m_runControl.GetMode(); }
+    void StopRun() { m_runControl.StopRun(); }
+    bool IsSimulationRunning() const override { return IsRunActive(); }
+    // Before an edit while a run exists: "Een simulatie loopt, onderbreken?"; OK stops the run.
+    bool AskToStopSimulation();
+    RunControl& GetRunControl() { return m_runControl; }
+    // The names list's values, or null while there is none.
+    RunValues* GetRunValues() { return m_runValues; }
+    void SetRunValues(RunValues* values) { m_runValues = values; }
+    bool IsVirtualRunActive() const override { return m_runControl.IsVirtualRunActive(); }
+    void SetRawInput(int port, int raw) override;
+    // The run (or none) as the robot pane shows it.
+    void ShowRunInRobotPane();
+    void ShowRobotPane(bool show);
+    CRobotPane* GetRobotPane() const { return m_robotPane; }
+    // Compiles the program to show its size in the status bar; warns once when it becomes too long.
+    void UpdateCodeBudget();
+
+    // RunHost.
+    bool ConfirmStopSimulation() override;
+    RobotLink* GetRobotLink() override;
+    void RunOpened(SimulationRun& run) override;
+    void RunClosed() override;
+    void ResetSensorRows() override;
+    void ShowMode(int mode) override;
+    void RepaintCanvas() override { RefreshCanvas(); }
     wxAuiManager& GetAuiManager() { return m_aui; }
     wxAuiToolBar* GetTamekToolBar() const { return m_toolbar; }
     wxWindow* GetCanvas() const { return m_canvas; }
@@ -111,6 +144,10 @@ private:
     void CanvasDeleteKey();
     bool CanvasRotateExits(CState* block);
     void CanvasCommitEdit();
+
+    // Run commands (CFrameRun.cpp).
+    void BindRunCommands();
+    void BuildRobotPane();
 
     // Editing helpers.
     void AfterHistoryStep();
@@ -170,7 +207,6 @@ private:
     long m_commandState = 0;
     bool m_modified = false;
     bool m_connected = false;
-    int m_runMode = 0;
     int m_canvasTool = 0;
     unsigned m_visiblePalettePages = 0x17; // pages 0, 1, 2 and 4
     bool m_closing = false;
@@ -182,6 +218,15 @@ private:
     bool m_deleteKey = false;
     bool m_tabKey = false;
     bool m_spaceKey = false;
+
+    // Run control (sim12): the mode and the run; the run window while a run exists; the robot pane;
+    // the names list's values (null until it exists); whether the program was too long at the last
+    // measure.
+    RunControl m_runControl;
+    CSimulatorViewer* m_simulator = nullptr;
+    CRobotPane* m_robotPane = nullptr;
+    RunValues* m_runValues = nullptr;
+    bool m_budgetTooLong = false;
 
     wxDECLARE_EVENT_TABLE();
 };

@@ -38,10 +38,11 @@ void CFrame::ApplyCommandGroups(long mask, bool enable)
 
     if (mask & CMD_SAVE)
         m_modified = enable;
-    if (enable && (mask & CMD_START)) {
+    // A run keeps the mode it was opened in (and its pictures) when its Start command comes back.
+    if (enable && (mask & CMD_START) && !IsRunActive()) {
         if (IsStartLinked()) {
             SetModeToolPictures(kModesVirtualActiveOthersGreyed);
-            m_runMode = 1;
+            m_runControl.SetModeQuietly(1);
         } else {
             SetModeToolPictures(kModesAllNormal);
         }

@@ -37,9 +37,11 @@ void CFrame::BuildMenus()
     BuildAccelerators();
 
     CalibrationRecord calibration;
-    m_recent.Assign(ReadSettings(calibration));
+    PanePreferences panes;
+    m_recent.Assign(ReadSettings(calibration, SettingsFilePath(), &panes));
     SetCalibration(calibration);
     RebuildRecentMenu();
+    ShowRobotPane(panes.robotPane);
 }
 
 wxMenu* CFrame::BuildMenu(MenuPlace place)

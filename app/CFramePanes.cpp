@@ -1,9 +1,10 @@
-// The docking panes (palette, canvas, console) and the commands that show and hide them.
+// The docking panes (palette, canvas, console, robot) and the commands that show and hide them.
 #include "app/CFrame.h"
 
 #include "app/CommandIds.h"
 #include "base/Translation.h"
 #include "console/CConsoleViewer.h"
+#include "simulator/CRobotPane.h"
 
 #include <wx/menu.h>
 #include <wx/panel.h>
@@ -12,6 +13,7 @@ namespace {
 const wxColour kPaneBackground(240, 240, 240);
 const char* const kPalettePane = "State";
 const char* const kConsolePane = "Console";
+const char* const kRobotPane = "Robot";
 
 // Palette page number of each page command, and its bit in the visible-pages set.
 int PageOfCommand(int id)
@@ -58,6 +60,22 @@ void CFrame::BuildPanes()
                                .BestSize(600, 100)
                                .Resizable(false)
                                .Floatable(false));
+    BuildRobotPane();
+}
+
+void CFrame::BuildRobotPane()
+{
+    m_robotPane = new CRobotPane(this, *this, [this] { return GetRunValues(); });
+    m_aui.AddPane(m_robotPane, wxAuiPaneInfo()
+                                   .Name(kRobotPane)
+                                   .Caption(_("Robot"))
+                                   .Left()
+                                   .BestSize(300, 520)
+                                   .MinSize(220, 380)
+                                   .Floatable(false)
+                                   .Hide());
+    Bind(
+        wxEVT_MENU, [this](wxCommandEvent& event) { ShowRobotPane(event.IsChecked()); }, ID_MENU_SHOW_ROBOT);
 }
 
 bool CFrame::IsPaneShown(const wxString& name)
@@ -78,6 +96,14 @@ void CFrame::ShowConsolePane(bool show)
     m_aui.GetPane(kConsolePane).Show(show);
     m_aui.Update();
     GetMenuBar()->Check(ID_MENU_SHOW_CONSOLE, show);
+}
+
+void CFrame::ShowRobotPane(bool show)
+{
+    m_aui.GetPane(kRobotPane).Show(show);
+    m_aui.Update();
+    GetMenuBar()->Check(ID_MENU_SHOW_ROBOT, show);
+    ShowRunInRobotPane();
 }
 
 void CFrame::ShowPalettePage(int page, bool show)
@@ -115,5 +141,7 @@ void CFrame::OnPaneClose(wxAuiManagerEvent& event)
         GetMenuBar()->Check(ID_MENU_SHOW_PALETTE, false);
     else if (pane && pane->name == kConsolePane)
         GetMenuBar()->Check(ID_MENU_SHOW_CONSOLE, false);
+    else if (pane && pane->name == kRobotPane)
+        GetMenuBar()->Check(ID_MENU_SHOW_ROBOT, false);
     event.Skip(); // the manager hides the pane
 }

@@ -40,6 +40,7 @@ void CFrame::SetCalibration(const CalibrationRecord& calibration)
 {
     m_calibration = calibration;
     ApplyCalibrationToKinds(m_calibration);
+    UpdateCodeBudget(); // the Start block's prologue carries the calibration
 }
 
 void CFrame::OfferProjectCalibration(const CalibrationRecord& project)
@@ -56,7 +57,8 @@ void CFrame::OfferProjectCalibration(const CalibrationRecord& project)
 
 bool CFrame::PassGuardQuestions()
 {
-    // A run cannot exist yet: the run commands come with the simulator.
+    if (!m_runControl.AskToDropRun())
+        return false;
     if (!m_modified)
         return true;
     switch (AskSaveChanges(this)) {
@@ -72,6 +74,7 @@ bool CFrame::PassGuardQuestions()
 
 void CFrame::ClearProgramAndViews()
 {
+    m_runControl.DropRun(); // no run may outlive the blocks it runs
     SetCurrentBlock(nullptr);
     CProgram& program = TheProgram();
     program.EnsureRoot();
@@ -193,7 +196,9 @@ void CFrame::EmptyRecentProjects()
 
 void CFrame::WriteSettingsFile()
 {
-    WriteSettings(m_recent.Paths(), m_calibration);
+    PanePreferences panes;
+    panes.robotPane = IsPaneShown("Robot");
+    WriteSettings(m_recent.Paths(), m_calibration, SettingsFilePath(), panes);
 }
 
 bool CFrame::ExitProgram()

@@ -51,6 +51,8 @@ void CFrame::OnCanvasToolCommand(wxCommandEvent& event)
 
 void CFrame::OnUndo(wxCommandEvent&)
 {
+    if (!m_runControl.AskToDropRun())
+        return;
     // The program is rebuilt from text: no block of the old graph may stay highlighted.
     SetCurrentBlock(nullptr);
     if (!TheEditHistory().Undo())
@@ -60,6 +62,8 @@ void CFrame::OnUndo(wxCommandEvent&)
 
 void CFrame::OnRedo(wxCommandEvent&)
 {
+    if (!m_runControl.AskToDropRun())
+        return;
     SetCurrentBlock(nullptr);
     if (!TheEditHistory().Redo())
         return;

@@ -5,6 +5,7 @@
 // to the same handler.
 
 #include "editor/CanvasOwner.h"
+#include "simulation/RunControl.h"
 
 enum MenuId
 {
@@ -36,6 +37,7 @@ enum MenuId
     ID_PALETTE_PAGE_2 = 4618,
     ID_PALETTE_PAGE_4 = 4620,
     ID_MENU_SHOW_CONSOLE = 4621,
+    ID_MENU_SHOW_ROBOT = 4624,
 
     ID_MENU_CONFIGURATION = 4865,
     ID_MENU_STOP_ACTUATORS = 4866,
@@ -130,3 +132,6 @@ static_assert(CanvasGroups::ProgramShown ==
               (CMD_NEW | CMD_OPEN | CMD_PRINT | CMD_SELECT_TOOL | CMD_MOVE_TOOL | CMD_ZOOM_TOOL | CMD_LINK_TOOL));
 static_assert(CanvasGroups::Edited == (CMD_SAVE | CMD_UNDO));
 static_assert(CanvasGroups::Redo == CMD_REDO && CanvasGroups::Start == CMD_START);
+// Run control names the run commands' groups without knowing the main window.
+static_assert(RunGroups::Start == CMD_START && RunGroups::Pause == CMD_PAUSE && RunGroups::Stop == CMD_STOP &&
+              RunGroups::Step == CMD_STEP);

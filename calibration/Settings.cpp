@@ -18,6 +18,13 @@ wxRegEx& RecentProjectPattern()
     return pattern;
 }
 
+// The robot pane's line, the whole line: a recent path that holds the same text is no such line.
+wxRegEx& RobotPanePattern()
+{
+    static wxRegEx pattern("^RobotPane:([01])$", wxRE_EXTENDED);
+    return pattern;
+}
+
 // Creates the folder that holds path (and its parents), 0777 before the user's mask.
 bool EnsureFolderOf(const wxString& path)
 {
@@ -54,7 +61,7 @@ bool RecentProjectExists(const wxString& path)
 }
 
 std::vector<wxString> ReadSettingsText(const std::string& bytes, CalibrationRecord& target,
-                                       const FileExistsCheck& exists)
+                                       const FileExistsCheck& exists, PanePreferences* panes)
 {
     std::vector<wxString> recent;
     wxRegEx& pattern = RecentProjectPattern();
@@ -64,22 +71,25 @@ std::vector<wxString> ReadSettingsText(const std::string& bytes, CalibrationReco
             if (exists(path))
                 recent.push_back(path);
         }
+        if (panes && RobotPanePattern().Matches(line))
+            panes->robotPane = RobotPanePattern().GetMatch(line, 1) == "1";
         target.ParseLine(line);
     }
     return recent;
 }
 
-std::vector<wxString> ReadSettings(CalibrationRecord& calibration, const wxString& path)
+std::vector<wxString> ReadSettings(CalibrationRecord& calibration, const wxString& path, PanePreferences* panes)
 {
     calibration = CalibrationRecord::Defaults();
     EnsureFolderOf(path);
     std::string bytes;
     if (!wxFileName::FileExists(path) || ReadFileBytes(path, bytes) != FileRead::Ok)
         return {};
-    return ReadSettingsText(bytes, calibration);
+    return ReadSettingsText(bytes, calibration, RecentProjectExists, panes);
 }
 
-std::string SettingsText(const std::vector<wxString>& recent, const CalibrationRecord& current)
+std::string SettingsText(const std::vector<wxString>& recent, const CalibrationRecord& current,
+                         const PanePreferences& panes)
 {
     wxString text;
     int number = 0;
@@ -90,15 +100,18 @@ std::string SettingsText(const std::vector<wxString>& recent, const CalibrationR
             continue;
         text << wxString::Format("File%d:", number++) << path << "\n";
     }
+    if (panes.robotPane)
+        text << "RobotPane:1\n";
     text << CalibrationBlock(current);
     return EncodeText(text);
 }
 
-bool WriteSettings(const std::vector<wxString>& recent, const CalibrationRecord& calibration, const wxString& path)
+bool WriteSettings(const std::vector<wxString>& recent, const CalibrationRecord& calibration, const wxString& path,
+                   const PanePreferences& panes)
 {
     if (!EnsureFolderOf(path))
         return false;
-    return WriteFileAtomically(path, SettingsText(recent, calibration));
+    return WriteFileAtomically(path, SettingsText(recent, calibration, panes));
 }
 
 bool ShouldOfferProjectCalibration(const CalibrationRecord& current, const CalibrationRecord& project)

@@ -27,6 +27,8 @@ bool EditHistory::CommitEdit()
         m_processor->Store(finished); // the edit is already made: Do is not run again
     else
         delete finished;
+    if (changed && m_listener)
+        m_listener();
     return changed;
 }
 
@@ -73,6 +75,8 @@ void EditHistory::StartPending(const wxMemoryOutputStream* current)
 {
     delete m_pending;
     m_pending = current ? new CStateCommand(m_program, *current) : new CStateCommand(m_program);
+    if (m_listener)
+        m_listener();
 }
 
 EditHistory& TheEditHistory()

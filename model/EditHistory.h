@@ -3,6 +3,8 @@
 // program text before and after it. The canvas owns the history; the main window's Edit menu
 // and toolbar call Undo and Redo.
 
+#include <functional>
+
 class CProgram;
 class wxCommandProcessor;
 class CStateCommand;
@@ -29,6 +31,8 @@ public:
     bool Redo();
     // Forgets every command (a new or opened project) and starts from the program as it is now.
     void Reset();
+    // Called after every change the history sees: an edit stored, an undo, a redo, a reset.
+    void SetChangeListener(std::function<void()> listener) { m_listener = std::move(listener); }
 
 private:
     // Replaces the pending command by one made from the program as it is now: from the text it
@@ -39,6 +43,7 @@ private:
     CProgram& m_program;
     wxCommandProcessor* m_processor;
     CStateCommand* m_pending;
+    std::function<void()> m_listener;
 };
 
 // The history of the one canvas of the running program.
