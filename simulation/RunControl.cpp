@@ -126,9 +126,9 @@ void RunControl::CloseRun()
 {
     m_run->SetRunning(false);
     m_run->ClearPendingBlock();
+    m_ended = std::move(m_run);
     m_host.DisableCommands(RunGroups::Pause | RunGroups::Stop);
     m_host.RunClosed();
-    m_ended = std::move(m_run);
 }
 
 bool RunControl::AskToStopSimulation()

@@ -258,17 +258,17 @@ void DrawRobotPane(wxGraphicsContext& gc, const wxSize& client, const RobotView&
 
     // The robot from above: the body, the wheels on its sides, the servos at its front.
     gc.SetPen(wxPen(kBodyEdge, 2));
-    gc.SetBrush(gc.CreateLinearGradientBrush(70, 50, 230, 260, kBody.ChangeLightness(112), kBody));
-    gc.DrawRoundedRectangle(70, 50, 160, 210, 30);
+    gc.SetBrush(gc.CreateLinearGradientBrush(60, 50, 240, 260, kBody.ChangeLightness(112), kBody));
+    gc.DrawRoundedRectangle(60, 50, 180, 210, 30);
     gc.SetPen(wxPen(WithAlpha(kBodyInk, 60), 1));
-    gc.StrokeLine(92, 160, 208, 160);
-    Wheel(gc, 48, 155, view.motor[0], view.direction[0], view.motorLimit, "Motor1");
-    Wheel(gc, 252, 155, view.motor[1], view.direction[1], view.motorLimit, "Motor2");
-    Servo(gc, 118, 98, view.servo[0], view.continuous[0], "Servo1");
-    Servo(gc, 182, 98, view.servo[1], view.continuous[1], "Servo2");
-    Lamp(gc, 110, 196, view.runLight, kGreen, _("Loopt"));
+    gc.StrokeLine(84, 160, 216, 160);
+    Wheel(gc, 38, 155, view.motor[0], view.direction[0], view.motorLimit, "Motor1");
+    Wheel(gc, 262, 155, view.motor[1], view.direction[1], view.motorLimit, "Motor2");
+    Servo(gc, 114, 98, view.servo[0], view.continuous[0], "Servo1");
+    Servo(gc, 186, 98, view.servo[1], view.continuous[1], "Servo2");
+    Lamp(gc, 96, 196, view.runLight, kGreen, _("Loopt"));
     Lamp(gc, 150, 196, view.led, kRed, _("LedRood"));
-    Buzzer(gc, 192, 196, view.buzzer, _("Zoemer"));
+    Buzzer(gc, 206, 196, view.buzzer, _("Zoemer"));
 
     // The sensors.
     gc.SetPen(wxPen(kTrack, 1));

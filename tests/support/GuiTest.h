@@ -126,10 +126,13 @@ protected:
     void SizeCanvas(const wxSize& size);
     // The canvas's view of the drawing, painted into a bitmap of this size.
     wxImage Render(const wxSize& size) const;
-    // A mouse event handed to the canvas as the toolkit hands it.
-    void Mouse(wxEventType type, int x, int y);
-    // A real click of the simulated mouse at a window point of the canvas.
-    void Click(const wxPoint& point, int button = wxMOUSE_BTN_LEFT);
+    // A mouse event handed to the canvas (or another window) as the toolkit hands it.
+    void Mouse(wxEventType type, int x, int y, wxWindow* window = nullptr);
+    // A real click of the simulated mouse at a window point of the canvas (or of another window).
+    void Click(const wxPoint& point, int button = wxMOUSE_BTN_LEFT, wxWindow* window = nullptr);
+    // A real key press on the main window that should reach the menu command (on Wayland, which takes
+    // no simulated keys, the command is sent instead).
+    void PressKey(int key, int modifiers, int command);
     // A menu or tool command as the menu or toolbar sends it; checked items carry their new state.
     void Command(int id, bool checked = false);
     // A key as the window's character hook sees it.

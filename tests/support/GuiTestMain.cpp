@@ -171,34 +171,54 @@ wxImage MainWindowTest::Render(const wxSize& size) const
     return bitmap.ConvertToImage();
 }
 
-void MainWindowTest::Mouse(wxEventType type, int x, int y)
+void MainWindowTest::Mouse(wxEventType type, int x, int y, wxWindow* window)
 {
+    window = window ? window : Canvas();
     wxMouseEvent event(type);
     event.SetPosition(wxPoint(x, y));
     event.m_leftDown = type == wxEVT_LEFT_DOWN || type == wxEVT_MOTION;
-    event.SetEventObject(Canvas());
-    Canvas()->GetEventHandler()->ProcessEvent(event);
+    event.SetEventObject(window);
+    window->GetEventHandler()->ProcessEvent(event);
 }
 
-void MainWindowTest::Click(const wxPoint& point, int button)
+void MainWindowTest::Click(const wxPoint& point, int button, wxWindow* window)
 {
-    if (OnWayland()) { // the display moves no simulated pointer: the canvas gets the events as sent
+    window = window ? window : Canvas();
+    if (OnWayland()) { // the display moves no simulated pointer: the window gets the events as sent
         const bool left = button == wxMOUSE_BTN_LEFT;
-        Mouse(left ? wxEVT_LEFT_DOWN : wxEVT_RIGHT_DOWN, point.x, point.y);
-        Mouse(left ? wxEVT_LEFT_UP : wxEVT_RIGHT_UP, point.x, point.y);
+        Mouse(left ? wxEVT_LEFT_DOWN : wxEVT_RIGHT_DOWN, point.x, point.y, window);
+        Mouse(left ? wxEVT_LEFT_UP : wxEVT_RIGHT_UP, point.x, point.y, window);
         return;
     }
     wxUIActionSimulator mouse;
-    const wxPoint screen = Canvas()->ClientToScreen(point);
+    const wxPoint screen = window->ClientToScreen(point);
     mouse.MouseMove(screen);
     WaitFor([&] { return wxGetMousePosition() == screen; }, 1000);
     bool released = false;
     auto release = [&released](wxMouseEvent& event) { released = true, event.Skip(); };
     const wxEventTypeTag<wxMouseEvent> up = button == wxMOUSE_BTN_LEFT ? wxEVT_LEFT_UP : wxEVT_RIGHT_UP;
-    Canvas()->Bind(up, release);
+    window->Bind(up, release);
     mouse.MouseClick(button);
-    EXPECT_TRUE(WaitFor([&] { return released; })) << "the click did not reach the canvas";
-    Canvas()->Unbind(up, release);
+    EXPECT_TRUE(WaitFor([&] { return released; })) << "the click did not reach the window";
+    window->Unbind(up, release);
+}
+
+void MainWindowTest::PressKey(int key, int modifiers, int command)
+{
+    if (OnWayland()) { // the display takes no simulated keys: the command the key stands for
+        Command(command);
+        return;
+    }
+    frame->Raise();
+    frame->SetFocus();
+    WaitFor([this] { return wxWindow::FindFocus() && wxGetTopLevelParent(wxWindow::FindFocus()) == frame; }, 1000);
+    bool handled = false;
+    auto notice = [&handled](wxCommandEvent& event) { handled = true, event.Skip(); };
+    frame->Bind(wxEVT_MENU, notice, command);
+    wxUIActionSimulator keyboard;
+    keyboard.Char(key, modifiers);
+    EXPECT_TRUE(WaitFor([&] { return handled; })) << "the key did not reach its command " << command;
+    frame->Unbind(wxEVT_MENU, notice, command);
 }
 
 void MainWindowTest::Command(int id, bool checked)

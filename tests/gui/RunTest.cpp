@@ -1,0 +1,141 @@
+// Running programs in the real window with real keys and clicks: the road of one action from F5 to
+// the end of the run, the robot pane's switch changing a program's path, and the simulated inputs
+// as the names list sets them. The run window's own timers drive these runs.
+
+#include "GuiTest.h"
+
+#include "app/CRobotApp.h"
+#include "app/CommandIds.h"
+#include "simulator/CRobotPane.h"
+
+namespace {
+struct Run : MainWindowTest
+{
+    // The block of the opened program of this kind (and parameter).
+    static CState* Block(const char* word, const char* parameter = nullptr)
+    {
+        return TheProgram().FindBlock(TheProgram().GetRoot(), [=](CState* b) {
+            return b->GetKindWordRaw() == word && (!parameter || b->GetParameterText() == parameter);
+        });
+    }
+    static bool Highlighted(const char* word, const char* parameter = nullptr)
+    {
+        return GetCurrentBlock() && GetCurrentBlock() == Block(word, parameter);
+    }
+    // The block drawn with the red tile: the tile shows as a red ring round the block's 56-unit
+    // picture (in the middle of its 96-unit square).
+    bool DrawnRed(CState* block)
+    {
+        const wxPoint corner = Canvas()->ToWindow(wxPoint(block->GetX(), block->GetY()));
+        const wxImage picture = Render(Canvas()->GetClientSize());
+        int red = 0;
+        for (int y = 14; y < 78; ++y)
+            for (int x = 14; x < 82; ++x) {
+                const bool ring = x < 20 || x >= 76 || y < 20 || y >= 76;
+                const int r = picture.GetRed(corner.x + x, corner.y + y),
+                          g = picture.GetGreen(corner.x + x, corner.y + y),
+                          b = picture.GetBlue(corner.x + x, corner.y + y);
+                red += ring && r > g + 60 && r > b + 60;
+            }
+        return red > 200;
+    }
+    bool RunToolsAre(bool start, bool pause, bool stop)
+    {
+        return ToolEnabled(ID_TOOL_START) == start && MenuEnabled(ID_MENU_START) == start &&
+               ToolEnabled(ID_TOOL_PAUSE) == pause && ToolEnabled(ID_TOOL_STOP) == stop;
+    }
+    void Screenshot(const char* name)
+    {
+        WaitForRepaint(Canvas());
+        SaveScreenshot(name);
+    }
+};
+} // namespace
+
+TEST_F(Run, F5RunsTheWaitHighlightedThenStopThenEndsAndStartComesBack)
+{
+    Open("worked_example.tamek"); // Start, Wait 10, Stop
+    frame->ShowRobotPane(true);
+    EXPECT_EQ(frame->GetStatusBar()->GetStatusText(2), wxString::Format("%d / 1024 bytes", TheProgram().ImageLength()));
+    Screenshot("run-1-opened");
+
+    PressKey(WXK_F5, wxMOD_NONE, ID_MENU_START);
+    ASSERT_TRUE(frame->IsRunActive());
+    EXPECT_TRUE(RunToolsAre(false, true, true));
+    ASSERT_TRUE(WaitFor([&] { return Highlighted("Wait"); }, 2000));
+    EXPECT_TRUE(DrawnRed(Block("Wait")));
+    Screenshot("run-2-wait-highlighted");
+
+    ASSERT_TRUE(WaitFor([&] { return Highlighted("Stop"); }, 4000));
+    EXPECT_FALSE(DrawnRed(Block("Wait")));
+    Screenshot("run-3-stop-highlighted");
+
+    ASSERT_TRUE(WaitFor([&] { return !frame->IsRunActive(); }, 3000));
+    EXPECT_EQ(GetCurrentBlock(), nullptr);
+    EXPECT_TRUE(RunToolsAre(true, false, false));
+    EXPECT_EQ(frame->GetRobotPane()->View().state, RobotView::NoRun);
+    Screenshot("run-4-ended");
+}
+
+TEST_F(Run, TheRobotPanesSwitchAndTheNamesListsSetterChangeTheProgramsPath)
+{
+    Open("simulation/wait_for_switch.tamek"); // waits for Schakelaar1, then the LED, then Stop
+    frame->ShowRobotPane(true);
+    CRobotPane* pane = frame->GetRobotPane();
+    ASSERT_TRUE(WaitFor([&] { return pane->IsShownOnScreen() && pane->GetClientSize().y > 300; }));
+
+    PressKey(WXK_F5, wxMOD_NONE, ID_MENU_START);
+    ASSERT_TRUE(WaitFor([&] { return Highlighted("Switch1"); }, 2000)); // tested over and over
+    EXPECT_TRUE(WaitFor([&] { return Highlighted("Wait", "1"); }, 3000));
+    EXPECT_TRUE(pane->View().inputsActive);
+    Screenshot("run-5-waiting-for-switch");
+
+    const wxRect switch1 = pane->Layout().SwitchRect(0);
+    Click(switch1.GetPosition() + switch1.GetSize() / 2, wxMOUSE_BTN_LEFT, pane);
+    EXPECT_TRUE(pane->View().SwitchPressed(0));
+    ASSERT_TRUE(WaitFor([&] { return Highlighted("LedR"); }, 6000)); // the LED's path
+    EXPECT_TRUE(WaitFor([&] { return pane->View().led; }, 1000));
+    Screenshot("run-6-switch-pressed");
+    ASSERT_TRUE(WaitFor([&] { return !frame->IsRunActive(); }, 4000));
+
+    // A new run starts with every input free: the names list's setter presses the switch.
+    PressKey(WXK_F5, wxMOD_NONE, ID_MENU_START);
+    ASSERT_TRUE(frame->IsVirtualRunActive());
+    EXPECT_FALSE(pane->View().SwitchPressed(0));
+    ASSERT_TRUE(WaitFor([&] { return Highlighted("Wait", "1"); }, 2000));
+    static_cast<SimulatedInputs*>(frame)->SetRawInput(0, 0);
+    EXPECT_TRUE(WaitFor([&] { return Highlighted("LedR"); }, 6000));
+    EXPECT_TRUE(WaitFor([&] { return !frame->IsRunActive(); }, 4000));
+}
+
+TEST_F(Run, TheRobotPaneShowsTheOutputsAndIsRememberedWhenShown)
+{
+    Open("simulation/outputs.tamek"); // both servos, both motors, the LED and the buzzer
+    Command(ID_MENU_SHOW_ROBOT, true);
+    CRobotPane* pane = frame->GetRobotPane();
+    EXPECT_TRUE(frame->GetMenuBar()->IsChecked(ID_MENU_SHOW_ROBOT));
+    EXPECT_EQ(pane->View().state, RobotView::NoRun);
+    PressKey(WXK_F5, wxMOD_NONE, ID_MENU_START);
+    ASSERT_TRUE(WaitFor([&] { return pane->View().buzzer; }, 4000));
+    const RobotView& view = pane->View();
+    EXPECT_EQ(view.servo[0], -45);
+    EXPECT_EQ(view.servo[1], 6);
+    EXPECT_EQ(view.motor[0], -6);
+    EXPECT_EQ(view.motor[1], 10);
+    EXPECT_EQ(view.direction[1], TamekMachine::Forward);
+    EXPECT_NE(view.direction[0], view.direction[1]);
+    EXPECT_TRUE(view.led && view.runLight && view.continuous[1] && !view.continuous[0]);
+    Screenshot("robot-pane-outputs");
+    PressKey(WXK_F5, wxMOD_SHIFT, ID_MENU_STOP);
+    EXPECT_FALSE(frame->IsRunActive());
+
+    frame->Close();
+    ASSERT_TRUE(WaitFor([] { return MainFrameIfAny() == nullptr; }));
+    EXPECT_NE(ReadTextFile(wxString(getenv("XDG_DATA_HOME")) + "/Tamek/.config").find("RobotPane:1\n"),
+              std::string::npos);
+    frame = CreateMainWindow();
+    EXPECT_TRUE(frame->IsPaneShown("Robot"));
+    EXPECT_TRUE(frame->GetMenuBar()->IsChecked(ID_MENU_SHOW_ROBOT));
+    Command(ID_MENU_SHOW_ROBOT, false);
+    EXPECT_FALSE(frame->IsPaneShown("Robot"));
+}
