@@ -1,5 +1,6 @@
 // Painting a flowchart of 2,000 pieces (blocks and link pieces) into an off-screen bitmap of the
 // window's size, as the canvas paints on every refresh. Needs a display (xvfb-run).
+#include "Serpentine.h"
 #include "editor/BlockDrawing.h"
 #include "editor/CProjectViewer.h"
 #include "editor/CanvasOwner.h"
@@ -32,32 +33,17 @@ public:
     CProjectViewer* canvas;
 };
 
-// A serpentine of 2,000 pieces filling the drawing area: columns of 50 cells, down and up in
-// turn, every other cell an action with its parameter, the rest link pieces.
+// Every other cell an action with its parameter, the rest link pieces.
 void BuildSerpentine(CProgram& program, CProjectViewer* viewer, int pieces)
 {
-    CState* last = program.EnsureRoot();
-    last->SetViewer(viewer);
-    last->SetPosition(10, 10);
     const PalettePage pages[] = {PalettePage::Action, PalettePage::Action2};
-    for (int n = 1; n < pieces; ++n) {
-        const int column = n / 50, row = n % 50;
-        const int x = 10 + 60 * column;
-        const int y = 10 + 60 * (column % 2 == 0 ? row : 49 - row);
-        CState* block;
-        if (n % 2 == 0 && row != 0 && row != 49) {
-            block = Prototypes::Get().At(pages[n % 4 / 2], static_cast<size_t>(n % 4))->Clone();
-            block->SetParameterText(wxString::Format("%d", n % 100));
-        } else {
-            block = Prototypes::Get().LinkPrototype()->Clone();
-            block->SetConnectorMask(0x06);
-        }
-        block->SetViewer(viewer);
-        block->SetPosition(x, y);
-        last->SetSon(block);
-        block->SetParent(last);
-        last = block;
-    }
+    ::BuildSerpentine(program, viewer, pieces, [&](int n) -> CState* {
+        if (n % 2 != 0)
+            return nullptr;
+        CState* block = Prototypes::Get().At(pages[n % 4 / 2], static_cast<size_t>(n % 4))->Clone();
+        block->SetParameterText(wxString::Format("%d", n % 100));
+        return block;
+    });
 }
 
 void PaintCanvas(benchmark::State& state, int zoom)

@@ -15,6 +15,13 @@ const wxColour kPaper(246, 247, 249), kInk(38, 50, 56), kMuted(120, 132, 140), k
     kBodyInk(226, 233, 236), kDim(84, 100, 108), kTrack(207, 214, 219), kForward(76, 175, 80), kBackward(255, 143, 0),
     kGreen(102, 220, 110), kRed(244, 67, 54), kAmber(255, 193, 7), kSensor(3, 155, 229);
 
+// The pane's one font, made once.
+const wxFont& PaneFont()
+{
+    static const wxFont font(wxFontInfo(8));
+    return font;
+}
+
 wxColour WithAlpha(const wxColour& colour, int alpha)
 {
     return wxColour(colour.Red(), colour.Green(), colour.Blue(), alpha);
@@ -23,7 +30,7 @@ wxColour WithAlpha(const wxColour& colour, int alpha)
 void Text(wxGraphicsContext& gc, const wxString& text, double centreX, double top, const wxColour& colour)
 {
     double width, height;
-    gc.SetFont(wxFont(wxFontInfo(8)), colour);
+    gc.SetFont(PaneFont(), colour);
     gc.GetTextExtent(text, &width, &height);
     gc.DrawText(text, centreX - width / 2, top);
 }
@@ -163,7 +170,7 @@ void Detector(wxGraphicsContext& gc, double y, int value, bool active, const wxS
 {
     const double left = RobotPaneLayout::kTrackLeft, right = RobotPaneLayout::kTrackRight;
     double width, height;
-    gc.SetFont(wxFont(wxFontInfo(8)), active ? kInk : kMuted);
+    gc.SetFont(PaneFont(), active ? kInk : kMuted);
     gc.GetTextExtent(label, &width, &height);
     gc.DrawText(label, left - 12 - width, y - height / 2);
     gc.SetPen(*wxTRANSPARENT_PEN);

@@ -6,6 +6,7 @@
 
 #include "app/CRobotApp.h"
 #include "app/CommandIds.h"
+#include "console/CConsoleViewer.h"
 #include "simulator/CRobotPane.h"
 
 namespace {
@@ -138,4 +139,59 @@ TEST_F(Run, TheRobotPaneShowsTheOutputsAndIsRememberedWhenShown)
     EXPECT_TRUE(frame->GetMenuBar()->IsChecked(ID_MENU_SHOW_ROBOT));
     Command(ID_MENU_SHOW_ROBOT, false);
     EXPECT_FALSE(frame->IsPaneShown("Robot"));
+}
+
+TEST_F(Run, ATooLongProgramIsToldBeforeAndWhenARunIsRefused)
+{
+    Open("compile/limit_993.tamek");
+    EXPECT_TRUE(frame->GetStatusBar()->GetStatusText(2).StartsWith("Te lang: "));
+    EXPECT_TRUE(TheConsole()->GetText().Contains("te lang"));
+    wxTEST_DIALOG(Command(ID_MENU_START), ExpectMessage("Code too long", "WARNING", wxID_OK));
+    EXPECT_FALSE(frame->IsRunActive());
+    EXPECT_TRUE(MenuEnabled(ID_MENU_START));
+}
+
+TEST_F(Run, ModeUndoAndNewAskBeforeTheyEndARun)
+{
+    const wxString question = "Een simulatie loopt, onderbreken?", caption = "Simulatie loopt";
+    Open("worked_example.tamek");
+    CState* wait = Block("Wait");
+    wait->SetParameterText("20");
+    Canvas()->CommitEdit();
+    Command(ID_MENU_START);
+    ASSERT_TRUE(frame->IsRunActive());
+
+    // Another mode: Cancel keeps the run and the virtual mode checked; the same mode asks nothing.
+    wxTEST_DIALOG(Command(ID_MENU_MODE_STANDALONE, true), ExpectMessage(question, caption, wxID_CANCEL));
+    EXPECT_TRUE(frame->IsRunActive());
+    EXPECT_EQ(frame->GetRunMode(), 1);
+    EXPECT_TRUE(frame->GetMenuBar()->IsChecked(ID_MENU_MODE_VIRTUAL));
+    Command(ID_MENU_MODE_VIRTUAL, true);
+    EXPECT_TRUE(frame->IsRunActive());
+
+    // Undo: Cancel keeps the run and the edit; OK ends the run and undoes.
+    wxTEST_DIALOG(Command(ID_MENU_UNDO), ExpectMessage(question, caption, wxID_CANCEL));
+    EXPECT_TRUE(frame->IsRunActive());
+    EXPECT_EQ(Block("Wait")->GetParameterText(), "20");
+    wxTEST_DIALOG(Command(ID_MENU_UNDO), ExpectMessage(question, caption, wxID_OK));
+    EXPECT_FALSE(frame->IsRunActive());
+    EXPECT_EQ(Block("Wait")->GetParameterText(), "10");
+    EXPECT_TRUE(MenuEnabled(ID_MENU_START) && !MenuEnabled(ID_MENU_PAUSE) && !MenuEnabled(ID_MENU_STOP));
+
+    // New: the run question first, then the unsaved changes.
+    Command(ID_MENU_START);
+    wxTEST_DIALOG(Command(ID_MENU_NEW), ExpectMessage(question, caption, wxID_OK), ExpectSaveQuestion(wxID_NO));
+    EXPECT_FALSE(frame->IsRunActive());
+    EXPECT_EQ(CountBlocks(), 1);
+
+    // Standalone mode without a robot: the run exists and watches nothing.
+    Open("worked_example.tamek");
+    Command(ID_MENU_START);
+    wxTEST_DIALOG(Command(ID_MENU_MODE_STANDALONE, true), ExpectMessage(question, caption, wxID_OK));
+    EXPECT_FALSE(frame->IsRunActive());
+    EXPECT_TRUE(frame->GetMenuBar()->IsChecked(ID_MENU_MODE_STANDALONE));
+    Command(ID_MENU_START);
+    EXPECT_TRUE(frame->IsRunActive() && frame->GetRunMode() == 3);
+    frame->StopRun();
+    EXPECT_FALSE(frame->IsRunActive());
 }
