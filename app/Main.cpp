@@ -1,4 +1,16 @@
-// The entry point of the tamek executable.
+// The entry point of the tamek executable. "tamek --version" answers without a display.
 #include "app/CRobotApp.h"
 
-wxIMPLEMENT_APP(MyApp);
+#include <cstdio>
+#include <cstring>
+
+wxIMPLEMENT_APP_NO_MAIN(MyApp);
+
+int main(int argc, char** argv)
+{
+    if (argc == 2 && !std::strcmp(argv[1], "--version")) {
+        std::printf("tamek %s\n", TAMEK_VERSION);
+        return 0;
+    }
+    return wxEntry(argc, argv);
+}
