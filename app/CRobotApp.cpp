@@ -4,7 +4,7 @@
 #include "app/CFrame.h"
 #include "app/GuiUserInterface.h"
 #include "app/SingleInstance.h"
-#include "editor/WxImageStore.h"
+#include "drawing/WxImageStore.h"
 
 #include <wx/image.h>
 #include <wx/intl.h>

@@ -1,9 +1,9 @@
 // Painting a flowchart of 2,000 pieces (blocks and link pieces) into an off-screen bitmap of the
 // window's size, as the canvas paints on every refresh. Needs a display (xvfb-run).
-#include "editor/BlockDrawing.h"
+#include "drawing/BlockDrawing.h"
 #include "editor/CProjectViewer.h"
 #include "editor/CanvasOwner.h"
-#include "editor/WxImageStore.h"
+#include "drawing/WxImageStore.h"
 #include "model/CProgram.h"
 #include "model/Prototypes.h"
 

@@ -1,8 +1,8 @@
 #include "editor/CProjectViewer.h"
 
-#include "editor/BlockDrawing.h"
+#include "drawing/BlockDrawing.h"
 #include "editor/CanvasOwner.h"
-#include "editor/WxImageStore.h"
+#include "drawing/WxImageStore.h"
 #include "model/CProgram.h"
 #include "model/EditHistory.h"
 #include "model/UserInterface.h"

@@ -1,8 +1,8 @@
 #include "print/PrintCommands.h"
 
 #include "model/CProgram.h"
+#include "drawing/ProgramExtent.h"
 #include "print/CPrintPreviewDialog.h"
-#include "print/ProgramExtent.h"
 
 #include <wx/frame.h>
 #include <wx/intl.h>

@@ -1,6 +1,6 @@
 // The GUI image store: every path decoded once and shared, missing and damaged files quietly empty,
 // and every picture the program asks for by name present in the build.
-#include "editor/WxImageStore.h"
+#include "drawing/WxImageStore.h"
 #include "model/CGraphicState.h"
 
 #include <gtest/gtest.h>

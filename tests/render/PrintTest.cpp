@@ -3,9 +3,9 @@
 #include "TestFrame.h"
 #include "TestGraphs.h"
 
+#include "drawing/ProgramExtent.h"
 #include "print/CPrintPreviewDialog.h"
 #include "print/PrintCommands.h"
-#include "print/ProgramExtent.h"
 
 #include <cstring>
 #include <wx/dcmemory.h>

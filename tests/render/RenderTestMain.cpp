@@ -1,6 +1,6 @@
 // Entry point of the rendering and canvas tests: a real wx application on a display (Xvfb in the
 // test run), with the image store on the pictures that the build put beside the executables.
-#include "editor/WxImageStore.h"
+#include "drawing/WxImageStore.h"
 
 #include <gtest/gtest.h>
 #include <wx/app.h>
