@@ -10,20 +10,9 @@
 #include <wx/stdpaths.h>
 #include <wx/utils.h>
 
-inline ::testing::AssertionResult MatchesGolden(const wxImage& actual, const wxString& name)
+// Two pictures of one size whose pixels agree within the tolerance.
+inline ::testing::AssertionResult ImagesMatch(const wxImage& actual, const wxImage& expected)
 {
-    const wxString reference = wxString(TAMEK_TEST_DATA) + "/render/" + name;
-    const wxString actualDir = wxFileName(wxStandardPaths::Get().GetExecutablePath()).GetPath() + "/render-actual";
-    wxFileName::Mkdir(actualDir, wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL);
-    actual.SaveFile(actualDir + "/" + name, wxBITMAP_TYPE_PNG);
-    wxString update;
-    if (wxGetEnv("TAMEK_UPDATE_GOLDEN", &update) && update == "1") {
-        actual.SaveFile(reference, wxBITMAP_TYPE_PNG);
-        return ::testing::AssertionSuccess() << "reference written";
-    }
-    wxImage expected;
-    if (!wxFileName::FileExists(reference) || !expected.LoadFile(reference, wxBITMAP_TYPE_PNG))
-        return ::testing::AssertionFailure() << "no reference picture " << reference;
     if (expected.GetSize() != actual.GetSize())
         return ::testing::AssertionFailure() << "size " << actual.GetWidth() << "x" << actual.GetHeight()
                                              << " instead of " << expected.GetWidth() << "x" << expected.GetHeight();
@@ -38,6 +27,23 @@ inline ::testing::AssertionResult MatchesGolden(const wxImage& actual, const wxS
                 break;
             }
     if (differing * 200 > pixels)
-        return ::testing::AssertionFailure() << differing << " of " << pixels << " pixels differ from " << reference;
+        return ::testing::AssertionFailure() << differing << " of " << pixels << " pixels differ";
     return ::testing::AssertionSuccess();
+}
+
+inline ::testing::AssertionResult MatchesGolden(const wxImage& actual, const wxString& name)
+{
+    const wxString reference = wxString(TAMEK_TEST_DATA) + "/render/" + name;
+    const wxString actualDir = wxFileName(wxStandardPaths::Get().GetExecutablePath()).GetPath() + "/render-actual";
+    wxFileName::Mkdir(actualDir, wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL);
+    actual.SaveFile(actualDir + "/" + name, wxBITMAP_TYPE_PNG);
+    wxString update;
+    if (wxGetEnv("TAMEK_UPDATE_GOLDEN", &update) && update == "1") {
+        actual.SaveFile(reference, wxBITMAP_TYPE_PNG);
+        return ::testing::AssertionSuccess() << "reference written";
+    }
+    wxImage expected;
+    if (!wxFileName::FileExists(reference) || !expected.LoadFile(reference, wxBITMAP_TYPE_PNG))
+        return ::testing::AssertionFailure() << "no reference picture " << reference;
+    return ImagesMatch(actual, expected) << " (reference " << reference << ")";
 }

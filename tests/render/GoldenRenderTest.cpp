@@ -83,17 +83,6 @@ TEST_F(Golden, PendingLinkPathIsDrawnAndTakenOutAgain)
     delete first;
 }
 
-namespace {
-// A project file of tests/data read onto the canvas.
-bool ReadProjectFile(const wxString& name)
-{
-    Displacement displacement;
-    ReadBounds bounds;
-    CalibrationRecord calibration;
-    return TheProgram().ReadProject(wxString(TAMEK_TEST_DATA) + "/" + name, displacement, bounds, calibration);
-}
-} // namespace
-
 TEST_F(Golden, ProjectFilesAsTheCanvasShowsThem)
 {
     const std::pair<const char*, const char*> cases[] = {{"condition_join.tamek", "condition_join.png"},
@@ -102,9 +91,7 @@ TEST_F(Golden, ProjectFilesAsTheCanvasShowsThem)
                                                          {"render/branching-loop.tamek", "branching-loop-file.png"}};
     for (const auto& [file, picture] : cases) {
         SCOPED_TRACE(file);
-        TheProgram().Destroy();
-        TheProgram().EnsureRoot()->SetViewer(frame->canvas);
-        ASSERT_TRUE(ReadProjectFile(file));
+        ASSERT_TRUE(ReadTestProject(file));
         EXPECT_TRUE(MatchesGolden(Render(wxSize(800, 580)), picture));
     }
 }

@@ -3,6 +3,7 @@
 
 #include "editor/CProjectViewer.h"
 #include "editor/CanvasOwner.h"
+#include "calibration/CalibrationRecord.h"
 #include "model/CProgram.h"
 
 #include <gtest/gtest.h>
@@ -64,6 +65,16 @@ struct CanvasFixture : ::testing::Test
         ResetState();
         frame->Destroy();
         TestFrame::WaitFor([] { return wxTopLevelWindows.empty(); }, 1000);
+    }
+    // A project file of tests/data read onto the canvas, in place of the program there.
+    bool ReadTestProject(const wxString& name)
+    {
+        TheProgram().Destroy();
+        TheProgram().EnsureRoot()->SetViewer(frame->canvas);
+        Displacement displacement;
+        ReadBounds bounds;
+        CalibrationRecord calibration;
+        return TheProgram().ReadProject(wxString(TAMEK_TEST_DATA) + "/" + name, displacement, bounds, calibration);
     }
     static void ResetState()
     {

@@ -1,0 +1,90 @@
+// The flowchart exported as a picture: the editor and tamekc without a display make the same PNG,
+// and the SVG draws like it.
+#include "GoldenImage.h"
+#include "TestFrame.h"
+#include "support/RunTamekc.h"
+
+#include "drawing/ImageExport.h"
+
+#include <cstdlib>
+#include <wx/mstream.h>
+
+namespace {
+wxImage PngImage(const std::string& bytes)
+{
+    wxMemoryInputStream stream(bytes.data(), bytes.size());
+    return wxImage(stream, wxBITMAP_TYPE_PNG);
+}
+
+// tamekc run as it would be on a server: no display at all.
+testing_support::TamekcResult TamekcWithoutDisplay(const std::string& arguments)
+{
+    const wxString display = wxGetenv("DISPLAY");
+    unsetenv("DISPLAY");
+    testing_support::TamekcResult run = testing_support::Tamekc(arguments);
+    setenv("DISPLAY", display.utf8_str(), 1);
+    return run;
+}
+
+struct Export : CanvasFixture
+{
+    wxString folder = wxFileName::CreateTempFileName("tamek-export");
+    void SetUp() override
+    {
+        CanvasFixture::SetUp();
+        wxRemoveFile(folder);
+        wxFileName::Mkdir(folder);
+    }
+    void TearDown() override
+    {
+        wxFileName::Rmdir(folder, wxPATH_RMDIR_RECURSIVE);
+        CanvasFixture::TearDown();
+    }
+};
+} // namespace
+
+TEST_F(Export, EditorAndTamekcDrawTheSamePictures)
+{
+    for (const char* name : {"worked_example", "rows", "render/branching-loop"}) {
+        SCOPED_TRACE(name);
+        const wxString stem = wxFileName(name).GetName();
+        const std::string project = std::string(TAMEK_TEST_DATA) + "/" + name + ".tamek";
+        const std::string png = (folder + "/" + stem + ".png").ToStdString();
+        const std::string svg = (folder + "/" + stem + ".svg").ToStdString();
+        for (const std::string& out : {png, svg})
+            ASSERT_EQ(TamekcWithoutDisplay("export '" + project + "' '" + out + "'").status, 0);
+        const wxImage picture(png, wxBITMAP_TYPE_PNG);
+        EXPECT_TRUE(MatchesGolden(picture, "export-" + stem + ".png"));
+
+        // The editor's picture of the same project, drawn with a display.
+        ASSERT_TRUE(ReadTestProject(wxString(name) + ".tamek"));
+        EXPECT_TRUE(ImagesMatch(PngImage(FlowchartPicture(TheProgram(), PictureFormat::Png)), picture));
+
+        // The SVG, rendered at the PNG's two pixels per unit by another program.
+        const std::string rendered = (folder + "/" + stem + "-svg.png").ToStdString();
+        ASSERT_EQ(std::system(("rsvg-convert -z 2 -b white -o '" + rendered + "' '" + svg + "'").c_str()), 0);
+        EXPECT_TRUE(ImagesMatch(wxImage(rendered, wxBITMAP_TYPE_PNG), picture));
+    }
+}
+
+TEST_F(Export, RefusedExportsSayWhy)
+{
+    const std::string project = std::string(TAMEK_TEST_DATA) + "/worked_example.tamek";
+    const struct
+    {
+        std::string arguments;
+        int status;
+        const char* message;
+    } cases[] = {
+        {"export '" + project + "' out.jpg", 1, "Usage: tamekc export FILE.tamek OUT.png|OUT.svg"},
+        {"export missing.tamek '" + folder.ToStdString() + "/a.png'", 2, "missing.tamek"},
+        {"export '" + project + "' '" + folder.ToStdString() + "/no/such/folder/a.svg'", 2, "a.svg: "},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments);
+        const testing_support::TamekcResult run = TamekcWithoutDisplay(c.arguments);
+        EXPECT_EQ(run.status, c.status);
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+    }
+    EXPECT_TRUE(FlowchartPicture(CProgram(), PictureFormat::Png).empty());
+}
