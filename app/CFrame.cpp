@@ -2,6 +2,7 @@
 
 #include "app/AppPaths.h"
 #include "app/CommandIds.h"
+#include "app/DisplaySystem.h"
 #include "console/CConsoleViewer.h"
 #include "model/CProgram.h"
 
@@ -88,8 +89,11 @@ wxEND_EVENT_TABLE()
     TheProgram().EnsureRoot();
 
     m_aui.SetManagedWindow(this);
-    m_aui.SetFlags(wxAUI_MGR_LIVE_RESIZE | wxAUI_MGR_TRANSPARENT_HINT | wxAUI_MGR_HINT_FADE |
-                   wxAUI_MGR_NO_VENETIAN_BLINDS_FADE);
+    // The docking hint is a window of its own placed at screen coordinates, which a Wayland
+    // compositor ignores (it would appear anywhere): there a pane is moved without the hint.
+    const long hint =
+        OnWayland() ? 0 : wxAUI_MGR_TRANSPARENT_HINT | wxAUI_MGR_HINT_FADE | wxAUI_MGR_NO_VENETIAN_BLINDS_FADE;
+    m_aui.SetFlags(wxAUI_MGR_LIVE_RESIZE | hint);
     BuildToolBar();
     BuildPanes();
     BuildMenus();

@@ -2,8 +2,10 @@
 
 #include "app/AppPaths.h"
 #include "app/CFrame.h"
+#include "app/DisplaySystem.h"
 #include "app/GuiUserInterface.h"
 #include "app/SingleInstance.h"
+#include "app/SplashOverlay.h"
 #include "drawing/WxImageStore.h"
 
 #include <wx/image.h>
@@ -20,7 +22,7 @@ bool MyApp::OnInit()
     InitialiseAppPaths();
     wxImage::AddHandler(new wxPNGHandler);
     SetUpLocale();
-    if (FindRunningCopy(_("Tamek")))
+    if (!ClaimFirstCopy())
         return false;
     SetAppName(_("Tamek"));
     SetAppDisplayName(_("Tamek"));
@@ -64,8 +66,12 @@ void MyApp::ShowSplash()
         if (!picture.LoadFile(AppPath("Img/Tamek-Splash.png"), wxBITMAP_TYPE_PNG) || !picture.IsOk())
             return;
     }
-    new wxSplashScreen(wxBitmap(picture), wxSPLASH_CENTRE_ON_SCREEN | wxSPLASH_TIMEOUT, kSplashMilliseconds,
-                       MainFrameIfAny(), wxID_ANY, wxDefaultPosition, wxDefaultSize, wxSIMPLE_BORDER | wxSTAY_ON_TOP);
+    if (OnWayland()) // the compositor would place a splash window of its own anywhere
+        ShowSplashInWindow(wxBitmap(picture), MainFrameIfAny(), kSplashMilliseconds);
+    else
+        new wxSplashScreen(wxBitmap(picture), wxSPLASH_CENTRE_ON_SCREEN | wxSPLASH_TIMEOUT, kSplashMilliseconds,
+                           MainFrameIfAny(), wxID_ANY, wxDefaultPosition, wxDefaultSize,
+                           wxSIMPLE_BORDER | wxSTAY_ON_TOP);
 }
 
 int MyApp::FilterEvent(wxEvent& event)

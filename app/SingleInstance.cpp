@@ -1,196 +1,136 @@
 #include "app/SingleInstance.h"
 
-#include <wx/app.h>
+#include "app/CFrame.h"
+#include "app/DisplaySystem.h"
+#include "app/InstanceChannel.h"
+#include "app/InstanceLock.h"
+#include "robot/RuntimeFolder.h"
+
+#include <cstdlib>
+#include <memory>
+#include <wx/evtloop.h>
+#include <wx/msgout.h>
+#include <wx/toplevel.h>
 
 #if defined(__WXGTK__)
-#include <X11/Xatom.h>
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
 #include <dlfcn.h>
-
-#include <functional>
-#include <vector>
+#endif
 
 namespace {
-constexpr size_t kTextBuffer = 256;
+// A running copy answers at once from its event loop; one still opening its first project
+// answers when that is done.
+constexpr int kAnswerLimitMs = 5000;
+// A copy that does not answer may be closing: its lock is awaited this long before giving up.
+constexpr int kClosingCopyLimitMs = 3000;
 
-// Opens its own connection to the display and closes it when done.
-class Display11
+// The launcher's token for this start (GNOME and KDE give one to a program they start, so that
+// the window it shows may take the focus). The toolkit takes DESKTOP_STARTUP_ID out of the
+// environment when it opens the display, so the token is read when the program is loaded.
+wxString ReadLaunchToken()
 {
-public:
-    Display11() : m_display(XOpenDisplay(nullptr)) {}
-    ~Display11()
-    {
-        if (m_display)
-            XCloseDisplay(m_display);
-    }
-    Display11(const Display11&) = delete;
-    Display11& operator=(const Display11&) = delete;
-    Display* Get() const { return m_display; }
-
-private:
-    Display* m_display;
-};
-
-// A window property of 32-bit items (windows or atoms).
-std::vector<unsigned long> ReadListProperty(Display* display, Window window, const char* name, Atom type)
-{
-    std::vector<unsigned long> items;
-    Atom actualType = None;
-    int format = 0;
-    unsigned long count = 0, remaining = 0;
-    unsigned char* data = nullptr;
-    if (XGetWindowProperty(display, window, XInternAtom(display, name, False), 0, 65536, False, type, &actualType,
-                           &format, &count, &remaining, &data) == Success &&
-        data && format == 32) {
-        const auto* values = reinterpret_cast<const unsigned long*>(data);
-        items.assign(values, values + count);
-    }
-    if (data)
-        XFree(data);
-    return items;
-}
-
-// The top-level windows: the window manager's client list when there is one, else the root's
-// children (without a window manager the clients are the root's children themselves).
-std::vector<Window> TopLevelWindows(Display* display)
-{
-    const Window root = DefaultRootWindow(display);
-    std::vector<Window> windows;
-    for (unsigned long window : ReadListProperty(display, root, "_NET_CLIENT_LIST", XA_WINDOW))
-        windows.push_back(window);
-    if (!windows.empty())
-        return windows;
-    Window rootReturn = 0, parent = 0;
-    Window* children = nullptr;
-    unsigned int count = 0;
-    if (XQueryTree(display, root, &rootReturn, &parent, &children, &count) && children) {
-        windows.assign(children, children + count);
-        XFree(children);
-    }
-    return windows;
-}
-
-wxString WindowClass(Display* display, Window window)
-{
-    XClassHint hint{nullptr, nullptr};
-    wxString result;
-    if (XGetClassHint(display, window, &hint)) {
-        if (hint.res_class)
-            result = wxString::FromUTF8(hint.res_class).Left(kTextBuffer - 1);
-        XFree(hint.res_name);
-        XFree(hint.res_class);
-    }
-    return result;
-}
-
-wxString WindowTitle(Display* display, Window window)
-{
-    const Atom utf8 = XInternAtom(display, "UTF8_STRING", False);
-    Atom actualType = None;
-    int format = 0;
-    unsigned long count = 0, remaining = 0;
-    unsigned char* data = nullptr;
-    wxString title;
-    if (XGetWindowProperty(display, window, XInternAtom(display, "_NET_WM_NAME", False), 0, kTextBuffer, False, utf8,
-                           &actualType, &format, &count, &remaining, &data) == Success &&
-        data && format == 8)
-        title = wxString::FromUTF8(reinterpret_cast<const char*>(data), count);
-    if (data)
-        XFree(data);
-    if (title.empty()) {
-        char* name = nullptr;
-        if (XFetchName(display, window, &name) && name) {
-            title = wxString(name, wxConvISO8859_1);
-            XFree(name);
-        }
-    }
-    return title.Left(kTextBuffer - 1);
-}
-
-bool WindowManagerSupports(Display* display, const char* atomName)
-{
-    const Atom wanted = XInternAtom(display, atomName, False);
-    for (unsigned long atom : ReadListProperty(display, DefaultRootWindow(display), "_NET_SUPPORTED", XA_ATOM))
-        if (atom == wanted)
-            return true;
-    return false;
-}
-
-// Asks the window manager to activate the window; when it offers no activation, raises the
-// window and sets its urgency hint, which makes its taskbar entry ask for attention.
-void BringForward(Display* display, Window window)
-{
-    if (WindowManagerSupports(display, "_NET_ACTIVE_WINDOW")) {
-        XEvent event{};
-        event.xclient.type = ClientMessage;
-        event.xclient.window = window;
-        event.xclient.message_type = XInternAtom(display, "_NET_ACTIVE_WINDOW", False);
-        event.xclient.format = 32;
-        event.xclient.data.l[0] = 2; // from a pager: the request is not about focus stealing
-        event.xclient.data.l[1] = CurrentTime;
-        if (XSendEvent(display, DefaultRootWindow(display), False, SubstructureRedirectMask | SubstructureNotifyMask,
-                       &event)) {
-            XFlush(display);
-            return;
-        }
-    }
-    XRaiseWindow(display, window);
-    XWMHints* hints = XGetWMHints(display, window);
-    XWMHints fresh{};
-    XWMHints* target = hints ? hints : &fresh;
-    target->flags |= XUrgencyHint;
-    XSetWMHints(display, window, target);
-    if (hints)
-        XFree(hints);
-    XFlush(display);
-}
-} // namespace
-
-wxString ToolkitFrameClass()
-{
-    // GTK gives every window of a program the program's class: asked from GTK itself when it is
-    // loaded, else derived as GTK derives it (the program name, first letter capitalised).
-    using ProgramClass = const char* (*)();
-    if (auto programClass = reinterpret_cast<ProgramClass>(dlsym(RTLD_DEFAULT, "gdk_get_program_class")))
-        if (const char* name = programClass())
-            return wxString::FromUTF8(name);
-    wxString name = wxTheApp ? wxTheApp->argv[0] : wxString();
-    name = name.AfterLast('/');
-    if (!name.empty())
-        name[0] = wxToupper(name[0]);
-    return name;
-}
-
-bool FindRunningCopy(const wxString& titleWord)
-{
-    Display11 connection;
-    Display* display = connection.Get();
-    if (!display || titleWord.empty())
-        return false;
-    const wxString frameClass = ToolkitFrameClass();
-    for (Window window : TopLevelWindows(display)) {
-        const wxString windowClass = WindowClass(display, window);
-        if (windowClass.empty() || windowClass != frameClass)
-            continue;
-        const wxString title = WindowTitle(display, window);
-        if (title.empty() || !title.Contains(titleWord))
-            continue;
-        BringForward(display, window);
-        return true;
-    }
-    return false;
-}
-
-#else
-
-bool FindRunningCopy(const wxString&)
-{
-    return false;
-}
-wxString ToolkitFrameClass()
-{
+    for (const char* name : {"XDG_ACTIVATION_TOKEN", "DESKTOP_STARTUP_ID"})
+        if (const char* value = std::getenv(name); value && *value)
+            return wxString::FromUTF8(value);
     return wxString();
 }
+const wxString g_launchToken = ReadLaunchToken();
 
+struct FirstCopy
+{
+    InstanceLock lock;
+    InstanceChannel channel;
+};
+// The first copy's lock and socket, kept until the process ends: the kernel then drops the lock,
+// and the socket file left behind is replaced by the next first copy.
+FirstCopy* g_firstCopy = nullptr;
+
+// Start-up goes on without the rule; the reason goes to standard error, not into a message box.
+void Warn(const wxString& message)
+{
+    wxMessageOutputStderr().Printf("tamek: %s\n", message);
+}
+
+#if defined(__WXGTK__)
+// GDK's startup-notification calls, looked up in the toolkit loaded with the program (the build
+// needs no GTK headers). The token goes to the display before presenting, as GtkApplication
+// hands it over.
+template <typename Function> Function GdkCall(const char* name)
+{
+    return reinterpret_cast<Function>(dlsym(RTLD_DEFAULT, name));
+}
+
+void HandTokenToDisplay(const wxString& token)
+{
+    using DefaultDisplay = void* (*)();
+    using SetStartupId = void (*)(void*, const char*);
+    const auto display = GdkCall<DefaultDisplay>("gdk_display_get_default");
+    const char* setter =
+        OnWayland() ? "gdk_wayland_display_set_startup_notification_id" : "gdk_x11_display_set_startup_notification_id";
+    const auto setStartupId = GdkCall<SetStartupId>(setter);
+    if (display && setStartupId && display())
+        setStartupId(display(), token.utf8_str());
+}
+
+// Ends the launcher's startup notification (its busy cursor) for the start that brought the token.
+void CompleteStartup(const wxString& token)
+{
+    using NotifyComplete = void (*)(const char*);
+    if (const auto complete = GdkCall<NotifyComplete>("gdk_notify_startup_complete_with_id"))
+        complete(token.utf8_str());
+}
+#else
+void HandTokenToDisplay(const wxString&) {}
+void CompleteStartup(const wxString&) {}
 #endif
+} // namespace
+
+void PresentWindow(wxTopLevelWindow& window, const wxString& activationToken)
+{
+    if (window.IsIconized())
+        window.Iconize(false);
+    if (!activationToken.empty())
+        HandTokenToDisplay(activationToken);
+    window.Raise();
+    // Set only while the window is not active, and cleared by the toolkit when it becomes active.
+    // The toolkit's request needs a running event loop: a request served by start-up's own yield,
+    // while the window is being shown for the first time, goes without.
+    if (wxEventLoopBase::GetActive())
+        window.RequestUserAttention(wxUSER_ATTENTION_ERROR);
+    if (!activationToken.empty())
+        CompleteStartup(activationToken);
+}
+
+bool ClaimFirstCopy()
+{
+    const std::string folder = UserRuntimeFolder();
+    std::string why;
+    if (!MakePrivateFolder(folder, &why)) {
+        Warn(why + "; a second start of Tamek will not be recognised");
+        return true;
+    }
+    const wxString lockPath = folder + "/tamek.lock", socketPath = folder + "/tamek.socket";
+    auto first = std::make_unique<FirstCopy>();
+    InstanceLock::Result lock = first->lock.Acquire(lockPath);
+    if (lock == InstanceLock::Result::HeldElsewhere) {
+        if (AskToPresent(socketPath, g_launchToken, kAnswerLimitMs))
+            return false;
+        lock = first->lock.Acquire(lockPath, kClosingCopyLimitMs);
+        if (lock == InstanceLock::Result::HeldElsewhere)
+            return false;
+    }
+    if (lock == InstanceLock::Result::Failed) {
+        Warn(lockPath + ": cannot be locked; a second start of Tamek will not be recognised");
+        return true;
+    }
+    const bool listening = first->channel.Listen(socketPath, [](const wxString& token) {
+        CFrame* frame = MainFrameIfAny();
+        if (!frame || frame->IsBeingDeleted())
+            return false;
+        PresentWindow(*frame, token);
+        return true;
+    });
+    if (!listening)
+        Warn(socketPath + ": cannot listen there; a second start of Tamek will not bring this window forward");
+    g_firstCopy = first.release();
+    return true;
+}

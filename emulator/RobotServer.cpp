@@ -1,6 +1,6 @@
 #include "emulator/RobotServer.h"
 
-#include "robot/VirtualRobotTransport.h"
+#include "robot/RuntimeFolder.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -76,11 +76,7 @@ bool RobotServer::Start(std::string& why)
     const size_t slash = m_socketPath.rfind('/');
     const std::string folder = slash == std::string::npos ? std::string(".") : m_socketPath.substr(0, slash);
     // The /tmp fallback folder is made here; a folder that is not private is refused.
-    if (mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) {
-        why = folder + ": cannot create the folder";
-        return false;
-    }
-    if (!VirtualRobotFolderIsPrivate(m_socketPath, &why))
+    if (!MakePrivateFolder(folder, &why))
         return false;
     m_wakeFd = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
     if (m_wakeFd < 0 || !Listen(why))

@@ -1,11 +1,11 @@
 #include "robot/VirtualRobotTransport.h"
 
 #include "robot/RobotLink.h"
+#include "robot/RuntimeFolder.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
-#include <cstdlib>
 #include <poll.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -24,29 +24,12 @@ std::string FolderOf(const std::string& path)
 
 std::string VirtualRobotSocketPath()
 {
-    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-    struct stat info;
-    if (runtime && runtime[0] == '/' && stat(runtime, &info) == 0 && S_ISDIR(info.st_mode))
-        return std::string(runtime) + "/" + kSocketName;
-    return "/tmp/tamek-" + std::to_string(getuid()) + "/" + kSocketName;
+    return UserRuntimeFolder() + "/" + kSocketName;
 }
 
 bool VirtualRobotFolderIsPrivate(const std::string& socketPath, std::string* why)
 {
-    const std::string folder = FolderOf(socketPath);
-    struct stat info;
-    const char* problem = nullptr;
-    if (lstat(folder.c_str(), &info) != 0)
-        problem = "it does not exist";
-    else if (!S_ISDIR(info.st_mode))
-        problem = "it is not a folder";
-    else if (info.st_uid != getuid())
-        problem = "another user owns it";
-    else if (info.st_mode & 077)
-        problem = "other users may enter it";
-    if (problem && why)
-        *why = folder + ": " + problem;
-    return !problem;
+    return IsPrivateFolder(FolderOf(socketPath), why);
 }
 
 VirtualRobotTransport::VirtualRobotTransport(std::string socketPath) : m_socketPath(std::move(socketPath)) {}

@@ -1,11 +1,12 @@
-// Entry point of the GUI tests: a real wxWidgets application on the display (Xvfb under ctest),
-// with the settings kept in a temporary data folder.
+// Entry point of the GUI tests: a real wxWidgets application on the display (Xvfb, or the headless
+// Wayland compositor, under ctest), with the settings kept in a temporary data folder.
 #include "app/AppPaths.h"
 #include "app/GuiUserInterface.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <string>
+#include <sys/stat.h>
 #include <wx/app.h>
 #include <wx/filename.h>
 #include <wx/image.h>
@@ -34,8 +35,13 @@ int main(int argc, char** argv)
     const char* temporary = mkdtemp(pattern);
     if (!temporary)
         return 1;
-    const std::string data = std::string(temporary) + "/data";
+    const std::string data = std::string(temporary) + "/data", runtime = std::string(temporary) + "/run";
     setenv("XDG_DATA_HOME", data.c_str(), 1);
+    // A runtime folder of its own: locks and sockets of other test runs and of a running Tamek
+    // lie elsewhere. (Under Wayland the compositor is found through an absolute WAYLAND_DISPLAY.)
+    if (mkdir(runtime.c_str(), 0700) != 0)
+        return 1;
+    setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
     setenv("TAMEK_TEST_TMP", temporary, 1);
     setenv("GSETTINGS_BACKEND", "memory", 1); // no session bus under Xvfb
 

@@ -3,6 +3,7 @@
 #include "app/CFrame.h"
 #include "app/CRobotApp.h"
 #include "app/CommandIds.h"
+#include "app/DisplaySystem.h"
 #include "model/CProgram.h"
 #include "model/EditHistory.h"
 
@@ -13,6 +14,7 @@
 #include <wx/app.h>
 #include <wx/dir.h>
 #include <wx/filename.h>
+#include <wx/window.h>
 
 bool WaitFor(const std::function<bool()>& predicate, int timeoutMs)
 {
@@ -25,6 +27,45 @@ bool WaitFor(const std::function<bool()>& predicate, int timeoutMs)
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
     return true;
+}
+
+namespace {
+wxString DisplayScript()
+{
+    return wxString(TAMEK_SOURCE_DIR) + "/tests/gui/display.sh";
+}
+} // namespace
+
+wxArrayString DisplayedWindowTitles()
+{
+    wxArrayString titles, errors;
+    wxExecute(DisplayScript() + " titles", titles, errors, wxEXEC_SYNC | wxEXEC_NOEVENTS);
+    return titles;
+}
+
+bool WaitForRepaint(wxWindow* window)
+{
+    bool painted = false;
+    const auto notice = [&painted](wxPaintEvent& event) {
+        painted = true;
+        event.Skip(); // the window's own handler paints
+    };
+    window->Bind(wxEVT_PAINT, notice);
+    window->Refresh();
+    const bool done = WaitFor([&] { return painted; });
+    window->Unbind(wxEVT_PAINT, notice);
+    wxTheApp->Yield(true); // hands the painted picture to the display
+    return done;
+}
+
+bool SaveScreenshot(const wxString& name)
+{
+    wxString folder;
+    if (!wxGetEnv("TAMEK_SCREENSHOTS", &folder) || folder.empty())
+        return false;
+    const char* backend = OnWayland() ? "wayland" : "x11";
+    const wxString file = wxString::Format("%s/%s-%s.png", folder, name, backend);
+    return wxExecute(wxString::Format("%s screenshot '%s'", DisplayScript(), file), wxEXEC_SYNC | wxEXEC_NOEVENTS) == 0;
 }
 
 wxString FreshFolder(const wxString& name)

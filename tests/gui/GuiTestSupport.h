@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <ostream>
+#include <wx/arrstr.h>
 #include <wx/string.h>
 
 // Reports a dialog that no test expected (or one that did not come) as a test failure.
@@ -81,6 +82,16 @@ class CFrame;
 
 // Lets the event loop run until the predicate holds or the time is up; true when it holds.
 bool WaitFor(const std::function<bool()>& predicate, int timeoutMs = 3000);
+
+// The titles of the top-level windows as the display itself lists them (the X server, or the
+// Wayland compositor's scene graph; tests/gui/display.sh), so a test sees what a pupil sees.
+wxArrayString DisplayedWindowTitles();
+// Has the window paint itself again and waits until it has, so that the display shows it whole.
+class wxWindow;
+bool WaitForRepaint(wxWindow* window);
+// With TAMEK_SCREENSHOTS naming a folder, saves the whole screen there as "<name>-x11.png" or
+// "<name>-wayland.png"; true when saved. Does nothing (false) without it.
+bool SaveScreenshot(const wxString& name);
 
 // A folder of its own under the test's temporary data directory, emptied first.
 wxString FreshFolder(const wxString& name);

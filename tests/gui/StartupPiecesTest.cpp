@@ -1,31 +1,12 @@
-// Pieces of start-up: the running-copy search, the data beside the executable, the catalogue,
-// and the about box.
+// Pieces of start-up: the data beside the executable, the catalogue, and the about box.
 #include "GuiTestSupport.h"
 
 #include "app/AppPaths.h"
 #include "app/CFrame.h"
 #include "app/CommandIds.h"
-#include "app/SingleInstance.h"
 
 #include <wx/filename.h>
 #include <wx/translation.h>
-
-TEST_F(MainWindowTest, TheRunningCopyIsFoundByItsFrameClassAndTitleWord)
-{
-    // The test program's own main window is a frame of this toolkit titled "Tamek".
-    EXPECT_FALSE(ToolkitFrameClass().empty());
-    EXPECT_TRUE(FindRunningCopy("Tamek"));
-    EXPECT_TRUE(FindRunningCopy("ame"));
-    EXPECT_FALSE(FindRunningCopy("tamek")); // the title test tells case apart
-    EXPECT_FALSE(FindRunningCopy("Robotje"));
-}
-
-TEST_F(MainWindowTest, NoCopyRunsOnceTheWindowIsGone)
-{
-    frame->Destroy();
-    ASSERT_TRUE(WaitFor([] { return MainFrameIfAny() == nullptr; }));
-    EXPECT_TRUE(WaitFor([] { return !FindRunningCopy("Tamek"); }));
-}
 
 TEST(BuiltData, HelpPageAndCatalogueLieBesideTheExecutable)
 {

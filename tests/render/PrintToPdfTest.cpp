@@ -7,13 +7,15 @@
 #include "print/PrintToFile.h"
 
 #include <cstdlib>
+#include <gdk/gdkx.h>
 #include <gtk/gtk.h>
 #include <gtk/gtkunixprint.h>
 #include <wx/timer.h>
 #include <wx/uiaction.h>
 
 namespace {
-// Clicks the print dialog's "Print" button with the real mouse once the dialog shows it ready.
+// Clicks the print dialog's "Print" button once the dialog shows it ready: with the real mouse
+// under X11; under Wayland, where no program may move the pointer, through the button itself.
 class PrintButtonClicker : public wxTimer
 {
 public:
@@ -28,13 +30,17 @@ public:
             GtkWidget* button = gtk_dialog_get_widget_for_response(GTK_DIALOG(window), GTK_RESPONSE_OK);
             if (!button || !gtk_widget_is_sensitive(button) || !gtk_widget_get_mapped(button))
                 continue;
-            GtkAllocation area;
-            gtk_widget_get_allocation(button, &area);
-            int x = 0, y = 0;
-            gdk_window_get_origin(gtk_widget_get_window(button), &x, &y);
-            wxUIActionSimulator mouse;
-            mouse.MouseMove(x + area.x + area.width / 2, y + area.y + area.height / 2);
-            mouse.MouseClick();
+            if (GDK_IS_X11_DISPLAY(gtk_widget_get_display(button))) {
+                GtkAllocation area;
+                gtk_widget_get_allocation(button, &area);
+                int x = 0, y = 0;
+                gdk_window_get_origin(gtk_widget_get_window(button), &x, &y);
+                wxUIActionSimulator mouse;
+                mouse.MouseMove(x + area.x + area.width / 2, y + area.y + area.height / 2);
+                mouse.MouseClick();
+            } else {
+                gtk_button_clicked(GTK_BUTTON(button));
+            }
             ++clicks;
             Stop();
         }
