@@ -22,9 +22,8 @@ bool ExportPictureWithDialog(wxWindow* parent, const CProgram& program, const wx
         format = dialog.GetFilterIndex() == 1 ? PictureFormat::Svg : PictureFormat::Png;
         path += format == PictureFormat::Svg ? ".svg" : ".png";
     }
-    if (wxFileName::Exists(path) &&
-        wxMessageBox(_("Het bestand bestaat al. Wilt u het bestaande bestand vervangen?"), _("Reeds bestaand bestand"),
-                     wxYES_NO, parent) != wxYES)
+    if (wxFileName::Exists(path) && wxMessageBox(_("Het bestand bestaat al. Wilt u het bestaande bestand vervangen?"),
+                                                 _("Reeds bestaand bestand"), wxYES_NO, parent) != wxYES)
         return false;
     wxString error;
     if (!ExportFlowchart(program, path, format, &error)) {

@@ -80,8 +80,7 @@ bool RecoveryKeeper::OfferLeftovers(wxWindow* parent, const Restore& restore)
             ReportDamaged(parent, leftover);
             continue;
         }
-        const wxString project =
-            record.projectPath.empty() ? _("naamloos project") : "\"" + record.projectPath + "\"";
+        const wxString project = record.projectPath.empty() ? _("naamloos project") : "\"" + record.projectPath + "\"";
         const wxString question =
             wxString::Format(_("Tamek werd niet normaal afgesloten. Er is niet-bewaard werk aan %s van %s.\n"
                                "Wilt u dit werk herstellen?"),

@@ -2,9 +2,9 @@
 // window's size, as the canvas paints on every refresh. Needs a display (xvfb-run).
 #include "drawing/BlockDrawing.h"
 #include "drawing/ImageExport.h"
+#include "drawing/WxImageStore.h"
 #include "editor/CProjectViewer.h"
 #include "editor/CanvasOwner.h"
-#include "drawing/WxImageStore.h"
 #include "model/CProgram.h"
 #include "model/Prototypes.h"
 

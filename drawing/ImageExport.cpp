@@ -29,7 +29,8 @@ bool DrawOn(cairo_surface_t* surface, const CProgram& program, const wxRect& ext
     {
         // The blocks' pictures are graphics bitmaps of the default renderer, which is cairo's
         // under GTK; the context borrows cr and gives it back when it goes.
-        std::unique_ptr<wxGraphicsContext> gc{wxGraphicsRenderer::GetDefaultRenderer()->CreateContextFromNativeContext(cr)};
+        std::unique_ptr<wxGraphicsContext> gc{
+            wxGraphicsRenderer::GetDefaultRenderer()->CreateContextFromNativeContext(cr)};
         if (gc) {
             gc->Scale(scale, scale);
             gc->Translate(kPictureMargin - extent.x, kPictureMargin - extent.y);
@@ -63,7 +64,8 @@ std::string FlowchartPicture(const CProgram& program, PictureFormat format)
     std::string bytes;
     bool drawn = false;
     if (format == PictureFormat::Png) {
-        cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, kPngScale * width, kPngScale * height);
+        cairo_surface_t* surface =
+            cairo_image_surface_create(CAIRO_FORMAT_RGB24, kPngScale * width, kPngScale * height);
         drawn = DrawOn(surface, program, extent, kPngScale) &&
                 cairo_surface_write_to_png_stream(surface, AppendBytes, &bytes) == CAIRO_STATUS_SUCCESS;
         cairo_surface_destroy(surface);

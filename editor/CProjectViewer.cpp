@@ -1,8 +1,8 @@
 #include "editor/CProjectViewer.h"
 
 #include "drawing/BlockDrawing.h"
-#include "editor/CanvasOwner.h"
 #include "drawing/WxImageStore.h"
+#include "editor/CanvasOwner.h"
 #include "model/CProgram.h"
 #include "model/EditHistory.h"
 #include "model/UserInterface.h"
@@ -47,9 +47,9 @@ wxBEGIN_EVENT_TABLE(CProjectViewer, wxPanel)
     EVT_SET_CURSOR(CProjectViewer::OnSetCursor)
     EVT_SIZE(CProjectViewer::OnSize)
 wxEND_EVENT_TABLE()
-// clang-format on
+    // clang-format on
 
-CProjectViewer::CProjectViewer(wxWindow* parent, CanvasOwner* owner)
+    CProjectViewer::CProjectViewer(wxWindow* parent, CanvasOwner* owner)
     : wxPanel(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxTAB_TRAVERSAL | wxBORDER_NONE), m_owner(owner)
 {
     SetBackgroundStyle(wxBG_STYLE_PAINT);
@@ -237,7 +237,7 @@ bool CProjectViewer::ZoomStep(int step)
 void CProjectViewer::ApplyZoomChange()
 {
     const int zoom = TheViewZoom().x;
-    const bool canZoomIn = zoom < 15, canZoomOut = zoom > 5, canReset = zoom != 10;
+    const bool canZoomIn = zoom<15, canZoomOut = zoom> 5, canReset = zoom != 10;
     if (m_owner)
         m_owner->EnableZoomCommands(canZoomIn, canZoomOut, canReset);
     UpdateScrollBars();

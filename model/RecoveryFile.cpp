@@ -73,8 +73,7 @@ std::string RecoveryFileBytes(const RecoveryRecord& record)
     char numbers[128];
     std::snprintf(numbers, sizeof numbers, "Time: %lld\nLength: %zu\nCheck: %016" PRIx64 "\n\n",
                   static_cast<long long>(record.savedAt), record.projectBytes.size(), Checksum(record.projectBytes));
-    return std::string(kFirstLine) + "\nPath: " + EscapePath(record.projectPath) + "\n" + numbers +
-           record.projectBytes;
+    return std::string(kFirstLine) + "\nPath: " + EscapePath(record.projectPath) + "\n" + numbers + record.projectBytes;
 }
 
 bool ParseRecoveryFile(const std::string& bytes, RecoveryRecord& record)

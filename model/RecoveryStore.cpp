@@ -57,8 +57,7 @@ wxString RecoveryStore::OwnFile() const
 bool RecoveryStore::Keep(const RecoveryRecord& record, wxString* error)
 {
     if (m_lock < 0) {
-        if (!wxFileName::Mkdir(m_folder, 0700, wxPATH_MKDIR_FULL) ||
-            (m_lock = TakeLock(LockOf(OwnFile()))) < 0) {
+        if (!wxFileName::Mkdir(m_folder, 0700, wxPATH_MKDIR_FULL) || (m_lock = TakeLock(LockOf(OwnFile()))) < 0) {
             if (error)
                 *error = "the recovery folder cannot be written";
             return false;

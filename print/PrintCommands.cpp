@@ -1,7 +1,7 @@
 #include "print/PrintCommands.h"
 
-#include "model/CProgram.h"
 #include "drawing/ProgramExtent.h"
+#include "model/CProgram.h"
 #include "print/CPrintPreviewDialog.h"
 
 #include <wx/frame.h>

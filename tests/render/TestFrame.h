@@ -1,9 +1,9 @@
 #pragma once
 // A bare frame that owns a canvas the way the main window does, and records what the canvas asks of it.
 
+#include "calibration/CalibrationRecord.h"
 #include "editor/CProjectViewer.h"
 #include "editor/CanvasOwner.h"
-#include "calibration/CalibrationRecord.h"
 #include "model/CProgram.h"
 
 #include <gtest/gtest.h>
