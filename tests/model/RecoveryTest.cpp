@@ -1,14 +1,7 @@
-// The recovery file and folder: what is kept comes back exactly, a damaged file is never taken,
-// and only the files of copies that no longer run are left over.
-#include "model/RecoveryStore.h"
+// The recovery file: what is kept comes back exactly, and a damaged file is never taken.
+#include "model/RecoveryFile.h"
 
 #include <gtest/gtest.h>
-
-#include <fstream>
-#include <sys/wait.h>
-#include <unistd.h>
-#include <wx/dir.h>
-#include <wx/filename.h>
 
 namespace {
 RecoveryRecord Sample()
@@ -43,43 +36,4 @@ TEST(RecoveryFile, GivesBackExactlyWhatWasKeptAndRefusesEveryDamage)
         EXPECT_FALSE(ParseRecoveryFile(file, untouched)) << file;
         EXPECT_TRUE(untouched.projectBytes.empty());
     }
-}
-
-TEST(RecoveryStore, LeavesOverOnlyTheWorkOfCopiesThatNoLongerRun)
-{
-    const wxString folder = wxFileName::CreateTempFileName("tamek-recovery");
-    wxRemoveFile(folder);
-    {
-        RecoveryStore running(folder), starting(folder);
-        ASSERT_TRUE(running.Keep(Sample()));
-        EXPECT_TRUE(starting.Leftovers().empty()); // its copy holds the lock
-
-        // A copy that ends without cleaning up (as a kill would end it) leaves its file over.
-        const pid_t copy = fork();
-        if (copy == 0) {
-            RecoveryStore dying(folder);
-            _exit(dying.Keep(Sample()) ? 0 : 1);
-        }
-        int status = 0;
-        waitpid(copy, &status, 0);
-        ASSERT_EQ(status, 0);
-        const std::vector<wxString> leftovers = starting.Leftovers();
-        ASSERT_EQ(leftovers.size(), 1u);
-        std::ifstream in(leftovers[0].fn_str(), std::ios::binary);
-        RecoveryRecord read;
-        EXPECT_TRUE(ParseRecoveryFile(std::string(std::istreambuf_iterator<char>(in), {}), read));
-        EXPECT_EQ(read.projectBytes, Sample().projectBytes);
-
-        const wxString aside = starting.KeepAside(leftovers[0]);
-        EXPECT_TRUE(wxFileName::FileExists(aside));
-        EXPECT_TRUE(starting.Leftovers().empty());
-        wxRemoveFile(aside);
-        running.Forget();
-        EXPECT_FALSE(wxFileName::FileExists(running.OwnFile()));
-        ASSERT_TRUE(running.Keep(Sample()));
-    }
-    // Both copies ended cleanly: nothing is left.
-    wxArrayString left;
-    EXPECT_EQ(wxDir::GetAllFiles(folder, &left), 0u) << left.size();
-    wxFileName::Rmdir(folder, wxPATH_RMDIR_RECURSIVE);
 }

@@ -19,32 +19,14 @@ wxImage PngImage(const std::string& bytes)
 // tamekc run as it would be on a server: no display at all.
 testing_support::TamekcResult TamekcWithoutDisplay(const std::string& arguments)
 {
-    const wxString display = wxGetenv("DISPLAY");
-    unsetenv("DISPLAY");
-    testing_support::TamekcResult run = testing_support::Tamekc(arguments);
-    setenv("DISPLAY", display.utf8_str(), 1);
-    return run;
+    return testing_support::Tamekc(arguments, "env -u DISPLAY -u WAYLAND_DISPLAY ");
 }
-
-struct Export : CanvasFixture
-{
-    wxString folder = wxFileName::CreateTempFileName("tamek-export");
-    void SetUp() override
-    {
-        CanvasFixture::SetUp();
-        wxRemoveFile(folder);
-        wxFileName::Mkdir(folder);
-    }
-    void TearDown() override
-    {
-        wxFileName::Rmdir(folder, wxPATH_RMDIR_RECURSIVE);
-        CanvasFixture::TearDown();
-    }
-};
 } // namespace
 
-TEST_F(Export, EditorAndTamekcDrawTheSamePictures)
+TEST_F(CanvasFixture, EditorAndTamekcExportTheSamePictures)
 {
+    const ScratchFolder scratch;
+    const wxString& folder = scratch.path;
     for (const char* name : {"worked_example", "rows", "render/branching-loop"}) {
         SCOPED_TRACE(name);
         const wxString stem = wxFileName(name).GetName();
@@ -67,8 +49,10 @@ TEST_F(Export, EditorAndTamekcDrawTheSamePictures)
     }
 }
 
-TEST_F(Export, RefusedExportsSayWhy)
+TEST(Export, RefusedExportsSayWhy)
 {
+    const ScratchFolder scratch;
+    const std::string folder = scratch.path.ToStdString();
     const std::string project = std::string(TAMEK_TEST_DATA) + "/worked_example.tamek";
     const struct
     {
@@ -77,8 +61,8 @@ TEST_F(Export, RefusedExportsSayWhy)
         const char* message;
     } cases[] = {
         {"export '" + project + "' out.jpg", 1, "Usage: tamekc export FILE.tamek OUT.png|OUT.svg"},
-        {"export missing.tamek '" + folder.ToStdString() + "/a.png'", 2, "missing.tamek"},
-        {"export '" + project + "' '" + folder.ToStdString() + "/no/such/folder/a.svg'", 2, "a.svg: "},
+        {"export missing.tamek '" + folder + "/a.png'", 2, "missing.tamek"},
+        {"export '" + project + "' '" + folder + "/no/such/folder/a.svg'", 2, "a.svg: "},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments);

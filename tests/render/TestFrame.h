@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <wx/app.h>
+#include <wx/filename.h>
 #include <wx/frame.h>
 #include <wx/stopwatch.h>
 #include <wx/utils.h>
@@ -48,6 +49,14 @@ public:
     long enabled = 0, disabled = 0;
     bool simulationRunning = false;
     bool zoomInEnabled = true, zoomOutEnabled = true, zoomResetEnabled = false;
+};
+
+// A fresh temporary folder, removed with its files at the end.
+struct ScratchFolder
+{
+    wxString path = wxFileName::CreateTempFileName("tamek-test");
+    ScratchFolder() { wxRemoveFile(path), wxFileName::Mkdir(path); }
+    ~ScratchFolder() { wxFileName::Rmdir(path, wxPATH_RMDIR_RECURSIVE); }
 };
 
 // A test that starts from an empty program, no highlighted block and 100 % zoom, with a fresh test

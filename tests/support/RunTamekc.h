@@ -24,10 +24,11 @@ inline std::string Slurp(const std::string& path)
     return bytes.str();
 }
 
-inline TamekcResult Tamekc(const std::string& arguments)
+// The prefix goes before the command ("env -u DISPLAY ").
+inline TamekcResult Tamekc(const std::string& arguments, const std::string& prefix = "")
 {
     const std::string errPath = wxFileName::CreateTempFileName("tamekc-err").ToStdString();
-    const std::string command = std::string("'") + TAMEKC_PATH + "' " + arguments + " 2>'" + errPath + "'";
+    const std::string command = prefix + "'" + TAMEKC_PATH + "' " + arguments + " 2>'" + errPath + "'";
     TamekcResult run;
     if (FILE* pipe = popen(command.c_str(), "r")) {
         char buffer[4096];

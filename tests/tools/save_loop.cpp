@@ -1,7 +1,6 @@
-// Saves two projects into one file in turn, for ever: the atomic-save test kills it at random
-// moments. "save_loop FILE": the two projects' texts go to FILE.old and FILE.new, FILE starts as
-// the old one, and "ready N" on standard output says the saving begins, N being the microseconds
-// that first save took (so that the test kills at moments that fall inside saves on any machine).
+// "save_loop FILE" saves two projects into FILE in turn, for ever, for the atomic-save test to
+// kill. Their texts go to FILE.old and FILE.new first; FILE starts as the old one, and "ready N"
+// on standard output (N: the microseconds that save took) says the loop begins.
 #include "ProjectGenerator.h"
 
 #include "calibration/CalibrationRecord.h"
@@ -11,14 +10,6 @@
 #include <cstdio>
 #include <fstream>
 #include <wx/init.h>
-
-namespace {
-bool WritePlain(const std::string& path, const std::string& bytes)
-{
-    std::ofstream out(path, std::ios::binary);
-    return static_cast<bool>(out << bytes);
-}
-} // namespace
 
 int main(int argc, char** argv)
 {
@@ -30,9 +21,8 @@ int main(int argc, char** argv)
     BuildLargeProject(older, 800);
     BuildLargeProject(newer, 600);
     const std::string path = argv[1];
-    if (!WritePlain(path + ".old", ProjectWriter::Text(older, CalibrationBlock(calibration))) ||
-        !WritePlain(path + ".new", ProjectWriter::Text(newer, CalibrationBlock(calibration))))
-        return 1;
+    std::ofstream(path + ".old", std::ios::binary) << ProjectWriter::Text(older, CalibrationBlock(calibration));
+    std::ofstream(path + ".new", std::ios::binary) << ProjectWriter::Text(newer, CalibrationBlock(calibration));
     const auto begin = std::chrono::steady_clock::now();
     if (!older.WriteProject(path, calibration))
         return 1;
