@@ -3,6 +3,7 @@
 // command-state mask that enables and disables commands in groups, and the project commands.
 
 #include "app/RecentProjects.h"
+#include "calibration/CalibrationRecord.h"
 #include "editor/CanvasOwner.h"
 
 #include <map>
@@ -52,6 +53,11 @@ public:
     const wxString& GetProjectPath() const { return m_projectPath; }
     const RecentProjects& GetRecentProjects() const { return m_recent; }
     wxMenu* GetRecentMenu() const { return m_recentMenu; }
+
+    // The one calibration in force: compiled into programs, saved with projects and settings.
+    const CalibrationRecord& GetCalibration() const { return m_calibration; }
+    // Makes calibration the one in force and gives the servo and motor kinds its values.
+    void SetCalibration(const CalibrationRecord& calibration);
 
     // Canvas tool pictures: the chosen tool "on", the other three "off"; the canvas is told.
     void SelectCanvasTool(int tool);
@@ -116,6 +122,8 @@ private:
     bool SaveTo(const wxString& path);
     void ClearProgramAndViews();
     void WriteSettingsFile();
+    // Asks whether to take over an opened project's calibration when it differs from the one in force.
+    void OfferProjectCalibration(const CalibrationRecord& project);
 
     // Event handlers.
     void OnNew(wxCommandEvent& event);
@@ -158,6 +166,7 @@ private:
 
     wxString m_projectPath;
     RecentProjects m_recent;
+    CalibrationRecord m_calibration = CalibrationRecord::Defaults();
 
     long m_commandState = 0;
     bool m_modified = false;

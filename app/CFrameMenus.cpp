@@ -31,7 +31,9 @@ void CFrame::BuildMenus()
     menuBar->Append(BuildHelpMenu(), _("Help"));
     SetMenuBar(menuBar);
 
-    m_recent.Assign(ReadSettings());
+    CalibrationRecord calibration;
+    m_recent.Assign(ReadSettings(calibration));
+    SetCalibration(calibration);
     RebuildRecentMenu();
 }
 

@@ -8,6 +8,7 @@
 #include "calibration/Settings.h"
 #include "model/CProgram.h"
 #include "model/EditHistory.h"
+#include "model/KindCalibration.h"
 
 #include <wx/filename.h>
 #include <wx/msgdlg.h>
@@ -32,15 +33,25 @@ wxString DescribeReadError(const wxString& path, const ReadError& error)
     return text;
 }
 
-void OfferProjectCalibration(wxWindow* parent)
+} // namespace
+
+void CFrame::SetCalibration(const CalibrationRecord& calibration)
 {
-    if (!ShouldOfferProjectCalibration(CurrentCalibration(), ProjectCalibration()))
+    m_calibration = calibration;
+    ApplyCalibrationToKinds(m_calibration);
+}
+
+void CFrame::OfferProjectCalibration(const CalibrationRecord& project)
+{
+    if (!ShouldOfferProjectCalibration(m_calibration, project))
         return;
     if (wxMessageBox(_("Instellingen voor servo en motor wijken af. Toch gebruiken?"),
-                     _("Nieuwe instelling voor servo & motor."), wxYES_NO, parent) == wxYES)
-        CurrentCalibration().TakeFromProject(ProjectCalibration());
+                     _("Nieuwe instelling voor servo & motor."), wxYES_NO, this) != wxYES)
+        return;
+    CalibrationRecord taken = m_calibration;
+    taken.TakeFromProject(project);
+    SetCalibration(taken);
 }
-} // namespace
 
 bool CFrame::PassGuardQuestions()
 {
@@ -86,7 +97,6 @@ bool CFrame::OpenProjectWithDialog()
 {
     if (!PassGuardQuestions())
         return false;
-    ProjectCalibration().present = false;
     // A cancelled dialog gives an empty path: the flowchart stays on screen without a path.
     const wxString path = ChooseFile(this, _("Open project"), "prj",
                                      _("Tamek bestanden") + "|*.tamek;|" + _("Alle bestanden") + " (*.*)|*.*",
@@ -101,7 +111,6 @@ bool CFrame::OpenRecentProject(size_t position)
     const wxString path = m_recent.At(position);
     if (!PassGuardQuestions())
         return false;
-    ProjectCalibration().present = false;
     return OpenProjectByPath(path);
 }
 
@@ -115,10 +124,13 @@ bool CFrame::OpenProjectByPath(const wxString& path)
     Displacement displacement;
     ReadBounds bounds;
     ReadError error;
-    const bool read = TheProgram().ReadProject(path, displacement, bounds, ProjectCalibration(), &error);
+    // A project without calibration lines leaves this one absent, so nothing is offered.
+    CalibrationRecord project = CalibrationRecord::Defaults();
+    project.present = false;
+    const bool read = TheProgram().ReadProject(path, displacement, bounds, project, &error);
     if (!read)
         wxMessageBox(DescribeReadError(path, error), _("Draw ERROR"), wxYES_NO, this);
-    OfferProjectCalibration(this);
+    OfferProjectCalibration(project);
     TheEditHistory().Reset();
     CanvasProgramChanged();
 
@@ -162,7 +174,7 @@ bool CFrame::SaveProject(bool askForName)
 
 bool CFrame::SaveTo(const wxString& path)
 {
-    if (!TheProgram().WriteProject(path, CurrentCalibration())) {
+    if (!TheProgram().WriteProject(path, m_calibration)) {
         wxMessageBox(_("Er is een fout opgetreden. Bestand kan niet opgeslagen worden."), _("Schrijffout"), wxOK, this);
         return false;
     }
@@ -180,7 +192,7 @@ void CFrame::EmptyRecentProjects()
 
 void CFrame::WriteSettingsFile()
 {
-    WriteSettings(m_recent.Paths());
+    WriteSettings(m_recent.Paths(), m_calibration);
 }
 
 bool CFrame::ExitProgram()

@@ -3,7 +3,7 @@
 // copy's recovery file, at most once per interval and only after a change; at start-up the work
 // of a copy that no longer runs is offered back.
 
-#include "model/RecoveryStore.h"
+#include "base/RecoveryStore.h"
 
 #include <functional>
 #include <wx/event.h>

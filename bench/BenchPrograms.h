@@ -4,7 +4,7 @@
 #include "model/CProgram.h"
 #include "model/Prototypes.h"
 #include "model/StateKinds.h"
-#include "tests/support/GraphLinks.h"
+#include "support/GraphLinks.h"
 
 namespace bench_programs {
 

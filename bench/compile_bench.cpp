@@ -2,6 +2,9 @@
 
 #include "BenchPrograms.h"
 
+#include "bytecode/ProgramCompiler.h"
+#include "calibration/CalibrationRecord.h"
+
 #include <benchmark/benchmark.h>
 #include <wx/init.h>
 
@@ -37,12 +40,12 @@ void BM_CompileNearlyFullImage(benchmark::State& state)
     NearlyFullProgram(program);
     const unsigned char* image = nullptr;
     int length = 0;
-    if (!program.Compile(image, length)) {
+    if (!CompileProgram(program, DefaultCalibration(), image, length)) {
         state.SkipWithError("the program does not compile");
         return;
     }
     for (auto _ : state) {
-        program.Compile(image, length);
+        CompileProgram(program, DefaultCalibration(), image, length);
         benchmark::DoNotOptimize(image);
     }
     state.counters["bytes"] = length;

@@ -5,6 +5,7 @@
 #include "model/CProgram.h"
 #include "model/EditHistory.h"
 #include "model/Prototypes.h"
+#include "support/Blocks.h"
 
 #include <benchmark/benchmark.h>
 #include <wx/init.h>
@@ -16,16 +17,7 @@ CState* Proto(PalettePage page, size_t i)
     return Prototypes::Get().At(page, i);
 }
 
-CState* Drop(CProgram& program, CState* target, CState* prototype, int direction)
-{
-    CState* clone = prototype->Clone();
-    const CGraphicState::Point point = target->GetNeighbourPoint(direction);
-    clone->SetPosition(point.x, point.y);
-    if (program.ConnectBlock(target, clone, 1 << direction))
-        return clone;
-    delete clone;
-    return nullptr;
-}
+using testing_support::Drop;
 
 // A long program: steps of one to three actions, every fourth step a condition with a block on
 // its branch exit, every block joined to the next by a link piece.

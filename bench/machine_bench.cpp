@@ -2,7 +2,9 @@
 
 #include "BenchPrograms.h"
 
+#include "bytecode/ProgramCompiler.h"
 #include "bytecode/TamekMachine.h"
+#include "calibration/CalibrationRecord.h"
 
 #include <benchmark/benchmark.h>
 #include <wx/init.h>
@@ -16,7 +18,7 @@ void BM_MachineCountingLoop(benchmark::State& state)
     bench_programs::NestedLoop(program, 30000, 10);
     const unsigned char* image = nullptr;
     int length = 0;
-    if (!program.Compile(image, length)) {
+    if (!CompileProgram(program, DefaultCalibration(), image, length)) {
         state.SkipWithError("the program does not compile");
         return;
     }
@@ -47,7 +49,7 @@ void BM_MachineStepByStep(benchmark::State& state)
     bench_programs::NestedLoop(program, 30000, 1);
     const unsigned char* image = nullptr;
     int length = 0;
-    program.Compile(image, length);
+    CompileProgram(program, DefaultCalibration(), image, length);
     long instructions = 0;
     for (auto _ : state) {
         TamekMachine machine;

@@ -4,7 +4,7 @@
 #include "ProjectGenerator.h"
 #include "calibration/CalibrationRecord.h"
 #include "model/ProjectWriter.h"
-#include "model/RecoveryStore.h"
+#include "base/RecoveryStore.h"
 
 #include <benchmark/benchmark.h>
 #include <wx/filename.h>

@@ -1,24 +1,24 @@
-// Blocks without code: link pieces, Repeat (only a loop target) and Fake.
+// The emitter dispatch by kind, and the blocks without code: link pieces, Repeat (only a loop
+// target) and Fake.
 
-#include "model/StateKinds.h"
+#include "bytecode/Emitters.h"
+#include "model/KindInfo.h"
 
-#define NO_CODE(Name)                                                                                                  \
-    int CState##Name::EmitCode()                                                                                       \
-    {                                                                                                                  \
-        SetCodeLength(0);                                                                                              \
-        return 0;                                                                                                      \
-    }
-NO_CODE(Fake)
-NO_CODE(Repeat)
-NO_CODE(LinkFullH)
-NO_CODE(LinkFullV)
-NO_CODE(LinkTopLeft)
-NO_CODE(LinkTopRight)
-NO_CODE(LinkBottomRight)
-NO_CODE(LinkBottomLeft)
-NO_CODE(LinkTopLeftBottom)
-NO_CODE(LinkTopLeftRight)
-NO_CODE(LinkTopBottomRight)
-NO_CODE(LinkLeftBottomRight)
-NO_CODE(LinkTopLeftBottomRight)
-NO_CODE(Link)
+int EmitBlockCode(CState& block, const EmitContext& context)
+{
+    using Emitter = int (*)(CState&, const EmitContext&);
+    static const Emitter kEmitters[] = {
+#define TAMEK_EMITTER_OF(Name, word, key, nameCat, wordCat, cat, mask, index, lo, hi, prompt, question, image, page,   \
+                         sides, named, step, opposite, emitter)                                                        \
+    &Emit##emitter,
+        TAMEK_KINDS(TAMEK_EMITTER_OF)
+#undef TAMEK_EMITTER_OF
+    };
+    return kEmitters[static_cast<int>(block.Kind().id)](block, context);
+}
+
+int EmitNoCode(CState& block, const EmitContext&)
+{
+    block.SetCodeLength(0);
+    return 0;
+}

@@ -1,10 +1,8 @@
 // The condition blocks: they compute "sensor or variable minus reference" into B and branch to
 // their else path when the condition does not hold; the compiler patches the branch.
 
-#include "bytecode/EmitContext.h"
 #include "bytecode/Emitters.h"
 #include "model/CProgram.h"
-#include "model/StateKinds.h"
 
 int BranchCondition(const wxString& comparison)
 {
@@ -36,9 +34,9 @@ int FinishCode(CState& block, const CodeWriter& code)
     return code.Length();
 }
 
-int VariableByte(const wxString& name)
+int VariableByte(const EmitContext& context, const wxString& name)
 {
-    const int index = EmitProgram().VariableIndex(name);
+    const int index = context.program.VariableIndex(name);
     return index < 0 ? 0xFF : index;
 }
 
@@ -61,7 +59,7 @@ int EmitSwitch(CState& block, int input)
 }
 
 // A Detector block compares the full 0-1023 input with a number or with a variable.
-int EmitDetector(CState& block, int input)
+int EmitDetector(CState& block, const EmitContext& context, int input)
 {
     CodeWriter code(block.CodeBuffer(), CState::kCodeCapacity);
     const wxString& text = block.GetParameterText();
@@ -70,7 +68,7 @@ int EmitDetector(CState& block, int input)
         code.Word(block.GetParameterValue());
     } else {
         code.Byte(0x80);
-        code.Byte(VariableByte(text));
+        code.Byte(VariableByte(context, text));
     }
     code.Byte(0xA4);
     code.Byte(input);
@@ -81,34 +79,34 @@ int EmitDetector(CState& block, int input)
 
 } // namespace
 
-int CStateSwitch1::EmitCode()
+int EmitSwitch1(CState& block, const EmitContext&)
 {
-    return EmitSwitch(*this, 0x00);
+    return EmitSwitch(block, 0x00);
 }
-int CStateSwitch2::EmitCode()
+int EmitSwitch2(CState& block, const EmitContext&)
 {
-    return EmitSwitch(*this, 0x01);
+    return EmitSwitch(block, 0x01);
 }
-int CStateSwitch3::EmitCode()
+int EmitSwitch3(CState& block, const EmitContext&)
 {
-    return EmitSwitch(*this, 0x04);
+    return EmitSwitch(block, 0x04);
 }
-int CStateDetector1::EmitCode()
+int EmitDetector1(CState& block, const EmitContext& context)
 {
-    return EmitDetector(*this, 0x02);
+    return EmitDetector(block, context, 0x02);
 }
-int CStateDetector2::EmitCode()
+int EmitDetector2(CState& block, const EmitContext& context)
 {
-    return EmitDetector(*this, 0x03);
+    return EmitDetector(block, context, 0x03);
 }
 
-int CStateVarIf::EmitCode()
+int EmitVarIf(CState& block, const EmitContext& context)
 {
-    CodeWriter code(CodeBuffer(), kCodeCapacity);
-    EmitLoadA(code, GetParameterValue());
+    CodeWriter code(block.CodeBuffer(), CState::kCodeCapacity);
+    EmitLoadA(code, block.GetParameterValue());
     code.Byte(0x84);
-    code.Byte(VariableByte(ResolvedName()));
+    code.Byte(VariableByte(context, block.ResolvedName()));
     code.Byte(0x0A);
-    EmitBranchPlaceholder(code, ReversedBranchOpcode(BranchCondition(GetConditionOperator())));
-    return FinishCode(*this, code);
+    EmitBranchPlaceholder(code, ReversedBranchOpcode(BranchCondition(block.GetConditionOperator())));
+    return FinishCode(block, code);
 }

@@ -1,13 +1,25 @@
 #pragma once
-// Helpers shared by the block emitters. Every EmitCode writes its block's code from offset 0,
-// sets the code length and returns it; when the code would not fit the block's 256-byte buffer
-// (a very long expression) it sets the length to 0 and returns -1, and the compiler refuses the
-// program as too long.
+// The block emitters, one per row of the kind list, and the helpers they share. An emitter writes
+// its block's code from offset 0 into the block's code buffer, sets the code length and returns it;
+// when the code would not fit the block's 256-byte buffer (a very long expression) it sets the
+// length to 0 and returns -1, and the compiler refuses the program as too long.
 
 #include "bytecode/CodeWriter.h"
+#include "bytecode/EmitContext.h"
 #include "model/CState.h"
+#include "model/KindList.h"
 
 #include <wx/string.h>
+
+// Writes block's code through the emitter its kind's row names.
+int EmitBlockCode(CState& block, const EmitContext& context);
+
+// The emitters, named by the kind list's emitter column.
+#define TAMEK_DECLARE_EMITTER(Name, word, key, nameCat, wordCat, cat, mask, index, lo, hi, prompt, question, image,    \
+                              page, sides, named, step, opposite, emitter)                                             \
+    int Emit##emitter(CState& block, const EmitContext& context);
+TAMEK_KINDS(TAMEK_DECLARE_EMITTER)
+#undef TAMEK_DECLARE_EMITTER
 
 // The condition code of a comparison text: "==" 1, ">" 2, ">=" 3, "<" 4, "<=" 5, anything else 6.
 int BranchCondition(const wxString& comparison);
@@ -41,5 +53,5 @@ inline void EmitLoadA(CodeWriter& code, int value)
 // Sets the block's code length from the writer and returns it (-1 when the code did not fit).
 int FinishCode(CState& block, const CodeWriter& code);
 
-// The variable index byte for a name in the emitters' program: its index, 0xFF when not found.
-int VariableByte(const wxString& name);
+// The variable index byte for a name in the context's program: its index, 0xFF when not found.
+int VariableByte(const EmitContext& context, const wxString& name);

@@ -1,6 +1,6 @@
 #include "bytecode/ProgramCompiler.h"
 
-#include "bytecode/EmitContext.h"
+#include "bytecode/Emitters.h"
 #include "model/UserInterface.h"
 
 #include <wx/intl.h>
@@ -29,15 +29,16 @@ CState* JumpTarget(CState* son)
 
 } // namespace
 
-ProgramCompiler::ProgramCompiler(CProgram& program, const unsigned char*& image, int& length)
-    : m_program(program), m_image(image), m_length(length)
+ProgramCompiler::ProgramCompiler(CProgram& program, const CalibrationRecord& calibration, const unsigned char*& image,
+                                 int& length)
+    : m_program(program), m_context{program, calibration}, m_image(image), m_length(length)
 {
 }
 
-bool ProgramCompiler::Link(CState* block, CProgram::CompileStatus& status)
+bool ProgramCompiler::Link(CState* block, CompileStatus& status)
 {
     if (!block) {
-        status = CProgram::CompileStatus::NoRoot;
+        status = CompileStatus::NoRoot;
         return false;
     }
     m_work.push_back({block, false, 0});
@@ -50,16 +51,16 @@ bool ProgramCompiler::Link(CState* block, CProgram::CompileStatus& status)
             return false;
     }
     ResolveForwardJumps();
-    status = CProgram::CompileStatus::Ok;
+    status = CompileStatus::Ok;
     return true;
 }
 
-bool ProgramCompiler::Place(CState* block, CProgram::CompileStatus& status)
+bool ProgramCompiler::Place(CState* block, CompileStatus& status)
 {
     if (!m_image) {
-        m_image = m_program.m_code;
+        m_image = m_program.ImageBuffer();
     } else if (m_length > kPlacementLimit) {
-        status = CProgram::CompileStatus::CodeTooLong;
+        status = CompileStatus::CodeTooLong;
         return false;
     }
     block->SetCodeAddress(m_length);
@@ -76,9 +77,9 @@ bool ProgramCompiler::Place(CState* block, CProgram::CompileStatus& status)
     for (int i = 0; member && i < kWalkLimit; ++i, member = member->GetRowNeighbour(1)) {
         member->SetCodeAddress(m_length);
         m_placed.insert(member);
-        const int emitted = member->EmitCode();
+        const int emitted = EmitBlockCode(*member, m_context);
         if (emitted < 0 || !Append(member->GetCode(), member->GetCodeLength())) {
-            status = CProgram::CompileStatus::CodeTooLong;
+            status = CompileStatus::CodeTooLong;
             return false;
         }
         if (member == block)
@@ -87,12 +88,12 @@ bool ProgramCompiler::Place(CState* block, CProgram::CompileStatus& status)
 
     if (!son) {
         if (!ClosePath(block)) {
-            status = CProgram::CompileStatus::CodeTooLong;
+            status = CompileStatus::CodeTooLong;
             return false;
         }
     } else if (joins) {
         if (!CloseJoin(block, JumpTarget(son))) {
-            status = CProgram::CompileStatus::CodeTooLong;
+            status = CompileStatus::CodeTooLong;
             return false;
         }
     } else {
@@ -131,7 +132,7 @@ bool ProgramCompiler::Append(const unsigned char* bytes, int count)
 {
     if (count < 0 || count > CProgram::kImageCapacity - m_length)
         return false;
-    std::memcpy(m_program.m_code + m_length, bytes, static_cast<size_t>(count));
+    std::memcpy(m_program.ImageBuffer() + m_length, bytes, static_cast<size_t>(count));
     m_length += count;
     return true;
 }
@@ -147,8 +148,9 @@ void ProgramCompiler::PatchLittleEndian(int address, int value)
 {
     if (address < 0 || address + 2 > m_length)
         return;
-    m_program.m_code[address] = static_cast<unsigned char>(value & 0xFF);
-    m_program.m_code[address + 1] = static_cast<unsigned char>((value >> 8) & 0xFF);
+    unsigned char* code = m_program.ImageBuffer();
+    code[address] = static_cast<unsigned char>(value & 0xFF);
+    code[address + 1] = static_cast<unsigned char>((value >> 8) & 0xFF);
 }
 
 bool ProgramCompiler::CloseJoin(CState* block, CState* target)
@@ -226,42 +228,31 @@ void ProgramCompiler::ResolveForwardJumps()
     }
 }
 
-bool CProgram::LinkBlock(const unsigned char*& image, int& length, CState* block, CompileStatus* status)
+bool CompileProgram(CProgram& program, const CalibrationRecord& calibration, const unsigned char*& image, int& length,
+                    CompileStatus* status)
 {
-    CompileStatus result = CompileStatus::Ok;
-    ProgramCompiler compiler(*this, image, length);
-    const bool ok = compiler.Link(block, result);
-    if (status)
-        *status = result;
-    return ok;
-}
-
-bool CProgram::Compile(const unsigned char*& image, int& length, CompileStatus* status)
-{
-    if (status)
-        *status = CompileStatus::NoRoot;
-    if (!m_root)
-        return false;
-    ForEachBlock([](CState* block) { block->SetTailLength(0); });
-    std::memset(m_code, 0, sizeof m_code);
-    m_imageLength = 0;
+    CompileStatus result = CompileStatus::NoRoot;
     image = nullptr;
     length = 0;
-    ScopedEmitContext context(*this, &CompileCalibration());
-    if (!LinkBlock(image, length, m_root, status)) {
-        m_imageLength = 0;
-        return false;
+    if (CState* root = program.GetRoot()) {
+        program.ForEachBlock([](CState* block) { block->SetTailLength(0); });
+        std::memset(program.ImageBuffer(), 0, CProgram::kImageCapacity);
+        program.SetImageLength(0);
+        ProgramCompiler compiler(program, calibration, image, length);
+        if (compiler.Link(root, result))
+            program.SetImageLength(length);
     }
-    m_imageLength = length;
-    return true;
+    if (status)
+        *status = result;
+    return result == CompileStatus::Ok;
 }
 
-bool CompileForRun(CProgram& program, const unsigned char*& image, int& length)
+bool CompileForRun(CProgram& program, const CalibrationRecord& calibration, const unsigned char*& image, int& length)
 {
-    CProgram::CompileStatus status = CProgram::CompileStatus::Ok;
-    if (program.Compile(image, length, &status))
+    CompileStatus status = CompileStatus::Ok;
+    if (CompileProgram(program, calibration, image, length, &status))
         return true;
-    if (status == CProgram::CompileStatus::CodeTooLong)
+    if (status == CompileStatus::CodeTooLong)
         Ui().ShowMessage(wxGetTranslation("Code too long"), wxGetTranslation("WARNING"));
     return false;
 }

@@ -6,10 +6,25 @@
 // It walks the graph with an explicit work stack, so a chain of any length compiles without deep
 // recursion, and it places every block at most once, so even a damaged graph ends.
 
+#include "bytecode/EmitContext.h"
 #include "model/CProgram.h"
 
 #include <unordered_set>
 #include <vector>
+
+class CalibrationRecord;
+
+enum class CompileStatus
+{
+    Ok,
+    NoRoot,
+    CodeTooLong
+};
+
+// Compiles program from its root into its image, the Start block loading calibration; image and
+// length give the result. False when there is no root or the code is too long (status tells which).
+bool CompileProgram(CProgram& program, const CalibrationRecord& calibration, const unsigned char*& image, int& length,
+                    CompileStatus* status = nullptr);
 
 class ProgramCompiler
 {
@@ -17,9 +32,9 @@ public:
     // The image is refused when it would hold more than this many bytes when a block is to be placed.
     static constexpr int kPlacementLimit = 992;
 
-    ProgramCompiler(CProgram& program, const unsigned char*& image, int& length);
+    ProgramCompiler(CProgram& program, const CalibrationRecord& calibration, const unsigned char*& image, int& length);
     // Places block and everything that follows it. False when the compilation must stop; status tells why.
-    bool Link(CState* block, CProgram::CompileStatus& status);
+    bool Link(CState* block, CompileStatus& status);
 
 private:
     struct Work
@@ -34,7 +49,7 @@ private:
         CState* target;
     };
 
-    bool Place(CState* block, CProgram::CompileStatus& status);
+    bool Place(CState* block, CompileStatus& status);
     void FollowBranch(CState* block, int address);
     bool Append(const unsigned char* bytes, int count);
     void AppendJump(int displacement);
@@ -46,6 +61,7 @@ private:
     bool IsPlaced(const CState* block) const { return m_placed.count(block) != 0; }
 
     CProgram& m_program;
+    EmitContext m_context;
     const unsigned char*& m_image;
     int& m_length;
     std::vector<Work> m_work;
@@ -56,4 +72,4 @@ private:
 // Compiles program for a run or an upload. When the compiler refuses it as too long, the user is
 // told with the message "Code too long" and the caption "WARNING" (through Ui()); a missing root
 // fails silently.
-bool CompileForRun(CProgram& program, const unsigned char*& image, int& length);
+bool CompileForRun(CProgram& program, const CalibrationRecord& calibration, const unsigned char*& image, int& length);

@@ -1,9 +1,7 @@
 // The Start block's prologue: the calibration into setup registers 1-20, both servos to 1.
 
-#include "bytecode/EmitContext.h"
 #include "bytecode/Emitters.h"
 #include "calibration/CalibrationRecord.h"
-#include "model/StateKinds.h"
 
 #include <initializer_list>
 
@@ -33,13 +31,13 @@ void EmitBytes(CodeWriter& code, std::initializer_list<int> bytes)
 
 } // namespace
 
-int CStateStart::EmitCode()
+int EmitStart(CState& block, const EmitContext& context)
 {
-    const CalibrationRecord& calibration = EmitCalibration();
+    const CalibrationRecord& calibration = context.calibration;
     auto cal = [&calibration](int index) { return calibration.Get(index); };
     const bool swap0 = cal(5) != 0 && cal(4) != 0;
     const bool swap1 = cal(12) != 0 && cal(11) != 0;
-    CodeWriter code(CodeBuffer(), kCodeCapacity);
+    CodeWriter code(block.CodeBuffer(), CState::kCodeCapacity);
 
     // Servo channel 0: pulse range (swapped for a reversed continuous servo), angle or speed range.
     EmitRegister(code, 1, swap0 ? cal(1) : cal(0));
@@ -64,5 +62,5 @@ int CStateStart::EmitCode()
     EmitRegister(code, 17, cal(19));
     EmitBytes(code, {0xC8, 0x12, 0x00, 0xC8, 0x13, 0x0A});
     EmitRegister(code, 20, cal(20) & 1);
-    return FinishCode(*this, code);
+    return FinishCode(block, code);
 }

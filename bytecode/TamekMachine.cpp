@@ -390,3 +390,17 @@ void TamekMachine::WriteMotor(int channel, int32_t value)
         c.output = static_cast<int32_t>(outLow);
     c.direction = (value < 0) == (r[4] != 0) ? Forward : Backward;
 }
+
+const char* RunStateName(int state)
+{
+    switch (state) {
+    case TamekMachine::Armed:
+        return "armed";
+    case TamekMachine::Running:
+        return "running";
+    case TamekMachine::Ended:
+        return "ended";
+    default:
+        return "idle";
+    }
+}

@@ -153,3 +153,6 @@ private:
     int m_runState = Idle;
     bool m_lastResult = false;
 };
+
+// The name of a run state: "idle", "armed", "running" or "ended".
+const char* RunStateName(int state);

@@ -317,32 +317,10 @@ bool CalibrationRecord::operator==(const CalibrationRecord& other) const
     return true;
 }
 
-CalibrationRecord& CurrentCalibration()
-{
-    static CalibrationRecord current = CalibrationRecord::Defaults();
-    return current;
-}
-
 const CalibrationRecord& DefaultCalibration()
 {
     static const CalibrationRecord defaults = CalibrationRecord::Defaults();
     return defaults;
-}
-
-CalibrationRecord& ProjectCalibration()
-{
-    static CalibrationRecord project = [] {
-        CalibrationRecord record = CalibrationRecord::Defaults();
-        record.present = false;
-        return record;
-    }();
-    return project;
-}
-
-void ResetProjectCalibration()
-{
-    ProjectCalibration() = DefaultCalibration();
-    ProjectCalibration().present = false;
 }
 
 wxString CalibrationBlock(const CalibrationRecord& current)

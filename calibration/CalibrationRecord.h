@@ -48,21 +48,17 @@ public:
     bool DiffersFromDefaults(const CalibrationRecord& defaults) const;
     // Whether a project's calibration is worth offering (angle limits never count).
     bool DiffersFromProject(const CalibrationRecord& project) const;
-    // Takes a project's flags, pulse values and motor fields; the angle limits stay.
+    // Takes over a project's calibration: its flags, pulse values and motor fields; the angle
+    // limits stay. The window does this when the user accepts a project's calibration, and the
+    // command line compiles with the defaults taken over so, to compile what the window compiles.
     void TakeFromProject(const CalibrationRecord& project);
 
     bool operator==(const CalibrationRecord& other) const;
     bool operator!=(const CalibrationRecord& other) const { return !(*this == other); }
 };
 
-// The three records of the running program: the one in force, the built-in one, and the one the
-// last opened project carried (its present flag tells whether it carried any).
-CalibrationRecord& CurrentCalibration();
+// The built-in calibration (Defaults()), made once.
 const CalibrationRecord& DefaultCalibration();
-CalibrationRecord& ProjectCalibration();
-// Sets the project calibration back to the defaults, not present: done before a project is read,
-// so a project without calibration lines never offers the one of the project before it.
-void ResetProjectCalibration();
 
 // The calibration block of a file: the lines of current when it differs from the defaults, else nothing.
 wxString CalibrationBlock(const CalibrationRecord& current);

@@ -1,10 +1,9 @@
 #include "calibration/Settings.h"
 
-#include "model/AtomicFile.h"
-#include "model/TextCodec.h"
+#include "base/AtomicFile.h"
+#include "base/FileBytes.h"
+#include "base/TextCodec.h"
 
-#include <fstream>
-#include <iterator>
 #include <wx/filefn.h>
 #include <wx/filename.h>
 #include <wx/regex.h>
@@ -17,15 +16,6 @@ wxRegEx& RecentProjectPattern()
 {
     static wxRegEx pattern("File([[:digit:]]):(.*)", wxRE_EXTENDED);
     return pattern;
-}
-
-bool ReadWholeFile(const wxString& path, std::string& bytes)
-{
-    std::ifstream in(path.fn_str().data(), std::ios::binary);
-    if (!in)
-        return false;
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
 }
 
 // Creates the folder that holds path (and its parents), 0777 before the user's mask.
@@ -79,15 +69,14 @@ std::vector<wxString> ReadSettingsText(const std::string& bytes, CalibrationReco
     return recent;
 }
 
-std::vector<wxString> ReadSettings(const wxString& path)
+std::vector<wxString> ReadSettings(CalibrationRecord& calibration, const wxString& path)
 {
-    CurrentCalibration() = DefaultCalibration();
-    ResetProjectCalibration();
+    calibration = CalibrationRecord::Defaults();
     EnsureFolderOf(path);
     std::string bytes;
-    if (!wxFileName::FileExists(path) || !ReadWholeFile(path, bytes))
+    if (!wxFileName::FileExists(path) || ReadFileBytes(path, bytes) != FileRead::Ok)
         return {};
-    return ReadSettingsText(bytes, CurrentCalibration());
+    return ReadSettingsText(bytes, calibration);
 }
 
 std::string SettingsText(const std::vector<wxString>& recent, const CalibrationRecord& current)
@@ -102,14 +91,14 @@ std::string SettingsText(const std::vector<wxString>& recent, const CalibrationR
         text << wxString::Format("File%d:", number++) << path << "\n";
     }
     text << CalibrationBlock(current);
-    return EncodeLatin1(text);
+    return EncodeText(text);
 }
 
-bool WriteSettings(const std::vector<wxString>& recent, const wxString& path)
+bool WriteSettings(const std::vector<wxString>& recent, const CalibrationRecord& calibration, const wxString& path)
 {
     if (!EnsureFolderOf(path))
         return false;
-    return WriteFileAtomically(path, SettingsText(recent, CurrentCalibration()));
+    return WriteFileAtomically(path, SettingsText(recent, calibration));
 }
 
 bool ShouldOfferProjectCalibration(const CalibrationRecord& current, const CalibrationRecord& project)

@@ -28,17 +28,19 @@ bool RecentProjectExists(const wxString& path);
 std::vector<wxString> ReadSettingsText(const std::string& bytes, CalibrationRecord& target,
                                        const FileExistsCheck& exists = RecentProjectExists);
 
-// Fills the current and project calibrations with the defaults, then reads the settings file when
-// there is one into the current calibration. Returns the recent-projects list.
-std::vector<wxString> ReadSettings(const wxString& path = SettingsFilePath());
+// Sets calibration to the defaults, then reads the settings file, when there is one, into it.
+// Returns the recent-projects list.
+std::vector<wxString> ReadSettings(CalibrationRecord& calibration, const wxString& path = SettingsFilePath());
 
 // The settings file text: the recent-projects lines (at most ten; a path holding a line end or NUL
-// is left out), then the calibration block of current, in Latin-1 with "\n" line ends.
+// is left out), then the calibration block of current, with "\n" line ends: Latin-1 when every
+// character fits, else UTF-8.
 std::string SettingsText(const std::vector<wxString>& recent, const CalibrationRecord& current);
 
-// Writes the settings file from the list and the current calibration, creating its folder when
-// needed. False when nothing could be written; the old file then stays as it was.
-bool WriteSettings(const std::vector<wxString>& recent, const wxString& path = SettingsFilePath());
+// Writes the settings file from the list and the calibration, creating its folder when needed.
+// False when nothing could be written; the old file then stays as it was.
+bool WriteSettings(const std::vector<wxString>& recent, const CalibrationRecord& calibration,
+                   const wxString& path = SettingsFilePath());
 
 // Whether opening a project should offer its calibration: it carried one, and it differs from the
 // current calibration in flags, pulse values or motors (angle limits never count).

@@ -3,10 +3,10 @@
 
 #include "cli/CompileCommand.h"
 
-#include "bytecode/EmitContext.h"
+#include "base/AtomicFile.h"
+#include "bytecode/ProgramCompiler.h"
 #include "cli/Commands.h"
 #include "cli/ProjectLoad.h"
-#include "model/AtomicFile.h"
 
 #include <cstdio>
 
@@ -17,13 +17,16 @@ constexpr int kCodeTooLong = 1;
 
 int CompileProjectFile(const std::string& path, CProgram& program, const unsigned char*& image, int& length)
 {
-    CalibrationRecord calibration;
-    if (!LoadProject(path, program, calibration))
+    CalibrationRecord fileCalibration;
+    if (!LoadProject(path, program, fileCalibration))
         return CliExit::Unreadable;
-    ScopedCompileCalibration scoped(calibration);
-    CProgram::CompileStatus status = CProgram::CompileStatus::Ok;
-    if (!program.Compile(image, length, &status)) {
-        if (status == CProgram::CompileStatus::CodeTooLong) {
+    // What the window compiles after opening the file with the default settings and taking over
+    // the file's calibration: the default angle limits stay.
+    CalibrationRecord calibration = CalibrationRecord::Defaults();
+    calibration.TakeFromProject(fileCalibration);
+    CompileStatus status = CompileStatus::Ok;
+    if (!CompileProgram(program, calibration, image, length, &status)) {
+        if (status == CompileStatus::CodeTooLong) {
             std::fprintf(stderr, "Code too long\n");
             return kCodeTooLong;
         }

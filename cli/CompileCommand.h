@@ -1,6 +1,8 @@
 #pragma once
-// Compiling a project file for a command: read it, compile it with the file's own calibration (the
-// defaults when it carries none), and say on standard error why when that fails.
+// Compiling a project file for a command: read it, compile it as the window compiles it after
+// opening it with the default settings and taking over its calibration (the defaults with the
+// file's flags, pulse values and motors; the angle limits stay the defaults'), and say on standard
+// error why when that fails.
 
 #include "model/CProgram.h"
 

@@ -2,7 +2,7 @@
 
 #include "drawing/FlowchartPicture.h"
 #include "drawing/ProgramExtent.h"
-#include "model/AtomicFile.h"
+#include "base/AtomicFile.h"
 #include "model/CProgram.h"
 
 #include <cairo-svg.h>

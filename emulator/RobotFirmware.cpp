@@ -28,19 +28,6 @@ std::string Hex(const unsigned char* bytes, int count, const char* separator)
     return text;
 }
 
-const char* RunStateName(int state)
-{
-    switch (state) {
-    case TamekMachine::Armed:
-        return "armed";
-    case TamekMachine::Running:
-        return "running";
-    case TamekMachine::Ended:
-        return "ended";
-    default:
-        return "idle";
-    }
-}
 } // namespace
 
 RobotFirmware::RobotFirmware() = default;

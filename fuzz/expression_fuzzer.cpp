@@ -1,8 +1,9 @@
 // The expression compiler on any text: the code never leaves its buffer, whatever the capacity,
 // and the emitters that take an expression refuse what does not fit instead of overflowing.
 
-#include "bytecode/EmitContext.h"
+#include "bytecode/Emitters.h"
 #include "bytecode/ExpressionCompiler.h"
+#include "calibration/CalibrationRecord.h"
 #include "model/CProgram.h"
 #include "model/Prototypes.h"
 #include "model/StateKinds.h"
@@ -50,10 +51,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         if (result.length < 0 || result.length > capacity || (result.resultRegister != 0 && result.resultRegister != 1))
             std::abort();
     }
-    ScopedEmitContext context(setup->program);
+    const EmitContext context{setup->program, DefaultCalibration()};
     for (CState* block : {setup->buzzer, setup->variable}) {
         block->SetParameterText(text);
-        const int length = block->EmitCode();
+        const int length = EmitBlockCode(*block, context);
         if (length > CState::kCodeCapacity || (length < 0 && block->GetCodeLength() != 0))
             std::abort();
     }

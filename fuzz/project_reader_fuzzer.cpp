@@ -9,6 +9,7 @@
 #include "model/GraphCheck.h"
 #include "model/ProjectReader.h"
 #include "model/ProjectWriter.h"
+#include "support/ProjectReaderChecks.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -48,16 +49,17 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     static wxInitializer initializer;
     g_strict = std::getenv("TAMEK_FUZZ_STRICT") != nullptr;
-    VerifyProjectReaderSearches(true);
     return initializer.IsOk() ? 0 : 1;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
+    static ProjectReaderChecks checks;
     CProgram program;
     program.EnsureRoot();
     program.ResetPrototypeNames();
     Read(program, data, size);
+    Require(checks.failures == 0, "a shortcut of the reader differs:", wxString::FromUTF8(checks.first));
     RequireSound(program, "unsound graph after reading the input:");
     const std::string first = ProjectWriter::Text(program, wxString());
 
@@ -66,6 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     program.ResetPrototypeNames();
     Require(Read(again, first.data(), first.size()), "the written text does not read back");
     RequireSound(again, "unsound graph after reading the written text:");
+    Require(checks.failures == 0, "a shortcut of the reader differs:", wxString::FromUTF8(checks.first));
     // Latin-1 text that happens to be valid UTF-8 reads back as other characters, so only ASCII
     // texts are held to the fixpoint.
     const bool ascii = std::all_of(first.begin(), first.end(), [](char c) { return (c & 0x80) == 0; });

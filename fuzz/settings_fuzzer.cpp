@@ -1,7 +1,7 @@
 // Feeds any bytes through the settings parser, then checks that what it produced survives being
 // written and read again.
+#include "base/TextCodec.h"
 #include "calibration/Settings.h"
-#include "model/TextCodec.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -65,8 +65,14 @@ void CProgram::DeleteRowExcept(CState* block)
     }
 }
 
-CState* GetCurrentBlock() { return g_currentBlock; }
-void SetCurrentBlock(CState* block) { g_currentBlock = block; }
+CState* GetCurrentBlock()
+{
+    return g_currentBlock;
+}
+void SetCurrentBlock(CState* block)
+{
+    g_currentBlock = block;
+}
 
 CProgram& TheProgram()
 {
@@ -74,7 +80,10 @@ CProgram& TheProgram()
     return *program;
 }
 
-CProgram::~CProgram() { Destroy(); }
+CProgram::~CProgram()
+{
+    Destroy();
+}
 
 CState* CProgram::EnsureRoot()
 {
@@ -326,6 +335,10 @@ void CProgram::Clear()
     if (m_root) {
         DeleteSubtree(m_root);
         DeleteRowExcept(m_root);
+        // The numbers of the last read or write go too: the root is as a fresh program's.
+        m_root->SetNodeNumber(-1);
+        m_root->SetSonNumber(-1);
+        m_root->SetBranchSonNumber(-1);
     }
     m_nextVariableIndex = 0;
     m_variables.Clear();

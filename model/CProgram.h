@@ -83,12 +83,11 @@ public:
     bool ConnectBlock(CState* target, CState* block, int side);
     bool RemoveBlock(CState* block);
 
-    // Compilation into the program image, with the current calibration in the Start block's prologue.
-    enum class CompileStatus { Ok, NoRoot, CodeTooLong };
-    bool Compile(const unsigned char*& image, int& length, CompileStatus* status = nullptr);
-    bool LinkBlock(const unsigned char*& image, int& length, CState* block, CompileStatus* status = nullptr);
+    // The compiled program image (the compiler in bytecode/ fills it).
     const unsigned char* Image() const { return m_code; }
+    unsigned char* ImageBuffer() { return m_code; }
     int ImageLength() const { return m_imageLength; }
+    void SetImageLength(int length) { m_imageLength = length; }
 
 private:
     // Destroys one block after removing every reference other blocks hold to it.
@@ -98,7 +97,6 @@ private:
     // Keeps the variable list free of a block that is going away.
     void ForgetVariableBlock(CState* block);
 
-    friend class ProgramCompiler;
     friend class ProjectWriter;
     friend class ProjectReader;
     friend class EditingRules;

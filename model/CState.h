@@ -16,7 +16,15 @@ WX_DECLARE_LIST(int, IDList);
 
 // Categories of blocks.
 namespace Category {
-enum : int { Placeholder = 0, Action = 1, SensorCondition = 2, LinkPiece = 4, Variable = 5, VariableCondition = 6 };
+enum : int
+{
+    Placeholder = 0,
+    Action = 1,
+    SensorCondition = 2,
+    LinkPiece = 4,
+    Variable = 5,
+    VariableCondition = 6
+};
 }
 
 class CState : public CGraphicState
@@ -42,7 +50,6 @@ public:
     virtual wxString GetKindWord() const;
     virtual wxString Describe() const;
     virtual wxString GetLabel() const;
-    virtual int EmitCode() = 0;
     virtual const unsigned char* GetCode() const { return m_code; }
     virtual int GetCodeLength() const { return m_codeLength; }
     virtual int GetTailLength() const { return m_tailLength; }
@@ -56,9 +63,15 @@ public:
     // The untranslated kind word ("Wait"); every link kind has "Link".
     const wxString& GetKindWordRaw() const { return m_kindWord; }
     int GetCategory() const { return m_category; }
-    bool IsCondition() const { return m_category == Category::SensorCondition || m_category == Category::VariableCondition; }
+    bool IsCondition() const
+    {
+        return m_category == Category::SensorCondition || m_category == Category::VariableCondition;
+    }
     bool IsLinkPiece() const { return m_category == Category::LinkPiece; }
-    bool IsVariableKind() const { return m_category == Category::Variable || m_category == Category::VariableCondition; }
+    bool IsVariableKind() const
+    {
+        return m_category == Category::Variable || m_category == Category::VariableCondition;
+    }
     // Whether the son is owned by this block (its parent points back) rather than a loop or join reference.
     bool OwnsSon() const { return m_son && m_son->m_parent == this; }
 

@@ -1,29 +1,10 @@
 #include "model/CStateCommand.h"
 
+#include "base/Lines.h"
 #include "calibration/CalibrationRecord.h"
 #include "model/CProgram.h"
 
 #include <cstring>
-
-namespace {
-// The next line of a text from pos: its start and length; pos moves past the line end. False at the end.
-bool NextLine(const char* text, size_t size, size_t& pos, const char*& line, size_t& length)
-{
-    if (pos >= size)
-        return false;
-    const size_t start = pos;
-    while (pos < size && text[pos] != '\n' && text[pos] != '\r')
-        ++pos;
-    line = text + start;
-    length = pos - start;
-    if (pos < size) {
-        if (text[pos] == '\r' && pos + 1 < size && text[pos + 1] == '\n')
-            ++pos;
-        ++pos;
-    }
-    return true;
-}
-} // namespace
 
 bool TextsDiffer(const char* before, size_t beforeSize, const char* after, size_t afterSize)
 {

@@ -286,26 +286,22 @@ bool EditingRules::JoinStep(CState* target, CState* block, int direction)
     return false;
 }
 
-// The block takes the Wait's place and the Wait stands to its right, so a Wait stays the
-// rightmost piece of its step.
+// The block takes the Wait's place and the Wait moves to the right end of the step, one place
+// right of its last member, so a Wait stays the rightmost piece of its step and every other
+// member, the head among them, keeps its column.
 bool EditingRules::JoinStepOfWait(CState* wait, CState* block)
 {
     const bool waitWasHead = wait->GetParent() != nullptr;
     m_program.SwapInPlace(wait, block);
     if (!waitWasHead)
         block->SetConnectorMask(Connector::FullHorizontal);
-    CState* right = block->GetRowNeighbour(1);
-    block->SetRowNeighbour(1, wait);
-    wait->SetRowNeighbour(0, block);
-    wait->SetRowNeighbour(1, right);
-    if (right)
-        right->SetRowNeighbour(0, wait);
+    CState* last = block->RightmostOfRow();
+    last->SetRowNeighbour(1, wait);
+    wait->SetRowNeighbour(0, last);
+    wait->SetRowNeighbour(1, nullptr);
     wait->SetConnectorMask(Connector::FullHorizontal);
-    // The Wait, and whatever stood right of it, one place right of its left neighbour.
-    for (CState* member = wait; member; member = member->GetRowNeighbour(1)) {
-        const CGraphicState::Point point = member->GetRowNeighbour(0)->GetNeighbourPoint(Direction::Right);
-        member->SetPosition(point.x, point.y);
-    }
+    const CGraphicState::Point point = last->GetNeighbourPoint(Direction::Right);
+    wait->SetPosition(point.x, point.y);
     return true;
 }
 

@@ -3,13 +3,14 @@
 // names of renamed prototypes.
 
 #include "model/ProjectReader.h"
+#include "base/FileBytes.h"
+#include "base/TextCodec.h"
 #include "calibration/CalibrationRecord.h"
 #include "model/CProgram.h"
 #include "model/ProjectReaderKeys.h"
 #include "model/ProjectReaderOrder.h"
 #include "model/Prototypes.h"
 #include "model/StateKinds.h"
-#include "model/TextCodec.h"
 
 #include <algorithm>
 #include <climits>
@@ -25,21 +26,13 @@
 
 namespace {
 
-bool g_verifySearches = false;
+ProjectReaderChecker* g_checker = nullptr; // tests and the fuzz target only
 
 // The texts the reader recognises, each found anywhere in a line; compiled once.
 struct LinePatterns
 {
     wxRegEx node{"Node: ([0-9]*) => State ([[:alnum:]_]*): Position:([-]?[0-9]*),([-]?[0-9]*)", wxRE_EXTENDED};
     wxRegEx state{"State ([[:alnum:]_]*): Position:([-]?[0-9]*),([-]?[0-9]*)", wxRE_EXTENDED};
-    wxRegEx cond{"Cond: ([GLTEQN]*)", wxRE_EXTENDED};
-    wxRegEx name{"Name: ([[:alnum:]_]*).", wxRE_EXTENDED};
-    wxRegEx quotedParam{"Param: '(.*)'", wxRE_EXTENDED};
-    wxRegEx plainParam{"Param: ([[:alnum:]_-]*)", wxRE_EXTENDED};
-    wxRegEx bgType{"BGtype: ([0-9]*)", wxRE_EXTENDED};
-    wxRegEx son{"Son ([0-9]*),*([0-9]*)", wxRE_EXTENDED};
-    wxRegEx rightRow{"frNode([:0-9]*)", wxRE_EXTENDED};
-    wxRegEx leftRow{"flNode([:0-9]*)", wxRE_EXTENDED};
 
     static LinePatterns& Get()
     {
@@ -130,9 +123,9 @@ bool ReferAsSon(CState& from, CState& target)
 
 } // namespace
 
-void VerifyProjectReaderSearches(bool verify)
+void InstallProjectReaderChecker(ProjectReaderChecker* checker)
 {
-    g_verifySearches = verify;
+    g_checker = checker;
 }
 
 class ProjectReader
@@ -228,8 +221,8 @@ private:
         CState* found = First(m_expecting, number, [number](CState* b) {
             return b->GetSonNumber() == number || b->GetBranchSonNumber() == number;
         });
-        if (g_verifySearches && found != m_program.FindExpectingSon(number))
-            std::abort();
+        if (g_checker)
+            g_checker->ExpectingSon(m_program, number, found);
         return found;
     }
 
@@ -284,8 +277,8 @@ private:
     CState* FindNumbered(int number)
     {
         CState* found = First(m_byNumber, number, [number](CState* b) { return b->GetNodeNumber() == number; });
-        if (g_verifySearches && found != m_program.FindByNodeNumber(number))
-            std::abort();
+        if (g_checker)
+            g_checker->Numbered(m_program, number, found);
         return found;
     }
 
@@ -421,16 +414,11 @@ private:
         return true;
     }
 
-    // In verifying mode, the placeholder found must be the one a walk along the row finds.
+    // A checker compares the placeholder found with a walk along the row.
     CState* VerifiedPlaceholder(CState* found, int number)
     {
-        if (g_verifySearches) {
-            CState* walked = m_current->LeftmostOfRow();
-            while (walked && !(m_placeholders.count(walked) && walked->GetNodeNumber() == number))
-                walked = walked->GetRowNeighbour(1);
-            if (walked != found)
-                std::abort();
-        }
+        if (g_checker)
+            g_checker->Placeholder(m_current, number, found, m_placeholders);
         return found;
     }
 
@@ -464,49 +452,44 @@ private:
         return true;
     }
 
-    // In verifying mode, a hand-written key match must answer as its regular expression does.
-    static bool Verified(bool matched, wxRegEx& pattern, const wxString& text, const wxString* first,
+    // A checker compares a hand-written key match with the key's regular expression.
+    static bool Verified(bool matched, ProjectKey key, const wxString& text, const wxString* first,
                          const wxString* second = nullptr)
     {
-        if (g_verifySearches) {
-            if (pattern.Matches(text) != matched)
-                std::abort();
-            if (matched &&
-                ((first && pattern.GetMatch(text, 1) != *first) || (second && pattern.GetMatch(text, 2) != *second)))
-                std::abort();
-        }
+        if (g_checker)
+            g_checker->Key(key, text, matched, first, second);
         return matched;
     }
 
     void ApplyKeys(CState& block, const wxString& line, int number)
     {
-        LinePatterns& p = m_patterns;
         const wxString tail = AfterParameter(line);
         wxString first, second;
-        if (Verified(ProjectKeys::Cond(tail, first), p.cond, tail, &first))
+        if (Verified(ProjectKeys::Cond(tail, first), ProjectKey::Cond, tail, &first))
             block.SetConditionFromCode(first);
-        if (Verified(ProjectKeys::Name(tail, first), p.name, tail, &first)) {
+        if (Verified(ProjectKeys::Name(tail, first), ProjectKey::Name, tail, &first)) {
             block.SetName(first);
             if (!block.IsVariableKind() && block.GetCloneSource())
                 block.GetCloneSource()->SetName(first);
         }
-        if (Verified(ProjectKeys::QuotedParam(line, first), p.quotedParam, line, &first))
+        if (Verified(ProjectKeys::QuotedParam(line, first), ProjectKey::QuotedParam, line, &first))
             ApplyParameter(block, first);
-        else if (Verified(ProjectKeys::PlainParam(line, first), p.plainParam, line, &first))
+        else if (Verified(ProjectKeys::PlainParam(line, first), ProjectKey::PlainParam, line, &first))
             ApplyParameter(block, first);
         int mask;
-        if (Verified(ProjectKeys::BgType(line, first), p.bgType, line, &first) && ParseInt(first, mask) && mask >= 0 &&
-            mask <= 0xFF)
+        if (Verified(ProjectKeys::BgType(line, first), ProjectKey::BgType, line, &first) && ParseInt(first, mask) &&
+            mask >= 0 && mask <= 0xFF)
             block.SetConnectorMask(mask);
         // Row members carry no successors: nothing would own or write them.
         const wxString sonPart = FromLast(tail, L"Son ");
-        if (!IsRowMember(&block) && Verified(ProjectKeys::Son(sonPart, first, second), p.son, sonPart, &first, &second))
+        if (!IsRowMember(&block) &&
+            Verified(ProjectKeys::Son(sonPart, first, second), ProjectKey::Son, sonPart, &first, &second))
             ApplySuccessors(block, first, second, number);
         const wxString rightPart = FromLast(tail, L"frNode");
-        if (Verified(ProjectKeys::Row(rightPart, L"frNode", first), p.rightRow, rightPart, &first))
+        if (Verified(ProjectKeys::Row(rightPart, L"frNode", first), ProjectKey::RightRow, rightPart, &first))
             BuildRow(block, 1, first);
         const wxString leftPart = FromLast(tail, L"flNode");
-        if (Verified(ProjectKeys::Row(leftPart, L"flNode", first), p.leftRow, leftPart, &first))
+        if (Verified(ProjectKeys::Row(leftPart, L"flNode", first), ProjectKey::LeftRow, leftPart, &first))
             BuildRow(block, 0, first);
         if (block.IsVariableKind() && !block.GetName().empty())
             ApplyVariableRule(block);
@@ -608,7 +591,7 @@ private:
         }
         const wxString tail = AfterParameter(line);
         wxString name;
-        if (Verified(ProjectKeys::Name(tail, name), m_patterns.name, tail, &name))
+        if (Verified(ProjectKeys::Name(tail, name), ProjectKey::Name, tail, &name))
             prototype->SetName(name);
     }
 
@@ -669,27 +652,12 @@ bool CProgram::ReadText(wxInputStream& stream, Displacement& displacement, ReadB
 bool CProgram::ReadProject(const wxString& path, Displacement& displacement, ReadBounds& bounds,
                            CalibrationRecord& projectCalibration, ReadError* error)
 {
-    std::FILE* file = std::fopen(path.fn_str(), "rb");
-    if (!file) {
-        if (error) {
-            error->line = 0;
-            error->message = "Cannot open";
-            error->detail = "the file cannot be opened";
-        }
-        return false;
-    }
     std::string bytes;
-    char buffer[65536];
-    size_t got;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0)
-        bytes.append(buffer, got);
-    const bool readFailed = std::ferror(file);
-    std::fclose(file);
-    if (readFailed) {
+    if (const FileRead result = ReadFileBytes(path, bytes); result != FileRead::Ok) {
         if (error) {
             error->line = 0;
             error->message = "Cannot open";
-            error->detail = "the file cannot be read";
+            error->detail = result == FileRead::CannotOpen ? "the file cannot be opened" : "the file cannot be read";
         }
         return false;
     }

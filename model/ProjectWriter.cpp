@@ -1,10 +1,10 @@
 #include "model/ProjectWriter.h"
 
+#include "base/AtomicFile.h"
+#include "base/TextCodec.h"
 #include "calibration/CalibrationRecord.h"
-#include "model/AtomicFile.h"
 #include "model/CProgram.h"
 #include "model/Prototypes.h"
-#include "model/TextCodec.h"
 
 #include <string>
 #include <unordered_set>
@@ -181,7 +181,7 @@ std::string ProjectWriter::Text(CProgram& program, const wxString& header)
         return std::string();
     wxString text = WithNativeLineEnds(header);
     text << GraphText(root).Write() << PrototypeNameLines(*root);
-    return EncodeLatin1(text);
+    return EncodeText(text);
 }
 
 bool CProgram::WriteProject(const wxString& path, const CalibrationRecord& calibration)

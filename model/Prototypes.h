@@ -4,12 +4,11 @@
 // factories work without any window; the palette shows these same prototypes.
 
 #include "model/CState.h"
+#include "model/KindInfo.h"
 
 #include <vector>
 
 class CProgram;
-
-enum class PalettePage { Action = 0, Action2 = 1, Sensor = 2, Link = 3 };
 
 class Prototypes
 {
@@ -19,8 +18,10 @@ public:
 
     const std::vector<CState*>& Page(PalettePage page) const { return m_pages[static_cast<int>(page)]; }
     CState* At(PalettePage page, size_t position) const;
+    // The prototype of a kind (null for Fake and Start).
+    CState* Of(KindId kind) const { return m_byKind[static_cast<int>(kind)]; }
     // The four-way link prototype from which every link piece is cloned.
-    CState* LinkPrototype() const { return At(PalettePage::Link, 11); }
+    CState* LinkPrototype() const { return Of(KindId::Link); }
     // The twelve sensor and actuator prototypes whose names the user can change, in file order.
     const std::vector<CState*>& NamedPrototypes() const { return m_named; }
 
@@ -28,6 +29,7 @@ private:
     Prototypes();
     std::vector<CState*> m_pages[4];
     std::vector<CState*> m_named;
+    CState* m_byKind[kKindCount] = {};
 };
 
 // The prototype whose (translated) kind word is name, ignoring case; "fake" and "start" give new blocks.

@@ -1,80 +1,68 @@
-// Golden compilations: every project in tests/data/compile compiles to the image in the .hex file
-// beside it, or is refused as too long when a .toolong file stands beside it. The expected bytes
-// were worked out by hand from the instruction tables.
+// Golden compilations: every project in tests/data/compile compiles, as the window compiles it after
+// opening it with the default settings and taking over its calibration, to the image in the .hex
+// file beside it, or is refused as too long when a .toolong file stands beside it. The expected bytes were
+// worked out by hand from the instruction tables.
 
-#include "BytecodeTestSupport.h"
-
-#include "bytecode/EmitContext.h"
-#include "calibration/CalibrationRecord.h"
-
-#include <gtest/gtest.h>
-#include <wx/filename.h>
+#include "bytecode/ProgramCompiler.h"
+#include "support/Blocks.h"
+#include "support/ProjectText.h"
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
+#include <gtest/gtest.h>
 
-using namespace bytecode_test;
+using namespace testing_support;
 
 namespace {
-
-std::string Slurp(const wxString& path)
-{
-    std::ifstream in(path.ToStdString(), std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 // Listed with the standard library: the list is made before wxWidgets is initialised.
-std::vector<wxString> Projects()
+std::vector<std::string> Projects()
 {
-    std::vector<std::string> files;
+    std::vector<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(std::string(TAMEK_TEST_DATA) + "/compile"))
         if (entry.path().extension() == ".tamek")
-            files.push_back(entry.path().string());
-    std::sort(files.begin(), files.end());
-    return std::vector<wxString>(files.begin(), files.end());
+            names.push_back(entry.path().stem().string());
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
-struct CompileGolden : ::testing::TestWithParam<wxString>
+struct CompileGolden : ::testing::TestWithParam<std::string>
 {
 };
-
 } // namespace
 
 TEST_P(CompileGolden, ImageMatches)
 {
-    const wxFileName project(GetParam());
     CProgram program;
     program.EnsureRoot();
     program.ResetPrototypeNames();
     CalibrationRecord fileCalibration = CalibrationRecord::Defaults();
-    fileCalibration.present = false;
-    Displacement displacement;
-    ReadBounds bounds;
-    ASSERT_TRUE(program.ReadProject(project.GetFullPath(), displacement, bounds, fileCalibration));
-    const CalibrationRecord calibration = fileCalibration.present ? fileCalibration : CalibrationRecord::Defaults();
-    ScopedCompileCalibration scoped(calibration);
-
+    ASSERT_TRUE(ReadString(program, DataFile("compile/" + GetParam() + ".tamek"), nullptr, &fileCalibration));
+    CalibrationRecord calibration = CalibrationRecord::Defaults();
+    calibration.TakeFromProject(fileCalibration);
     const unsigned char* image = nullptr;
     int length = 0;
-    CProgram::CompileStatus status = CProgram::CompileStatus::Ok;
-    const bool compiled = program.Compile(image, length, &status);
-    wxFileName expected(project);
-    expected.SetExt("hex");
-    if (expected.FileExists()) {
-        ASSERT_TRUE(compiled);
-        EXPECT_EQ(Hex(image, length) + "\n", Slurp(expected.GetFullPath()));
-    } else {
+    CompileStatus status = CompileStatus::Ok;
+    const bool compiled = CompileProgram(program, calibration, image, length, &status);
+    if (std::filesystem::exists(std::string(TAMEK_TEST_DATA) + "/compile/" + GetParam() + ".toolong")) {
         EXPECT_FALSE(compiled);
-        EXPECT_EQ(status, CProgram::CompileStatus::CodeTooLong);
+        EXPECT_EQ(status, CompileStatus::CodeTooLong);
+    } else {
+        ASSERT_TRUE(compiled);
+        EXPECT_EQ(Hex(image, length) + "\n", DataFile("compile/" + GetParam() + ".hex"));
     }
     program.ResetPrototypeNames();
 }
 
 INSTANTIATE_TEST_SUITE_P(Projects, CompileGolden, ::testing::ValuesIn(Projects()),
-                         [](const ::testing::TestParamInfo<wxString>& info) {
-                             return wxFileName(info.param).GetName().ToStdString();
-                         });
+                         [](const ::testing::TestParamInfo<std::string>& info) { return info.param; });
+
+TEST(Compiler, AProgramWithoutRootIsNotCompiled)
+{
+    CProgram empty;
+    const unsigned char* image = nullptr;
+    int length = 0;
+    CompileStatus status = CompileStatus::Ok;
+    EXPECT_FALSE(CompileProgram(empty, DefaultCalibration(), image, length, &status));
+    EXPECT_EQ(status, CompileStatus::NoRoot);
+    EXPECT_FALSE(CompileForRun(empty, DefaultCalibration(), image, length));
+}

@@ -1,36 +1,25 @@
+// The settings file: the recent-projects list and the calibration in force, through real files.
 #include "calibration/Settings.h"
-#include "model/TextCodec.h"
-
-#include <gtest/gtest.h>
+#include "base/TextCodec.h"
+#include "support/ProjectText.h"
 
 #include <csignal>
-#include <cstdlib>
 #include <fstream>
-#include <iterator>
+#include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <wx/dir.h>
 #include <wx/filename.h>
 #include <wx/utils.h>
 
+using testing_support::DataFile;
+
 namespace {
-
-std::string ReadBytes(const wxString& path)
-{
-    std::ifstream in(path.fn_str().data(), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void WriteBytes(const wxString& path, const std::string& bytes)
-{
-    std::ofstream out(path.fn_str().data(), std::ios::binary);
-    out << bytes;
-}
 
 // A fresh temporary folder per test, removed afterwards; the settings file lies in its "Tamek" folder.
 struct SettingsFixture : ::testing::Test
 {
-    wxString folder;
-    wxString settings;
+    wxString folder, settings;
+    CalibrationRecord calibration = CalibrationRecord::Defaults();
 
     void SetUp() override
     {
@@ -38,161 +27,120 @@ struct SettingsFixture : ::testing::Test
         ASSERT_NE(mkdtemp(name), nullptr);
         folder = name;
         settings = folder + "/Tamek/.config";
-        CurrentCalibration() = DefaultCalibration();
     }
-    void TearDown() override
-    {
-        wxFileName::Rmdir(folder, wxPATH_RMDIR_RECURSIVE);
-        CurrentCalibration() = DefaultCalibration();
-    }
+    void TearDown() override { wxFileName::Rmdir(folder, wxPATH_RMDIR_RECURSIVE); }
     // Creates an (empty) project file and returns its full path.
     wxString Project(const wxString& name)
     {
         const wxString path = folder + "/" + name;
-        WriteBytes(path, "");
+        std::ofstream(path.fn_str().data());
         return path;
     }
     void WriteSettingsBytes(const std::string& bytes)
     {
         wxFileName::Mkdir(folder + "/Tamek", 0777, wxPATH_MKDIR_FULL);
-        WriteBytes(settings, bytes);
+        std::ofstream(settings.fn_str().data(), std::ios::binary) << bytes;
     }
+    std::vector<wxString> Read() { return ReadSettings(calibration, settings); }
 };
-
-std::string Latin1(const wxString& text)
-{
-    return EncodeLatin1(text);
-}
 
 } // namespace
 
-TEST_F(SettingsFixture, DefaultCalibrationWritesOnlyFileLines)
-{
-    const wxString a = Project("a.tamek");
-    const wxString b = Project("b.tamek");
-    ASSERT_TRUE(WriteSettings({a, b}, settings));
-    EXPECT_EQ(ReadBytes(settings), Latin1("File0:" + a + "\nFile1:" + b + "\n"));
-    ASSERT_TRUE(WriteSettings({}, settings));
-    EXPECT_EQ(ReadBytes(settings), "");
-}
-
 TEST_F(SettingsFixture, RoundTripThroughTheFileKeepsListAndCalibration)
 {
-    const wxString a = Project("Robot-project (1), v2; [test] & co.tamek");
-    const wxString b = Project(wxString(L"caf\u00e9 #2.tamek"));
-    CurrentCalibration().Set(5, 1);
-    CurrentCalibration().Set(0, 57);
-    CurrentCalibration().Set(21, 30);
-    const CalibrationRecord written = CurrentCalibration();
-    ASSERT_TRUE(WriteSettings({a, b}, settings));
-
-    CurrentCalibration() = DefaultCalibration();
-    ProjectCalibration().present = true;
-    const std::vector<wxString> recent = ReadSettings(settings);
-    EXPECT_EQ(recent, (std::vector<wxString>{a, b})); // punctuation in a path is kept whole
-    EXPECT_EQ(CurrentCalibration(), written);
-    EXPECT_FALSE(ProjectCalibration().present);
+    const wxString a = Project("a.tamek");
+    ASSERT_TRUE(WriteSettings({a}, CalibrationRecord::Defaults(), settings));
+    EXPECT_EQ(DataFile(settings.ToStdString()), EncodeText("File0:" + a + "\n")); // the defaults write no block
+    const std::vector<wxString> recent = {Project("Robot-project (1), v2; [test] & co.tamek"),
+                                          Project(wxString(L"caf\u00e9 #2.tamek")),
+                                          Project(wxString(L"5\u20ac.tamek"))};
+    CalibrationRecord written = CalibrationRecord::Defaults();
+    written.Set(5, 1);
+    written.Set(0, 57);
+    written.Set(21, 30);
+    ASSERT_TRUE(WriteSettings(recent, written, settings));
+    calibration.Set(20, 1);
+    EXPECT_EQ(Read(), recent); // punctuation and characters beyond Latin-1 in a path are kept whole
+    EXPECT_EQ(calibration, written);
+    ASSERT_TRUE(WriteSettings({}, CalibrationRecord::Defaults(), settings));
+    EXPECT_EQ(DataFile(settings.ToStdString()), "");
 }
 
 TEST_F(SettingsFixture, NoFileGivesDefaultsAndAnEmptyList)
 {
-    CurrentCalibration().Set(20, 1);
-    EXPECT_TRUE(ReadSettings(settings).empty());
-    EXPECT_EQ(CurrentCalibration(), DefaultCalibration());
+    calibration.Set(20, 1);
+    EXPECT_TRUE(Read().empty());
+    EXPECT_EQ(calibration, CalibrationRecord::Defaults());
     EXPECT_TRUE(wxFileName::DirExists(folder + "/Tamek")); // the folder is made ready for writing
 }
 
 TEST_F(SettingsFixture, MissingProjectsAreDroppedAndTheListStopsAtTen)
 {
-    std::string text;
+    std::string text = EncodeText("File0:" + folder + "/gone.tamek\n");
     std::vector<wxString> expected;
-    text += Latin1("File0:" + folder + "/gone.tamek\n");
     for (int i = 0; i < 12; ++i) {
         const wxString path = Project(wxString::Format("p%d.tamek", i));
-        text += Latin1(wxString::Format("File%d:", i % 10) + path + "\n");
+        text += EncodeText(wxString::Format("File%d:", i % 10) + path + "\n");
         if (expected.size() < 10)
             expected.push_back(path);
     }
-    text += Latin1("File3:" + folder + "\n"); // a folder is no project
-    text += "File7:\n";
+    text += EncodeText("File3:" + folder + "\n") + "File7:\n"; // a folder is no project
     WriteSettingsBytes(text);
-    EXPECT_EQ(ReadSettings(settings), expected);
+    EXPECT_EQ(Read(), expected);
 }
 
-TEST_F(SettingsFixture, ReadsLatin1Utf8AndBomFiles)
+TEST_F(SettingsFixture, ReadsLatin1Utf8AndBomFilesAndOddLines)
 {
     const wxString path = Project(wxString(L"\u00e9l\u00e8ve-\u00fc.tamek"));
     const std::string utf8 = ("File0:" + path + "\ndir:10\n").ToStdString(wxConvUTF8);
-    const std::string latin1 = Latin1("File0:" + path + "\r\ndir:10\r\n");
-    for (const std::string& bytes : {utf8, latin1, "\xEF\xBB\xBF" + utf8}) {
+    for (const std::string& bytes : {utf8, EncodeText("File0:" + path + "\r\ndir:10\r\n"), "\xEF\xBB\xBF" + utf8}) {
         WriteSettingsBytes(bytes);
-        EXPECT_EQ(ReadSettings(settings), std::vector<wxString>{path});
-        EXPECT_EQ(CurrentCalibration().servo[0].flags, 2);
+        EXPECT_EQ(Read(), std::vector<wxString>{path});
+        EXPECT_EQ(calibration.servo[0].flags, 2);
     }
-    // Written back as Latin-1.
-    ASSERT_TRUE(WriteSettings({path}, settings));
-    EXPECT_EQ(ReadBytes(settings).substr(0, latin1.find('\r')), latin1.substr(0, latin1.find('\r')));
-}
-
-TEST_F(SettingsFixture, MalformedValuesReadAsZeroAndOtherLinesAreIgnored)
-{
+    // Malformed values read as 0, other lines are ignored, and file lines pass the calibration parser too.
     WriteSettingsBytes(std::string("garbage\0\xFF line\nMotor1Mi:x\nSer1DegMa:\n[Section]\nFile:nothing\n", 60));
-    EXPECT_TRUE(ReadSettings(settings).empty());
-    EXPECT_EQ(CurrentCalibration().motor[0].minimum, 0);
-    EXPECT_EQ(CurrentCalibration().servo[0].angleMax, 0);
-    EXPECT_EQ(CurrentCalibration().motor[1].minimum, 24);
-}
-
-TEST_F(SettingsFixture, FileLinesAlsoPassTheCalibrationParser)
-{
+    EXPECT_TRUE(Read().empty());
+    EXPECT_EQ(calibration.motor[0].minimum, 0);
+    EXPECT_EQ(calibration.servo[0].angleMax, 0);
+    EXPECT_EQ(calibration.motor[1].minimum, 24);
     const wxString odd = Project("Motor1Mi:7.tamek");
-    WriteSettingsBytes(Latin1("File0:" + odd + "\n"));
-    EXPECT_EQ(ReadSettings(settings), std::vector<wxString>{odd});
-    EXPECT_EQ(CurrentCalibration().motor[0].minimum, 7);
+    WriteSettingsBytes(EncodeText("File0:" + odd + "\n"));
+    EXPECT_EQ(Read(), std::vector<wxString>{odd});
+    EXPECT_EQ(calibration.motor[0].minimum, 7);
 }
 
-TEST_F(SettingsFixture, PathsWithLineEndsAreNotWrittenAndTheListIsCapped)
+TEST_F(SettingsFixture, GoldenFilesLatin1WhenEverythingFitsElseUtf8)
 {
-    std::vector<wxString> recent = {"/tmp/a\ndir:63", "/tmp/b\rc"};
-    for (int i = 0; i < 12; ++i)
-        recent.push_back(wxString::Format("/tmp/p%d", i));
-    const std::string text = SettingsText(recent, DefaultCalibration());
+    CalibrationRecord record = CalibrationRecord::Defaults();
+    const int values[][2] = {{5, 1}, {0, 58}, {1, 80}, {2, -70}, {11, 1}, {20, 1}, {18, 20}, {22, 50}};
+    for (const auto& [index, value] : values)
+        record.Set(index, value);
+    std::vector<wxString> recent = {wxString(L"/home/leerling/Robot-project (1).tamek"),
+                                    wxString(L"/home/leerling/caf\u00e9/Doolhof.tamek")};
+    for (const char* golden : {"settings/golden.config", "settings/golden-utf8.config"}) {
+        EXPECT_EQ(SettingsText(recent, record), DataFile(golden));
+        CalibrationRecord back = CalibrationRecord::Defaults();
+        EXPECT_EQ(ReadSettingsText(DataFile(golden), back, [](const wxString&) { return true; }), recent);
+        EXPECT_EQ(back, record);
+        recent.push_back(wxString(L"/home/leerling/\u20ac.tamek"));
+    }
+    // A path holding a line end is never written; the list is capped at ten.
+    recent = {"/tmp/a\ndir:63", "/tmp/b\rc"};
     std::string expected;
-    for (int i = 0; i < 10; ++i)
-        expected += wxString::Format("File%d:/tmp/p%d\n", i, i).ToStdString();
-    EXPECT_EQ(text, expected);
+    for (int i = 0; i < 12; ++i) {
+        recent.push_back(wxString::Format("/tmp/p%d", i));
+        if (i < 10)
+            expected += wxString::Format("File%d:/tmp/p%d\n", i, i).ToStdString();
+    }
+    EXPECT_EQ(SettingsText(recent, CalibrationRecord::Defaults()), expected);
 }
 
-TEST_F(SettingsFixture, GoldenSettingsFile)
-{
-    CalibrationRecord record = DefaultCalibration();
-    record.Set(5, 1); // servo 1 continuous
-    record.Set(0, 58);
-    record.Set(1, 80);
-    record.Set(2, -70);
-    record.Set(11, 1); // servo 2 reversed, still continuous
-    record.Set(20, 1);
-    record.Set(18, 20);
-    record.Set(22, 50);
-    const std::vector<wxString> recent = {wxString(L"/home/leerling/Robot-project (1).tamek"),
-                                          wxString(L"/home/leerling/caf\u00e9/Doolhof.tamek"),
-                                          wxString(L"/home/leerling/\u20ac.tamek")};
-    const std::string golden = ReadBytes(TAMEK_TEST_DATA "/settings/golden.config");
-    ASSERT_FALSE(golden.empty());
-    EXPECT_EQ(SettingsText(recent, record), golden);
-
-    CalibrationRecord back = DefaultCalibration();
-    const std::vector<wxString> read = ReadSettingsText(golden, back, [](const wxString&) { return true; });
-    EXPECT_EQ(read, (std::vector<wxString>{recent[0], recent[1], "/home/leerling/?.tamek"}));
-    EXPECT_EQ(back, record);
-}
-
-TEST_F(SettingsFixture, FailedWriteLeavesTheOldFile)
+TEST_F(SettingsFixture, AFailedWriteLeavesTheOldFile)
 {
     const wxString a = Project("a.tamek");
-    ASSERT_TRUE(WriteSettings({a}, settings));
-    const std::string before = ReadBytes(settings);
-
+    ASSERT_TRUE(WriteSettings({a}, calibration, settings));
+    const std::string before = DataFile(settings.ToStdString());
     // A file size limit makes the write fail part-way, even for a user that permissions do not stop.
     struct rlimit old;
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
@@ -200,23 +148,18 @@ TEST_F(SettingsFixture, FailedWriteLeavesTheOldFile)
     small.rlim_cur = 16;
     auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    CurrentCalibration().Set(23, 1);
-    const bool written = WriteSettings({a, a, a}, settings);
+    calibration.Set(23, 1);
+    const bool written = WriteSettings({a, a, a}, calibration, settings);
     setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, oldHandler);
-
     EXPECT_FALSE(written);
-    EXPECT_EQ(ReadBytes(settings), before);
+    EXPECT_EQ(DataFile(settings.ToStdString()), before);
     wxArrayString left;
     wxDir::GetAllFiles(folder + "/Tamek", &left, wxEmptyString, wxDIR_FILES | wxDIR_HIDDEN);
     EXPECT_EQ(left.size(), 1u); // no temporary file left behind
-}
-
-TEST_F(SettingsFixture, UnwritableFolderFailsQuietly)
-{
-    const wxString blocker = Project("file");
-    EXPECT_FALSE(WriteSettings({}, blocker + "/Tamek/.config"));
-    EXPECT_TRUE(ReadSettings(blocker + "/Tamek/.config").empty());
+    // A folder that cannot be made fails quietly.
+    EXPECT_FALSE(WriteSettings({}, calibration, a + "/Tamek/.config"));
+    EXPECT_TRUE(ReadSettings(calibration, a + "/Tamek/.config").empty());
 }
 
 TEST(SettingsPath, FollowsXdgDataHome)
@@ -224,7 +167,6 @@ TEST(SettingsPath, FollowsXdgDataHome)
     wxString savedXdg, savedHome;
     const bool hadXdg = wxGetEnv("XDG_DATA_HOME", &savedXdg);
     const bool hadHome = wxGetEnv("HOME", &savedHome);
-
     wxSetEnv("XDG_DATA_HOME", "/srv/data");
     EXPECT_EQ(SettingsFilePath(), "/srv/data/Tamek/.config");
     wxSetEnv("HOME", "/home/leerling");
@@ -232,11 +174,6 @@ TEST(SettingsPath, FollowsXdgDataHome)
     EXPECT_EQ(UserDataDirectory(), "/home/leerling/.local/share");
     wxUnsetEnv("XDG_DATA_HOME");
     EXPECT_EQ(SettingsFilePath(), "/home/leerling/.local/share/Tamek/.config");
-
-    if (hadXdg)
-        wxSetEnv("XDG_DATA_HOME", savedXdg);
-    if (hadHome)
-        wxSetEnv("HOME", savedHome);
-    else
-        wxUnsetEnv("HOME");
+    hadXdg ? wxSetEnv("XDG_DATA_HOME", savedXdg) : wxUnsetEnv("XDG_DATA_HOME");
+    hadHome ? wxSetEnv("HOME", savedHome) : wxUnsetEnv("HOME");
 }

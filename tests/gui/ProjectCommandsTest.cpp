@@ -6,6 +6,7 @@
 #include "calibration/CalibrationRecord.h"
 #include "calibration/Settings.h"
 #include "model/CProgram.h"
+#include "model/Prototypes.h"
 
 #include <wx/filename.h>
 #include <wx/menu.h>
@@ -381,27 +382,28 @@ TEST_F(ProjectCommandsTest, ClosingUnmodifiedAsksNothing)
 
 TEST_F(ProjectCommandsTest, AProjectCalibrationIsOfferedAndTakenOnYes)
 {
-    CurrentCalibration() = CalibrationRecord::Defaults();
+    frame->SetCalibration(CalibrationRecord::Defaults());
     const wxString path = folder + "/calibrated.tamek";
     ASSERT_TRUE(WriteTextFile(path, std::string("dir:40\nMotor1Mi:20\n") + kProject));
     wxTEST_DIALOG(frame->OpenProjectByPath(path),
                   ExpectMessage("Instellingen voor servo en motor wijken af. Toch gebruiken?",
                                 "Nieuwe instelling voor servo & motor.", wxID_YES));
-    EXPECT_EQ(CurrentCalibration().motor[0].minimum, 20);
-    EXPECT_EQ(CurrentCalibration().motor[1].flags, 1);
+    EXPECT_EQ(frame->GetCalibration().motor[0].minimum, 20);
+    EXPECT_EQ(frame->GetCalibration().motor[1].flags, 1);
+    EXPECT_EQ(PrototypeByName("Motor2")->CalibrationModeBits(), 1); // the kinds got it too
 
     // The same calibration again: nothing to offer.
     frame->OpenProjectByPath(path);
-    CurrentCalibration() = CalibrationRecord::Defaults();
+    frame->SetCalibration(CalibrationRecord::Defaults());
 }
 
 TEST_F(ProjectCommandsTest, AProjectCalibrationRefusedLeavesTheCurrentOne)
 {
-    CurrentCalibration() = CalibrationRecord::Defaults();
+    frame->SetCalibration(CalibrationRecord::Defaults());
     const wxString path = folder + "/calibrated.tamek";
     ASSERT_TRUE(WriteTextFile(path, std::string("dir:40\nMotor1Mi:20\n") + kProject));
     wxTEST_DIALOG(frame->OpenProjectByPath(path),
                   ExpectMessage("Instellingen voor servo en motor wijken af. Toch gebruiken?",
                                 "Nieuwe instelling voor servo & motor.", wxID_NO));
-    EXPECT_EQ(CurrentCalibration(), CalibrationRecord::Defaults());
+    EXPECT_EQ(frame->GetCalibration(), CalibrationRecord::Defaults());
 }

@@ -1,5 +1,5 @@
 // The recovery file: what is kept comes back exactly, and a damaged file is never taken.
-#include "model/RecoveryFile.h"
+#include "base/RecoveryFile.h"
 
 #include <gtest/gtest.h>
 

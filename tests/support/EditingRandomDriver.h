@@ -2,6 +2,8 @@
 // Random edits for the editing tests: connects of fresh clones of every kind to random sides of
 // random blocks, and removals of random blocks, reproducible from a seed.
 
+#include "bytecode/ProgramCompiler.h"
+#include "calibration/CalibrationRecord.h"
 #include "model/CProgram.h"
 #include "model/GraphCheck.h"
 #include "model/Prototypes.h"
@@ -110,7 +112,8 @@ public:
             // Whatever the edits made, the compiler lays it out without a crash.
             const unsigned char* image = nullptr;
             int length = -1;
-            if (m_program.Compile(image, length) && (length < 0 || length > CProgram::kImageCapacity || !image))
+            if (CompileProgram(m_program, DefaultCalibration(), image, length) &&
+                (length < 0 || length > CProgram::kImageCapacity || !image))
                 return "the compiler reported success without an image";
         }
         return std::string();

@@ -1,37 +1,42 @@
 #pragma once
-// Test helpers around project text: read a text into a program, write a program to text, read a file.
+// Test helpers around project text: the bytes of a data file, a text read into a program (with the
+// reader's shortcuts checked), and a program's snapshot.
 
+#include "base/FileBytes.h"
 #include "calibration/CalibrationRecord.h"
 #include "model/CProgram.h"
-#include "model/ProjectWriter.h"
+#include "support/ProjectReaderChecks.h"
 
-#include <fstream>
-#include <sstream>
+#include <gtest/gtest.h>
 #include <string>
 #include <wx/mstream.h>
 
 namespace testing_support {
 
-// The bytes of a file under tests/data.
+// The bytes of a file, or of a file under tests/data when the name is relative.
 inline std::string DataFile(const std::string& name)
 {
-    std::ifstream in(std::string(TAMEK_TEST_DATA) + "/" + name, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
+    std::string bytes;
+    ReadFileBytes(name.size() && name[0] == '/' ? name : std::string(TAMEK_TEST_DATA) + "/" + name, bytes);
+    return bytes;
 }
 
-// Reads project text (raw bytes) into program through ReadText.
+// Reads project text (raw bytes) into program through ReadText; every indexed search and key
+// match of the reader is checked, and a difference fails the test.
 inline bool ReadString(CProgram& program, const std::string& bytes, ReadError* error = nullptr,
                        CalibrationRecord* calibration = nullptr, Displacement* displacement = nullptr,
                        ReadBounds* bounds = nullptr)
 {
+    ProjectReaderChecks checks;
     CalibrationRecord scratch = CalibrationRecord::Defaults();
     Displacement d;
     ReadBounds b;
     wxMemoryInputStream stream(bytes.data(), bytes.size());
-    return program.ReadText(stream, displacement ? *displacement : d, bounds ? *bounds : b,
-                            calibration ? *calibration : scratch, error);
+    const bool read = program.ReadText(stream, displacement ? *displacement : d, bounds ? *bounds : b,
+                                       calibration ? *calibration : scratch, error);
+    if (checks.failures)
+        ADD_FAILURE() << "a shortcut of the reader differs: " << checks.first;
+    return read;
 }
 
 // The snapshot text of program (no calibration header).

@@ -1,9 +1,9 @@
 #pragma once
 // Runs the built tamekc (TAMEKC_PATH) with arguments and collects its exit status and both outputs.
 
+#include "support/ProjectText.h"
+
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <sys/wait.h>
 #include <wx/filename.h>
@@ -15,14 +15,6 @@ struct TamekcResult
     int status = -1;
     std::string out, err;
 };
-
-inline std::string Slurp(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
 
 // The prefix goes before the command ("env -u DISPLAY ").
 inline TamekcResult Tamekc(const std::string& arguments, const std::string& prefix = "")
@@ -38,7 +30,7 @@ inline TamekcResult Tamekc(const std::string& arguments, const std::string& pref
         const int raw = pclose(pipe);
         run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     }
-    run.err = Slurp(errPath);
+    run.err = DataFile(errPath);
     std::remove(errPath.c_str());
     return run;
 }

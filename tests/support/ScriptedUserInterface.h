@@ -30,10 +30,12 @@ public:
         messages.emplace_back(message, caption);
     }
     void Report(int level, const wxString& message) override { reports.emplace_back(level, message); }
+    void RequestRepaint() override { ++repaints; }
 
     std::deque<bool> answers;
     bool defaultAnswer = false;
     std::vector<std::pair<wxString, wxString>> questions;
     std::vector<std::pair<wxString, wxString>> messages;
     std::vector<std::pair<int, wxString>> reports;
+    int repaints = 0;
 };

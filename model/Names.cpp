@@ -1,0 +1,52 @@
+#include "model/Names.h"
+
+#include "model/CState.h"
+
+#include <wx/intl.h>
+
+namespace {
+bool IsNameCharacter(wxUniChar c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
+}
+
+} // namespace
+
+NameCheck CheckStorableName(const wxString& name)
+{
+    NameCheck check;
+    if (name.empty()) {
+        check.verdict = NameCheck::Empty;
+        return check;
+    }
+    for (wxString::const_iterator it = name.begin(); it != name.end(); ++it)
+        if (!IsNameCharacter(*it)) {
+            check.verdict = NameCheck::BadCharacter;
+            check.character = *it;
+            break;
+        }
+    return check;
+}
+
+wxString NameCheck::Message() const
+{
+    const wxString rule = wxGetTranslation("Een naam mag alleen letters zonder accent, cijfers en _ bevatten.");
+    switch (verdict) {
+    case Empty:
+        return wxGetTranslation("Een naam mag niet leeg zijn.") + " " + rule;
+    case BadCharacter:
+        return wxString::Format(wxGetTranslation("Het teken '%s' kan niet in een naam staan."),
+                                character == ' ' ? wxString(wxGetTranslation("spatie")) : wxString(character)) +
+               " " + rule;
+    default:
+        return wxString();
+    }
+}
+
+NameCheck SetStorableName(CState& block, const wxString& name)
+{
+    const NameCheck check = CheckStorableName(name);
+    if (check)
+        block.SetName(name);
+    return check;
+}
