@@ -1,8 +1,8 @@
 #include "app/RecoveryKeeper.h"
 
+#include "base/FileBytes.h"
+
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <wx/datetime.h>
 #include <wx/intl.h>
 #include <wx/log.h>
@@ -13,9 +13,8 @@ constexpr int kDefaultInterval = 30000;
 
 bool ReadRecord(const wxString& path, RecoveryRecord& record)
 {
-    std::ifstream in(path.fn_str(), std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    return in.good() || in.eof() ? ParseRecoveryFile(bytes, record) : false;
+    std::string bytes;
+    return ReadFileBytes(path, bytes) == FileRead::Ok && ParseRecoveryFile(bytes, record);
 }
 } // namespace
 
