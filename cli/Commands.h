@@ -20,7 +20,8 @@ enum : int
     Ok = 0,
     Usage = 1,
     Unreadable = 2,
-    NoRobot = 3 // no robot found, or it went away or stopped answering
+    NoRobot = 3, // no robot found, or it went away or stopped answering
+    Failed = 4   // a scenario failed
 };
 }
 

@@ -10,16 +10,18 @@
 
 #include <cstdio>
 
-namespace {
-// Refused as too long: the compiler's own failure, distinct from a file that cannot be read.
-constexpr int kCodeTooLong = 1;
-} // namespace
-
-int CompileProjectFile(const std::string& path, CProgram& program, const unsigned char*& image, int& length)
+int CompileProjectFile(const std::string& path, CProgram& program, const unsigned char*& image, int& length,
+                       std::string* why)
 {
     CalibrationRecord fileCalibration;
-    if (!LoadProject(path, program, fileCalibration))
+    if (!LoadProject(path, program, fileCalibration, why))
         return CliExit::Unreadable;
+    const auto say = [why](const std::string& message, const char* prefix) {
+        if (why)
+            *why = message;
+        else
+            std::fprintf(stderr, "%s%s\n", prefix, message.c_str());
+    };
     // What the window compiles after opening the file with the default settings and taking over
     // the file's calibration: the default angle limits stay.
     CalibrationRecord calibration = CalibrationRecord::Defaults();
@@ -27,10 +29,10 @@ int CompileProjectFile(const std::string& path, CProgram& program, const unsigne
     CompileStatus status = CompileStatus::Ok;
     if (!CompileProgram(program, calibration, image, length, &status)) {
         if (status == CompileStatus::CodeTooLong) {
-            std::fprintf(stderr, "Code too long\n");
+            say("Code too long", "");
             return kCodeTooLong;
         }
-        std::fprintf(stderr, "tamekc: %s: no program to compile\n", path.c_str());
+        say(path + ": no program to compile", "tamekc: ");
         return CliExit::Unreadable;
     }
     return CliExit::Ok;

@@ -9,5 +9,9 @@
 #include <string>
 
 // Reads and compiles path into program. Returns the exit status: CliExit::Ok with image and length
-// set, 1 after "Code too long", CliExit::Unreadable when the file cannot be read.
-int CompileProjectFile(const std::string& path, CProgram& program, const unsigned char*& image, int& length);
+// set, kCodeTooLong after "Code too long", CliExit::Unreadable when the file cannot be read. The
+// message goes to standard error, or, when why is given, into why (without "tamekc: ").
+int CompileProjectFile(const std::string& path, CProgram& program, const unsigned char*& image, int& length,
+                       std::string* why = nullptr);
+// Refused as too long: the compiler's own failure, distinct from a file that cannot be read.
+constexpr int kCodeTooLong = 1;

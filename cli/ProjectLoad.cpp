@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-bool LoadProject(const std::string& path, CProgram& program, CalibrationRecord& calibration)
+bool LoadProject(const std::string& path, CProgram& program, CalibrationRecord& calibration, std::string* why)
 {
     program.EnsureRoot();
     program.Clear();
@@ -16,8 +16,11 @@ bool LoadProject(const std::string& path, CProgram& program, CalibrationRecord& 
         wxString text = error.message;
         if (!error.detail.empty())
             text << " (" << error.detail << ")";
-        std::fprintf(stderr, "tamekc: %s%s: %s\n", path.c_str(), (const char*)where.utf8_str(),
-                     (const char*)text.utf8_str());
+        const std::string message = path + (const char*)where.utf8_str() + ": " + (const char*)text.utf8_str();
+        if (why)
+            *why = message;
+        else
+            std::fprintf(stderr, "tamekc: %s\n", message.c_str());
         return false;
     }
     calibration = fileCalibration.present ? fileCalibration : CalibrationRecord::Defaults();

@@ -8,5 +8,7 @@
 #include <string>
 
 // Reads path into program (cleared first, prototype names reset) and sets calibration to the
-// calibration in use for it. False after printing "tamekc: FILE:LINE: message" on standard error.
-bool LoadProject(const std::string& path, CProgram& program, CalibrationRecord& calibration);
+// calibration in use for it. False after printing "tamekc: FILE:LINE: message" on standard error,
+// or, when why is given, with "FILE:LINE: message" in it and nothing printed.
+bool LoadProject(const std::string& path, CProgram& program, CalibrationRecord& calibration,
+                 std::string* why = nullptr);

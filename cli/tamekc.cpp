@@ -13,7 +13,7 @@ void PrintHelp(std::FILE* out)
     for (const CliCommand& command : CliCommands())
         std::fprintf(out, "  %s %s\n", command.name, command.usage);
     std::fprintf(out, "\nExit status: 0 success, 1 wrong usage, 2 a file that cannot be read or used,\n"
-                      "3 no robot that answers.\n");
+                      "3 no robot that answers, 4 a scenario that failed.\n");
 }
 } // namespace
 

@@ -19,7 +19,7 @@ wxImage PngImage(const std::string& bytes)
 // tamekc run as it would be on a server: no display at all.
 testing_support::TamekcResult TamekcWithoutDisplay(const std::string& arguments)
 {
-    return testing_support::Tamekc(arguments, "env -u DISPLAY -u WAYLAND_DISPLAY ");
+    return testing_support::Tamekc(arguments, "", "env -u DISPLAY -u WAYLAND_DISPLAY ");
 }
 } // namespace
 
