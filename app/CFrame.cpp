@@ -3,6 +3,7 @@
 #include "app/AppPaths.h"
 #include "app/CommandIds.h"
 #include "app/DisplaySystem.h"
+#include "base/Translation.h"
 #include "console/CConsoleViewer.h"
 #include "model/CProgram.h"
 
@@ -37,7 +38,6 @@ void SetWindowIcon(wxFrame* frame)
 }
 } // namespace
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(CFrame, wxFrame)
     EVT_MENU(ID_MENU_NEW, CFrame::OnNew)
     EVT_MENU(ID_TOOL_NEW, CFrame::OnNew)
@@ -80,9 +80,8 @@ wxBEGIN_EVENT_TABLE(CFrame, wxFrame)
     EVT_SIZE(CFrame::OnSize)
     EVT_CLOSE(CFrame::OnClose)
 wxEND_EVENT_TABLE()
-    // clang-format on
 
-    CFrame::CFrame(const wxString& title, const wxPoint& position, const wxSize& size)
+CFrame::CFrame(const wxString& title, const wxPoint& position, const wxSize& size)
     : wxFrame(nullptr, wxID_ANY, title, position, size, wxDEFAULT_FRAME_STYLE)
 {
     SetWindowIcon(this);

@@ -13,6 +13,7 @@
 #include <wx/frame.h>
 
 class CState;
+enum class MenuPlace;
 class wxAuiToolBar;
 class wxMenu;
 class wxPanel;
@@ -90,11 +91,9 @@ private:
     void BuildPanes();
     void BuildToolBar();
     void BuildMenus();
-    wxMenu* BuildFileMenu();
-    wxMenu* BuildEditMenu();
-    wxMenu* BuildViewMenu();
-    wxMenu* BuildTamekMenu();
-    wxMenu* BuildHelpMenu();
+    // The items of the action table that stand in this menu, with the submenus they open.
+    wxMenu* BuildMenu(MenuPlace place);
+    void BuildAccelerators();
     void RebuildRecentMenu();
 
     // Command-state helpers.
@@ -102,7 +101,7 @@ private:
     const wxBitmap& Picture(const wxString& relative);
     void ApplyCommandGroups(long mask, bool enable);
     void SetRunToolPictures();
-    void EnableCommandIds(long bit, bool enable);
+    void EnableActionsOfGroups(long mask);
     bool IsStartLinked() const;
 
     // The canvas pane (each of these is the one place that knows the canvas class).

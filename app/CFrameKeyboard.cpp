@@ -2,6 +2,7 @@
 #include "app/CFrame.h"
 
 #include "app/CommandIds.h"
+#include "base/Translation.h"
 #include "calibration/Settings.h"
 #include "model/CProgram.h"
 

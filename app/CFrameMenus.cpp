@@ -1,22 +1,28 @@
-// The main window's menu bar.
+// The main window's menu bar, built from the action table, and the recent-projects submenu.
 #include "app/CFrame.h"
 
+#include "app/Actions.h"
 #include "app/CommandIds.h"
-#include "app/WebSite.h"
+#include "base/Translation.h"
 #include "calibration/Settings.h"
 
+#include <vector>
+#include <wx/accel.h>
 #include <wx/menu.h>
 
 namespace {
-wxString WithKey(const wxString& label, const char* key)
-{
-    return label + "\t" + key;
-}
-
 // A path shown in a menu: "&" would otherwise mark a mnemonic and vanish.
 wxString EscapeMnemonics(wxString text)
 {
     text.Replace("&", "&&");
+    return text;
+}
+
+wxString MenuText(const Action& action)
+{
+    wxString text = _(action.label);
+    if (*action.key)
+        text << "\t" << action.key;
     return text;
 }
 } // namespace
@@ -24,12 +30,11 @@ wxString EscapeMnemonics(wxString text)
 void CFrame::BuildMenus()
 {
     auto* menuBar = new wxMenuBar;
-    menuBar->Append(BuildFileMenu(), _("Bestand"));
-    menuBar->Append(BuildEditMenu(), _("Edit"));
-    menuBar->Append(BuildViewMenu(), _("Beeldscherm"));
-    menuBar->Append(BuildTamekMenu(), _("Tamek"));
-    menuBar->Append(BuildHelpMenu(), _("Help"));
+    for (const Action& action : Actions())
+        if (action.place == MenuPlace::Bar)
+            menuBar->Append(BuildMenu(action.opens), _(action.label));
     SetMenuBar(menuBar);
+    BuildAccelerators();
 
     CalibrationRecord calibration;
     m_recent.Assign(ReadSettings(calibration));
@@ -37,96 +42,46 @@ void CFrame::BuildMenus()
     RebuildRecentMenu();
 }
 
-wxMenu* CFrame::BuildFileMenu()
+wxMenu* CFrame::BuildMenu(MenuPlace place)
 {
     auto* menu = new wxMenu;
-    menu->Append(ID_MENU_NEW, WithKey(_("Nieuw"), "Ctrl+N"));
-    menu->Append(ID_MENU_OPEN, WithKey(_("Open"), "Ctrl+O"));
-    menu->AppendSeparator();
-    menu->Append(ID_MENU_SAVE, WithKey(_("Opslaan project"), "Ctrl+S"));
-    menu->Append(ID_MENU_SAVE_AS, _("Opslaan project als..."));
-    menu->AppendSeparator();
-    menu->Append(ID_MENU_PRINT_PREVIEW, _("Afdrukvoorbeeld"));
-    menu->Append(ID_MENU_PRINT, WithKey(_("Afdrukken"), "Ctrl+P"));
-    menu->AppendSeparator();
-    m_recentMenu = new wxMenu;
-    menu->AppendSubMenu(m_recentMenu, _("Recente projecten"))->SetId(ID_MENU_RECENT);
-    menu->Append(ID_MENU_EMPTY_RECENT, _("Lege projectenlijst"));
-    menu->AppendSeparator();
-    menu->Append(ID_MENU_EXIT, WithKey(_("Exit"), "Ctrl+Q"));
+    for (const Action& action : Actions()) {
+        if (action.place != place)
+            continue;
+        if (action.separated)
+            menu->AppendSeparator();
+        wxMenuItem* item;
+        if (action.opens != MenuPlace::None) {
+            wxMenu* submenu = action.opens == MenuPlace::Recent ? (m_recentMenu = new wxMenu) : BuildMenu(action.opens);
+            item = menu->AppendSubMenu(submenu, _(action.label));
+            item->SetId(action.menuId);
+        } else {
+            item = menu->Append(action.menuId, MenuText(action), wxEmptyString, action.kind);
+        }
+        if (action.startsChecked)
+            item->Check(true);
+        if (action.startsDisabled)
+            menu->Enable(action.menuId, false);
+    }
     return menu;
 }
 
-wxMenu* CFrame::BuildEditMenu()
+void CFrame::BuildAccelerators()
 {
-    auto* menu = new wxMenu;
-    menu->Append(ID_MENU_UNDO, WithKey(_("Ongedaan maken"), "Ctrl+Z"));
-    menu->Append(ID_MENU_REDO, WithKey(_("Opnieuw"), "Ctrl+Y"));
-    menu->AppendSeparator();
-    menu->Append(ID_MENU_SELECT, _("Selecteren"));
-    menu->AppendSeparator();
-    menu->Append(ID_MENU_DELETE, _("Verwijderen DEL"));
-    menu->Append(ID_MENU_DELETE_ALL, _("Verwijder alles"));
-    // Selecting and deleting are done on the canvas; these three items are never enabled.
-    for (int id : {ID_MENU_UNDO, ID_MENU_REDO, ID_MENU_SELECT, ID_MENU_DELETE, ID_MENU_DELETE_ALL})
-        menu->Enable(id, false);
-    return menu;
-}
-
-wxMenu* CFrame::BuildViewMenu()
-{
-    auto* zoom = new wxMenu;
-    zoom->Append(ID_MENU_ZOOM_IN, WithKey(_("Zoom in"), "Ctrl+UP"));
-    zoom->Append(ID_MENU_ZOOM_OUT, WithKey(_("Zoom uit"), "Ctrl+DOWN"));
-    zoom->Append(ID_MENU_ZOOM_RESET, _("Beginwaarden zoom"));
-    zoom->Enable(ID_MENU_ZOOM_RESET, false);
-
-    auto* menu = new wxMenu;
-    menu->AppendSubMenu(zoom, _("Zoom"))->SetId(ID_MENU_ZOOM);
-    menu->Append(ID_MENU_MOVE, _("Beweeg"));
-    menu->AppendSeparator();
-    menu->AppendCheckItem(ID_MENU_SHOW_PALETTE, _("Gereedschappen"))->Check(true);
-    menu->AppendSeparator();
-    menu->AppendCheckItem(ID_MENU_SHOW_CONSOLE, _("Scherm"))->Check(true);
-    return menu;
-}
-
-wxMenu* CFrame::BuildTamekMenu()
-{
-    auto* mode = new wxMenu;
-    mode->AppendRadioItem(ID_MENU_MODE_VIRTUAL, _("Virtuele mode"));
-    mode->AppendRadioItem(ID_MENU_MODE_MANUAL, _("Manuele mode"));
-    mode->AppendRadioItem(ID_MENU_MODE_STANDALONE, _("Standalone mode"));
-
-    auto* menu = new wxMenu;
-    menu->Append(ID_MENU_CONFIGURATION, _("Configuratie"));
-    menu->Append(ID_MENU_STOP_ACTUATORS, WithKey(_("Stop servo / motor"), "F8"));
-    menu->AppendSeparator();
-    menu->AppendSubMenu(mode, _("Mode"))->SetId(ID_MENU_MODE);
-    menu->AppendSeparator();
-    menu->Append(ID_MENU_START, WithKey(_("Start / ga door"), "F5"));
-    menu->Append(ID_MENU_PAUSE, WithKey(_("Onderbreken"), "Ctrl+Alt+Esc"));
-    menu->Append(ID_MENU_STOP, WithKey(_("Stop"), "Shift+F5"));
-    menu->Append(ID_MENU_STEP, WithKey(_("Stap voor stap"), "F10"));
-    menu->AppendSeparator();
-    menu->Append(ID_MENU_UPLOAD, WithKey(_("Upload programma naar Tamek."), "F12"));
-
-    // Only the virtual mode can be chosen until the robot is found and a program is open.
-    for (int id : {ID_MENU_CONFIGURATION, ID_MENU_STOP_ACTUATORS, ID_MENU_MODE_MANUAL, ID_MENU_MODE_STANDALONE,
-                   ID_MENU_START, ID_MENU_PAUSE, ID_MENU_STOP, ID_MENU_STEP, ID_MENU_UPLOAD})
-        menu->Enable(id, false);
-    mode->Check(ID_MENU_MODE_VIRTUAL, true);
-    return menu;
-}
-
-wxMenu* CFrame::BuildHelpMenu()
-{
-    auto* menu = new wxMenu;
-    menu->Append(ID_MENU_HELP, WithKey(_("Help"), "F1"));
-    menu->Append(ID_MENU_WEBSITE, WithKey(kWebSiteLabel, "F2"));
-    menu->AppendSeparator();
-    menu->Append(ID_MENU_ABOUT, _("Over.."));
-    return menu;
+    // A key of a command that has no item in the menu bar is a key of the window.
+    std::vector<wxAcceleratorEntry> keys;
+    for (const Action& action : Actions()) {
+        const int id = action.menuId ? action.menuId : action.toolId;
+        if (!*action.key || !id || (action.menuId && GetMenuBar()->FindItem(action.menuId)))
+            continue;
+        wxAcceleratorEntry key;
+        if (key.FromString(action.key)) {
+            key.Set(key.GetFlags(), key.GetKeyCode(), id);
+            keys.push_back(key);
+        }
+    }
+    if (!keys.empty())
+        SetAcceleratorTable(wxAcceleratorTable(static_cast<int>(keys.size()), keys.data()));
 }
 
 void CFrame::RebuildRecentMenu()

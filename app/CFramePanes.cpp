@@ -2,6 +2,7 @@
 #include "app/CFrame.h"
 
 #include "app/CommandIds.h"
+#include "base/Translation.h"
 #include "console/CConsoleViewer.h"
 
 #include <wx/menu.h>

@@ -4,6 +4,7 @@
 
 #include "app/CommandIds.h"
 #include "app/FileChooser.h"
+#include "base/Translation.h"
 #include "calibration/CalibrationRecord.h"
 #include "calibration/Settings.h"
 #include "model/CProgram.h"

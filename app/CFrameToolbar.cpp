@@ -1,46 +1,16 @@
 // The main window's toolbar and the pictures that show the active canvas tool and run mode.
 #include "app/CFrame.h"
 
+#include "app/Actions.h"
 #include "app/CommandIds.h"
 #include "app/ToolPictures.h"
+#include "base/Translation.h"
 
+#include <algorithm>
+#include <vector>
 #include <wx/aui/auibar.h>
 
 namespace {
-struct ToolEntry
-{
-    int id;
-    const char* label; // null for a separator
-    const char* picture;
-};
-
-const ToolEntry kTools[] = {
-    {ID_TOOL_NEW, "Nieuw", "Img/Icons/nouveau2-ico.png"},
-    {ID_TOOL_OPEN, "Open", "Img/Icons/open-ico.png"},
-    {ID_TOOL_SAVE, "Opslaan project", "Img/Icons/save-ico.png"},
-    {ID_TOOL_PRINT, "Afdrukken", "Img/Icons/print-ico.png"},
-    {0, nullptr, nullptr},
-    {ID_TOOL_UNDO, "Ongedaan maken", "Img/Icons/undo-ico.png"},
-    {ID_TOOL_REDO, "Opnieuw", "Img/Icons/redo-ico.png"},
-    {ID_TOOL_SELECT, "Selecteer", "Img/Icons/arrow_on-ico.png"},
-    {ID_TOOL_MOVE, "Beweeg", "Img/Icons/move_off_g-ico.png"},
-    {ID_TOOL_ZOOM, "Zoom", "Img/Icons/zoom_off-ico.png"},
-    {ID_TOOL_LINK, "Verbind", "Img/Icons/link_off-ico.png"},
-    {0, nullptr, nullptr},
-    {ID_TOOL_START, "Start / ga door", "Img/Icons/play-ico_g.png"},
-    {ID_TOOL_STEP, "Stap voor stap", "Img/Icons/suivant-ico_g.png"},
-    {ID_TOOL_PAUSE, "Onderbreken", "Img/Icons/pause-ico_g.png"},
-    {ID_TOOL_STOP, "Stop", "Img/Icons/stop-ico_g.png"},
-    {0, nullptr, nullptr},
-    {ID_TOOL_MODE_VIRTUAL, "Virtuele mode", "Img/Icons/ghost-ico_g.png"},
-    {ID_TOOL_MODE_MANUAL, "Manuele mode", "Img/Icons/pilotage-ico_g.png"},
-    {ID_TOOL_MODE_STANDALONE, "Standalone mode", "Img/Icons/automate-ico_g.png"},
-    {0, nullptr, nullptr},
-    {ID_TOOL_CONFIGURATION, "Configuratie", "Img/Icons/setting-ico.png"},
-    {ID_TOOL_STOP_ACTUATORS, "Stop", "Img/Icons/stop_off-ico.png"},
-    {ID_TOOL_UPLOAD, "Upload via USB bezig", "Img/Icons/usb-ico.png"},
-};
-
 struct CanvasToolPictures
 {
     int toolId;
@@ -85,26 +55,28 @@ void CFrame::BuildToolBar()
 {
     m_toolbar = new wxAuiToolBar(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxAUI_TB_DEFAULT_STYLE);
     m_toolbar->SetToolBitmapSize(wxSize(32, 32));
-    for (const ToolEntry& tool : kTools) {
-        if (!tool.label) {
+    // The tools in order of their group, then of their place in it; a separator between groups.
+    std::vector<const Action*> tools;
+    for (const Action& action : Actions())
+        if (action.toolId)
+            tools.push_back(&action);
+    std::stable_sort(tools.begin(), tools.end(), [](const Action* a, const Action* b) {
+        return std::make_pair(a->toolGroup, a->toolOrder) < std::make_pair(b->toolGroup, b->toolOrder);
+    });
+    for (size_t i = 0; i < tools.size(); ++i) {
+        const Action* tool = tools[i];
+        if (i > 0 && tool->toolGroup != tools[i - 1]->toolGroup)
             m_toolbar->AddSeparator();
-            continue;
-        }
-        const wxString label = wxGetTranslation(tool.label);
-        const wxString tip = tool.id == ID_TOOL_STOP_ACTUATORS ? _("Stop servo / motor") : label;
-        m_toolbar->AddTool(tool.id, label, Picture(tool.picture), tip);
+        const wxString picture = *tool->picture ? wxString("Img/Icons/") + tool->picture : wxString();
+        m_toolbar->AddTool(tool->toolId, _(tool->ToolLabel()), Picture(picture), _(tool->Tooltip()));
+        if (tool->startsDisabled)
+            m_toolbar->EnableTool(tool->toolId, false);
     }
-    m_toolbar->AddTool(ID_TOOL_EMPTY, wxEmptyString, Picture(wxEmptyString), wxEmptyString);
-    for (const ToolEntry& tool : kTools)
-        if (tool.label && tool.id != ID_TOOL_LINK && tool.id != ID_TOOL_STOP_ACTUATORS &&
-            tool.id != ID_TOOL_CONFIGURATION)
-            m_toolbar->EnableTool(tool.id, false);
-    m_toolbar->EnableTool(ID_TOOL_EMPTY, false);
     m_toolbar->Realize();
 
     m_aui.AddPane(m_toolbar, wxAuiPaneInfo()
                                  .Name("_toolbar_mainmenu")
-                                 .Caption("Main Menu")
+                                 .Caption(_("Main Menu"))
                                  .ToolbarPane()
                                  .Top()
                                  .Gripper(false)

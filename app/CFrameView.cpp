@@ -4,6 +4,7 @@
 #include "app/AppPaths.h"
 #include "app/CommandIds.h"
 #include "app/WebSite.h"
+#include "base/Translation.h"
 #include "model/CProgram.h"
 #include "model/EditHistory.h"
 #include "print/PrintCommands.h"

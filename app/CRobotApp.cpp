@@ -4,12 +4,13 @@
 #include "app/CFrame.h"
 #include "app/DisplaySystem.h"
 #include "app/GuiUserInterface.h"
+#include "app/Language.h"
 #include "app/SingleInstance.h"
 #include "app/SplashOverlay.h"
+#include "base/Translation.h"
 #include "drawing/WxImageStore.h"
 
 #include <wx/image.h>
-#include <wx/intl.h>
 #include <wx/log.h>
 #include <wx/splash.h>
 
@@ -38,24 +39,7 @@ bool MyApp::OnInit()
 
 void MyApp::SetUpLocale()
 {
-    m_locale = new wxLocale; // lives until the process ends
-    bool ready;
-    {
-        wxLogNull quiet; // the toolkit's own complaint would be a message box
-        ready = m_locale->Init(wxLANGUAGE_FRENCH, wxLOCALE_LOAD_DEFAULT);
-    }
-    if (!ready) {
-        // A missing system locale is common on Linux: the Dutch source texts are shown instead,
-        // and the warning goes to standard error rather than into a message box at every start.
-        wxLogStderr toStandardError;
-        wxLog* previous = wxLog::SetActiveTarget(&toStandardError);
-        wxLogWarning("This language is not supported by the system.");
-        wxLog::SetActiveTarget(previous);
-        return;
-    }
-    wxLocale::AddCatalogLookupPathPrefix(AppPath("./locale/"));
-    m_locale->AddCatalog("robot");
-    m_locale->AddCatalog("wxWidget");
+    m_locale = SetUpDutchLocale();
 }
 
 void MyApp::ShowSplash()

@@ -1,6 +1,10 @@
 #pragma once
-// Menu, tool and timer ids of the main window. Menu ids and tool ids are kept apart: a tool and
-// the menu item that does the same thing carry different ids and are bound to the same handler.
+// Menu and tool ids of the main window and the bits of its command-state mask; what each command
+// shows and where it stands is its row in the action table (app/Actions.cpp). Menu ids and tool ids
+// are kept apart: a tool and the menu item that do the same thing carry different ids and are bound
+// to the same handler.
+
+#include "editor/CanvasOwner.h"
 
 enum MenuId
 {
@@ -101,6 +105,12 @@ enum CommandBit : long
     CMD_ROBOT = 0x200000,
 };
 
+// Every group of the mask.
+constexpr long kAllCommandGroups = CMD_NEW | CMD_OPEN | CMD_SAVE | CMD_PRINT | CMD_UNDO | CMD_REDO | CMD_SELECT_TOOL |
+                                   CMD_MOVE_TOOL | CMD_ZOOM_TOOL | CMD_UNPLACED_TOOL | CMD_LINK_TOOL | CMD_START |
+                                   CMD_PAUSE | CMD_STOP | CMD_STEP | CMD_MODE_VIRTUAL | CMD_MODE_MANUAL |
+                                   CMD_MODE_STANDALONE | CMD_ROBOT;
+
 // The command states the program sets as a whole.
 constexpr long kStateAtStart = 0x1284;
 constexpr long kStateAfterNew = 0x1084;
@@ -114,3 +124,9 @@ enum CanvasTool
     TOOL_ZOOM = 2,
     TOOL_LINK = 3,
 };
+
+// The canvas names the groups it asks for without knowing the main window.
+static_assert(CanvasGroups::ProgramShown ==
+              (CMD_NEW | CMD_OPEN | CMD_PRINT | CMD_SELECT_TOOL | CMD_MOVE_TOOL | CMD_ZOOM_TOOL | CMD_LINK_TOOL));
+static_assert(CanvasGroups::Edited == (CMD_SAVE | CMD_UNDO));
+static_assert(CanvasGroups::Redo == CMD_REDO && CanvasGroups::Start == CMD_START);

@@ -1,10 +1,10 @@
 #include "app/ExportPicture.h"
 
 #include "app/FileChooser.h"
+#include "base/Translation.h"
 #include "drawing/ImageExport.h"
 
 #include <wx/filename.h>
-#include <wx/intl.h>
 #include <wx/msgdlg.h>
 
 bool ExportPictureWithDialog(wxWindow* parent, const CProgram& program, const wxString& projectPath)

@@ -1,5 +1,6 @@
 // The entry point of the tamek executable. "tamek --version" answers without a display.
 #include "app/CRobotApp.h"
+#include "app/Language.h"
 
 #include <cstdio>
 #include <cstring>
@@ -12,5 +13,6 @@ int main(int argc, char** argv)
         std::printf("tamek %s\n", TAMEK_VERSION);
         return 0;
     }
+    SpeakDutchToTheSystem(); // GTK reads its language when the toolkit starts
     return wxEntry(argc, argv);
 }

@@ -1,10 +1,10 @@
 #include "app/RecoveryKeeper.h"
 
 #include "base/FileBytes.h"
+#include "base/Translation.h"
 
 #include <cstdlib>
 #include <wx/datetime.h>
-#include <wx/intl.h>
 #include <wx/log.h>
 #include <wx/msgdlg.h>
 

@@ -3,7 +3,8 @@
 
 A block's body fills 19 to 77 of its picture, inside its 60-unit cell (18 to 78), so the lines of
 neighbouring tiles (which end one unit past the cell border) meet its edges. Actions with a parameter keep
-a white band (58 to 77) at the bottom of the card, where the canvas writes the parameter (its top at 64).
+a white band (BAND_TOP to 77) at the bottom of the card, where the canvas writes the parameter, centred in
+the band and at most 50 units wide (editor/BlockDrawing.cpp keeps the same numbers).
 Conditions are diamonds; their exits are marked by the overlays.
 """
 
@@ -15,6 +16,7 @@ import tiles
 SIZE = 96
 ICON = 32
 LO, HI = 19, 77
+BAND_TOP = 54
 
 
 # ---- bodies -------------------------------------------------------------------------------------
@@ -22,8 +24,8 @@ LO, HI = 19, 77
 def card(colour, band):
     parts = [svg.rect(LO, LO, HI - LO, HI - LO, colour, rx=10)]
     if band:
-        parts.append(svg.path("M%d,58 H%d V%d A10,10 0 0 1 %d,%d H%d A10,10 0 0 1 %d,%d Z"
-                              % (LO, HI, HI - 10, HI - 10, HI, LO + 10, LO, HI - 10), fill=WHITE))
+        parts.append(svg.path("M%d,%d H%d V%d A10,10 0 0 1 %d,%d H%d A10,10 0 0 1 %d,%d Z"
+                              % (LO, BAND_TOP, HI, HI - 10, HI - 10, HI, LO + 10, LO, HI - 10), fill=WHITE))
     parts.append(svg.rect(LO + 0.75, LO + 0.75, HI - LO - 1.5, HI - LO - 1.5, "none", rx=9.5,
                           stroke=darker(colour), stroke_width=1.5))
     return "".join(parts)
@@ -136,7 +138,7 @@ def eye(ink, colour):
 
 def action(colour, glyph, band=True):
     """An action card with its pictogram above the parameter band."""
-    return card(colour, band) + place(glyph, 48, 39 if band else 48)
+    return card(colour, band) + (place(glyph, 48, 36.5, 0.9) if band else place(glyph, 48, 48))
 
 
 def condition(colour, glyph, number=None, ink=INK):

@@ -1,5 +1,6 @@
 #include "bytecode/ProgramCompiler.h"
 
+#include "base/Translation.h"
 #include "bytecode/Emitters.h"
 #include "model/UserInterface.h"
 
@@ -253,6 +254,6 @@ bool CompileForRun(CProgram& program, const CalibrationRecord& calibration, cons
     if (CompileProgram(program, calibration, image, length, &status))
         return true;
     if (status == CompileStatus::CodeTooLong)
-        Ui().ShowMessage(wxGetTranslation("Code too long"), wxGetTranslation("WARNING"));
+        Ui().ShowMessage(Tr("Code too long"), Tr("WARNING"));
     return false;
 }

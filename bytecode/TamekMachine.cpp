@@ -282,19 +282,17 @@ template <int Opcode> __attribute__((always_inline)) inline void TamekMachine::S
 // The interpreter loop: every opcode has its own copy of the instruction, specialised from the
 // table, and jumps straight to the next one (threaded dispatch). The registers live in a local
 // while it runs, so they stay in machine registers.
-#define TAMEK_OPCODES(X, h)                                                                                            \
-    X(0x##h##0)                                                                                                        \
-    X(0x##h##1)                                                                                                        \
-    X(0x##h##2)                                                                                                        \
-    X(0x##h##3) X(0x##h##4) X(0x##h##5) X(0x##h##6) X(0x##h##7) X(0x##h##8) X(0x##h##9) X(0x##h##A) X(0x##h##B)        \
-        X(0x##h##C) X(0x##h##D) X(0x##h##E) X(0x##h##F)
-#define TAMEK_ALL(X)                                                                                                   \
-    TAMEK_OPCODES(X, 0)                                                                                                \
-    TAMEK_OPCODES(X, 1)                                                                                                \
-    TAMEK_OPCODES(X, 2)                                                                                                \
-    TAMEK_OPCODES(X, 3) TAMEK_OPCODES(X, 4) TAMEK_OPCODES(X, 5) TAMEK_OPCODES(X, 6) TAMEK_OPCODES(X, 7)                \
-        TAMEK_OPCODES(X, 8) TAMEK_OPCODES(X, 9) TAMEK_OPCODES(X, A) TAMEK_OPCODES(X, B) TAMEK_OPCODES(X, C)            \
-            TAMEK_OPCODES(X, D) TAMEK_OPCODES(X, E) TAMEK_OPCODES(X, F)
+// The formatter does not settle on one layout for these two lists.
+// clang-format off
+#define TAMEK_OPCODES(X, h) \
+    X(0x##h##0) X(0x##h##1) X(0x##h##2) X(0x##h##3) X(0x##h##4) X(0x##h##5) X(0x##h##6) X(0x##h##7) \
+    X(0x##h##8) X(0x##h##9) X(0x##h##A) X(0x##h##B) X(0x##h##C) X(0x##h##D) X(0x##h##E) X(0x##h##F)
+#define TAMEK_ALL(X) \
+    TAMEK_OPCODES(X, 0) TAMEK_OPCODES(X, 1) TAMEK_OPCODES(X, 2) TAMEK_OPCODES(X, 3) \
+    TAMEK_OPCODES(X, 4) TAMEK_OPCODES(X, 5) TAMEK_OPCODES(X, 6) TAMEK_OPCODES(X, 7) \
+    TAMEK_OPCODES(X, 8) TAMEK_OPCODES(X, 9) TAMEK_OPCODES(X, A) TAMEK_OPCODES(X, B) \
+    TAMEK_OPCODES(X, C) TAMEK_OPCODES(X, D) TAMEK_OPCODES(X, E) TAMEK_OPCODES(X, F)
+// clang-format on
 #define TAMEK_LABEL_ADDRESS(n) &&op_##n,
 // Only a branch can leave the image anywhere; after any other instruction the program counter lies
 // at most one instruction past the image, where the dispatch table leads to the end.

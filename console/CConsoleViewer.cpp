@@ -1,5 +1,7 @@
 #include "console/CConsoleViewer.h"
 
+#include "base/Translation.h"
+
 #include <wx/textctrl.h>
 
 namespace {
@@ -22,9 +24,9 @@ void CConsoleViewer::Report(int level, const wxString& message)
 {
     if (message != m_lastMessage) {
         if (level == 0)
-            AppendText("> !!! Warning !!!: " + message + "\n");
+            AppendText(_("> !!! Warning !!!: ") + message + "\n");
         else if (level == 1)
-            AppendText("> !!! Erreur !!!: " + message + "\n");
+            AppendText(_("> !!! Erreur !!!: ") + message + "\n");
     }
     m_lastMessage = message;
 }

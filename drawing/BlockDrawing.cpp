@@ -10,6 +10,12 @@
 #include <wx/graphics.h>
 
 namespace {
+// The white band at the bottom of an action's picture that holds its parameter text, and the
+// widest text that stays inside the card's rounded edge (drawing units, as assets/blocks.py draws them).
+constexpr double kTextBandTop = 54;
+constexpr double kTextBandBottom = 77;
+constexpr double kTextMaxWidth = 50;
+
 int StepDirection(const CState& from, const CState& to)
 {
     if (from.GetY() == to.GetY())
@@ -97,16 +103,34 @@ void BlockPainter::DrawParameterText(CState& block)
         m_gc->SetFont(wxFont(9, wxFONTFAMILY_SWISS, wxFONTSTYLE_NORMAL, wxFONTWEIGHT_NORMAL), *wxBLACK);
         m_fontSet = true;
     }
+    // Most parameters of a drawing repeat ("0", "10", ...): each is measured (and shortened) once.
     const wxString& text = block.GetParameterText();
-    // Most parameters of a drawing repeat ("0", "10", ...): each width is measured once.
-    auto found = m_textWidths.find(text);
-    if (found == m_textWidths.end()) {
-        double width = 0, height = 0;
-        m_gc->GetTextExtent(text, &width, &height);
-        found = m_textWidths.emplace(text, width).first;
+    auto found = m_texts.find(text);
+    if (found == m_texts.end())
+        found = m_texts.emplace(text, FitText(text)).first;
+    const FittedText& fitted = found->second;
+    m_gc->DrawText(fitted.shown, block.GetX() + 48 - fitted.width / 2,
+                   block.GetY() + (kTextBandTop + kTextBandBottom - fitted.height) / 2);
+}
+
+BlockPainter::FittedText BlockPainter::FitText(const wxString& text) const
+{
+    FittedText fitted{text, 0, 0};
+    m_gc->GetTextExtent(text, &fitted.width, &fitted.height);
+    if (fitted.width <= kTextMaxWidth)
+        return fitted;
+    // The longest start of the text that fits with an ellipsis after it; the tooltip shows it whole.
+    const wxString ellipsis = wxString::FromUTF8("\u2026");
+    size_t fits = 0, fails = text.length();
+    double width = 0, height = 0;
+    while (fails - fits > 1) {
+        const size_t length = (fits + fails) / 2;
+        m_gc->GetTextExtent(text.Left(length) + ellipsis, &width, &height);
+        (width <= kTextMaxWidth ? fits : fails) = length;
     }
-    const double width = found->second;
-    m_gc->DrawText(text, block.GetX() + 48 - width / 2, block.GetY() + 64);
+    fitted.shown = text.Left(fits) + ellipsis;
+    m_gc->GetTextExtent(fitted.shown, &fitted.width, &fitted.height);
+    return fitted;
 }
 
 void BlockPainter::DrawTree(CState* root, const CState* skipped)

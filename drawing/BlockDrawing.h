@@ -36,12 +36,19 @@ private:
     void DrawPicture(const ImageHandle& picture, double x, double y, double width, double height);
     void DrawExitLabel(CState& block);
     void DrawParameterText(CState& block);
+    // A parameter text as drawn: whole, or shortened with an ellipsis to fit the block.
+    struct FittedText
+    {
+        wxString shown;
+        double width, height;
+    };
+    FittedText FitText(const wxString& text) const;
 
     wxGraphicsContext* m_gc;
     ImageHandle m_overlays[4];
     ImageHandle m_yes, m_no;
     bool m_fontSet = false;
-    std::unordered_map<wxString, double> m_textWidths;
+    std::unordered_map<wxString, FittedText> m_texts;
     bool m_clipped = false;
     bool m_sharp = false;
     bool m_allTexts = false;

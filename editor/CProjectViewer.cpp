@@ -1,8 +1,8 @@
 #include "editor/CProjectViewer.h"
 
 #include "drawing/BlockDrawing.h"
-#include "drawing/WxImageStore.h"
 #include "editor/CanvasOwner.h"
+#include "drawing/WxImageStore.h"
 #include "model/CProgram.h"
 #include "model/EditHistory.h"
 #include "model/UserInterface.h"
@@ -38,7 +38,6 @@ wxCursor PictureCursor(const wxString& path, int hotX, int hotY)
 }
 } // namespace
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(CProjectViewer, wxPanel)
     EVT_KEY_DOWN(CProjectViewer::OnKeyDown)
     EVT_PAINT(CProjectViewer::OnPaint)
@@ -47,9 +46,8 @@ wxBEGIN_EVENT_TABLE(CProjectViewer, wxPanel)
     EVT_SET_CURSOR(CProjectViewer::OnSetCursor)
     EVT_SIZE(CProjectViewer::OnSize)
 wxEND_EVENT_TABLE()
-    // clang-format on
 
-    CProjectViewer::CProjectViewer(wxWindow* parent, CanvasOwner* owner)
+CProjectViewer::CProjectViewer(wxWindow* parent, CanvasOwner* owner)
     : wxPanel(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxTAB_TRAVERSAL | wxBORDER_NONE), m_owner(owner)
 {
     SetBackgroundStyle(wxBG_STYLE_PAINT);
@@ -209,6 +207,7 @@ void CProjectViewer::OnScroll(wxScrollEvent& event)
         else
             m_offsetX += change;
     }
+    ForgetZoomAnchor();
     Ui().SetLastMessage(
         wxString::Format("In RangeY = %d, pageSizeY = %d, ThumbPosY=%d, ThumbSizeY=%d, offset(%2.3f,%2.3f)",
                          m_verticalBar->GetRange(), m_verticalBar->GetPageSize(), m_verticalBar->GetThumbPosition(),
@@ -237,23 +236,57 @@ bool CProjectViewer::ZoomStep(int step)
 void CProjectViewer::ApplyZoomChange()
 {
     const int zoom = TheViewZoom().x;
-    const bool canZoomIn = zoom<15, canZoomOut = zoom> 5, canReset = zoom != 10;
     if (m_owner)
-        m_owner->EnableZoomCommands(canZoomIn, canZoomOut, canReset);
+        m_owner->EnableZoomCommands(zoom<15, zoom> 5, zoom != 10);
     UpdateScrollBars();
     Refresh();
 }
 
-void CProjectViewer::ZoomAroundCentre(const ViewZoom& zoom)
+void CProjectViewer::ZoomAbout(const wxPoint& window, const ViewZoom& zoom)
 {
-    const double oldX = ZoomX(), oldY = ZoomY();
+    // The view is kept as a drawing point shown at a window point. While zooms go about the same
+    // window point, that drawing point is left as it is, so a zoom and its reverse give back
+    // exactly the view they started from.
+    if (!m_anchored || window != m_anchorWindow) {
+        m_anchorWindow = window;
+        m_anchorX = window.x / ZoomX() - m_wantedX;
+        m_anchorY = window.y / ZoomY() - m_wantedY;
+        m_anchored = true;
+    }
     TheViewZoom() = zoom;
-    // The middle of the view stays where it is, so the part of the drawing looked at stays in sight.
     if (TheProgram().GetRoot()) {
-        const wxSize client = GetClientSize();
-        KeepUnderMouse(wxPoint((client.x - kBarSize) / 2, (client.y - kBarSize) / 2), oldX, oldY);
+        m_wantedX = window.x / ZoomX() - m_anchorX;
+        m_wantedY = window.y / ZoomY() - m_anchorY;
+        ShowWantedView();
     }
     ApplyZoomChange();
+}
+
+void CProjectViewer::ShowWantedView()
+{
+    // The scroll position moves against the offset and stays within 0 .. area - visible; where it
+    // stops, the view shown stops too, while the wanted view goes on.
+    const wxSize client = GetClientSize();
+    auto show = [](double wanted, int origin, int visible, int area, int& scroll) {
+        const double position = origin - wanted, limit = std::max(area - visible, 0);
+        const double shown = std::clamp(position, 0.0, limit);
+        scroll = static_cast<int>(std::lround(shown));
+        return shown == position ? wanted : origin - shown;
+    };
+    m_offsetX = show(m_wantedX, kScrollOriginX, static_cast<int>(client.x / ZoomX()), kAreaWidth, m_scrollX);
+    m_offsetY = show(m_wantedY, kScrollOriginY, static_cast<int>(client.y / ZoomY()), kAreaHeight, m_scrollY);
+}
+
+void CProjectViewer::ForgetZoomAnchor()
+{
+    m_wantedX = m_offsetX, m_wantedY = m_offsetY;
+    m_anchored = false;
+}
+
+void CProjectViewer::ZoomTo(const ViewZoom& zoom)
+{
+    const wxSize client = GetClientSize();
+    ZoomAbout(wxPoint((client.x - kBarSize) / 2, (client.y - kBarSize) / 2), zoom);
 }
 
 void CProjectViewer::ZoomIn()
@@ -262,7 +295,7 @@ void CProjectViewer::ZoomIn()
     ZoomStep(1);
     const ViewZoom after = TheViewZoom();
     TheViewZoom() = before;
-    ZoomAroundCentre(after);
+    ZoomTo(after);
 }
 
 void CProjectViewer::ZoomOut()
@@ -271,12 +304,12 @@ void CProjectViewer::ZoomOut()
     ZoomStep(-1);
     const ViewZoom after = TheViewZoom();
     TheViewZoom() = before;
-    ZoomAroundCentre(after);
+    ZoomTo(after);
 }
 
 void CProjectViewer::ZoomReset()
 {
-    ZoomAroundCentre(ViewZoom());
+    ZoomTo(ViewZoom());
 }
 
 bool CProjectViewer::ZoomClick(wxMouseEvent& event)
@@ -288,34 +321,12 @@ bool CProjectViewer::ZoomClick(wxMouseEvent& event)
         step = -1;
     else
         return false;
-    const wxPoint mouse = event.GetPosition();
-    const double oldX = ZoomX(), oldY = ZoomY();
+    const ViewZoom before = TheViewZoom();
     const bool inside = ZoomStep(step);
-    // The drawing point under the mouse stays under it, as far as the drawing area allows.
-    if (TheProgram().GetRoot())
-        KeepUnderMouse(mouse, oldX, oldY);
-    ApplyZoomChange();
+    const ViewZoom after = TheViewZoom();
+    TheViewZoom() = before;
+    ZoomAbout(event.GetPosition(), after);
     return inside;
-}
-
-void CProjectViewer::KeepUnderMouse(const wxPoint& mouse, double oldZoomX, double oldZoomY)
-{
-    const double zx = ZoomX(), zy = ZoomY();
-    const wxSize client = GetClientSize();
-    auto shift = [](double window, double oldZoom, double zoom, double offset, int& scroll, int visible, int area) {
-        const double point = window / oldZoom - offset;
-        const double change = window / zoom - point - offset;
-        // The scroll position moves against the offset and stays within 0 .. area - visible;
-        // where it stops, the view stops too.
-        const int limit = std::max(area - visible, 0);
-        const int wanted = static_cast<int>(std::lround(scroll - change));
-        const int reached = std::clamp(wanted, 0, limit);
-        const double done = reached == wanted ? change : scroll - reached;
-        scroll = reached;
-        return done;
-    };
-    m_offsetX += shift(mouse.x, oldZoomX, zx, m_offsetX, m_scrollX, static_cast<int>(client.x / zx), kAreaWidth);
-    m_offsetY += shift(mouse.y, oldZoomY, zy, m_offsetY, m_scrollY, static_cast<int>(client.y / zy), kAreaHeight);
 }
 
 void CProjectViewer::OnRightDown(wxMouseEvent& event)
@@ -358,6 +369,7 @@ void CProjectViewer::Pan(wxMouseEvent& event)
         dy = m_scrollY + visibleHeight - kAreaHeight;
     if (TheProgram().GetRoot())
         m_offsetX += dx, m_offsetY += dy;
+    ForgetZoomAnchor();
     m_scrollX -= dx, m_scrollY -= dy;
     UpdateScrollBars();
     m_lastMouseX = mouse.x, m_lastMouseY = mouse.y;
@@ -424,10 +436,12 @@ void CProjectViewer::OnMouse(wxMouseEvent& event)
         CommitEdit();
     if (event.LeftDown() || event.Leaving())
         Ui().SetLastMessage(wxString()); // a repeated warning shows again after a new click
+    // A click shows what can be done with the program; only an edit enables saving and undoing.
     if (event.LeftDown() || changed) {
         CState* root = TheProgram().GetRoot();
         if (root && root->GetSon() && m_owner)
-            m_owner->EnableCommands(m_owner->IsSimulationRunning() ? 0x13be : 0x13be | 0x4000);
+            m_owner->EnableCommands(CanvasGroups::ProgramShown |
+                                    (m_owner->IsSimulationRunning() ? 0 : CanvasGroups::Start));
     }
 }
 
@@ -440,16 +454,17 @@ void CProjectViewer::OnKeyDown(wxKeyEvent& event)
     }
     TheProgram().RemoveBlock(current);
     SetCurrentBlock(nullptr);
+    CommitEdit();
     Refresh();
 }
 
-bool CProjectViewer::RecordEdit()
+bool CProjectViewer::CommitEdit()
 {
-    return TheEditHistory().CommitEdit();
-}
-
-void CProjectViewer::CommitEdit()
-{
-    if (RecordEdit() && m_owner)
-        m_owner->DisableCommands(0x40);
+    if (!TheEditHistory().CommitEdit())
+        return false;
+    if (m_owner) {
+        m_owner->DisableCommands(CanvasGroups::Redo);
+        m_owner->EnableCommands(CanvasGroups::Edited);
+    }
+    return true;
 }

@@ -25,6 +25,9 @@ public:
     static constexpr int kAreaWidth = 2500;
     static constexpr int kAreaHeight = 3000;
     static constexpr int kBarSize = 15;
+    // The scroll position that goes with a view offset of 0: scroll position + offset stays this.
+    static constexpr int kScrollOriginX = 500;
+    static constexpr int kScrollOriginY = 0;
 
     // Makes the program's Start block at (577, 48) when the program has none; owns the start block.
     CProjectViewer(wxWindow* parent, CanvasOwner* owner);
@@ -37,8 +40,9 @@ public:
 
     // Recomputes both scroll bars from the scroll position, the window size and the zoom.
     void UpdateScrollBars();
-    // Stores the edit in progress as one undo step when the program changed.
-    void CommitEdit();
+    // Stores the edit in progress as one undo step when the program changed, and then tells the
+    // owner that saving and undoing are possible and redoing no more; true when a step was stored.
+    bool CommitEdit();
 
     // Adds step to both zoom values, each kept within 5..15; true when neither had to be clamped.
     static bool ZoomStep(int step);
@@ -76,8 +80,14 @@ private:
 
     void Pan(wxMouseEvent& event);
     bool ZoomClick(wxMouseEvent& event);
-    void KeepUnderMouse(const wxPoint& mouse, double oldZoomX, double oldZoomY);
-    void ZoomAroundCentre(const ViewZoom& zoom);
+    // Changes the zoom keeping the drawing point at this window point in place.
+    void ZoomAbout(const wxPoint& window, const ViewZoom& zoom);
+    // Changes the zoom around the middle of the view.
+    void ZoomTo(const ViewZoom& zoom);
+    // Shows the wanted view, kept inside the drawing area.
+    void ShowWantedView();
+    // After a pan or a scroll the view shown is the one wanted, and the next zoom anchors anew.
+    void ForgetZoomAnchor();
     void ApplyZoomChange();
     wxCursor CursorForTool() const;
 
@@ -89,14 +99,12 @@ private:
     // The pending link path is hung into the graph while painting and taken out again afterwards.
     void AttachPendingPath();
     void DetachPendingPath();
-    // Hands the finished edit to the undo history; true when a step was stored.
-    bool RecordEdit();
 
     CanvasOwner* m_owner;
     wxScrollBar* m_horizontalBar;
     wxScrollBar* m_verticalBar;
     int m_lastMouseX = 0, m_lastMouseY = 0;
-    int m_scrollX = 500, m_scrollY = 0;
+    int m_scrollX = kScrollOriginX, m_scrollY = kScrollOriginY;
     int m_tool = SelectTool;
     bool m_toolChanged = false;
     bool m_tipFrozen = false;
@@ -105,6 +113,13 @@ private:
     // The pending link path, then three lists kept empty.
     CStateList m_lists[4];
     double m_offsetX = 0, m_offsetY = 0;
+    // The view that the zoom commands keep to, before it is kept inside the drawing area (the
+    // offset shown unless a zoom ran into the area's edge), and the drawing point that the zooms
+    // keep at a window point.
+    double m_wantedX = 0, m_wantedY = 0;
+    bool m_anchored = false;
+    wxPoint m_anchorWindow;
+    double m_anchorX = 0, m_anchorY = 0;
     CState* m_hoveredBlock = nullptr;
     CState* m_menuBlock = nullptr;
 

@@ -16,6 +16,16 @@ public:
     virtual void EnableZoomCommands(bool zoomIn, bool zoomOut, bool reset) = 0;
 };
 
+// The groups of the owner's command-state mask that the canvas asks for.
+namespace CanvasGroups {
+// A program below the Start block is shown: new, open, print and the four canvas tools.
+constexpr long ProgramShown = 0x1396;
+// An edit changed the program: save and undo.
+constexpr long Edited = 0x28;
+constexpr long Redo = 0x40;
+constexpr long Start = 0x4000;
+} // namespace CanvasGroups
+
 // The view zoom of the canvas in tenths (10 = 100 %), each axis kept between 5 and 15.
 struct ViewZoom
 {

@@ -95,7 +95,12 @@ protected:
 };
 
 // Tile sets shared by all blocks, and the file of a shape's tile.
-enum class TileSet { Blue, Red, Link };
+enum class TileSet
+{
+    Blue,
+    Red,
+    Link
+};
 wxString TileFolder(TileSet set);
 // The tile file name for a shape code and half flag, with the four-way fallback for shapes that have none.
 wxString TileFileName(int shape, bool half);

@@ -1,5 +1,6 @@
 #include "model/CState.h"
 
+#include "base/Translation.h"
 #include "model/KindInfo.h"
 
 #include <wx/intl.h>
@@ -13,7 +14,7 @@ int g_blockIdCounter = 0;
 
 wxString Translated(const char* key)
 {
-    return wxGetTranslation(wxString(key));
+    return Tr(key);
 }
 
 // Mask bits of the connector on the side of an exit side code: top and left are entries (2),
@@ -196,7 +197,7 @@ wxString CState::GetConfigurationTitle() const
 {
     if (IsLinkPiece())
         return wxString();
-    return wxString::Format(wxGetTranslation("Configuration %s "), ResolvedName());
+    return wxString::Format(Tr("Configuration %s "), ResolvedName());
 }
 
 wxString CState::GetPrompt() const
@@ -206,19 +207,17 @@ wxString CState::GetPrompt() const
     case PromptKind::None:
         return wxString();
     case PromptKind::Fixed:
-        return wxGetTranslation(m_kind.question);
+        return Tr(m_kind.question);
     case PromptKind::Untranslated:
-        return m_kind.question;
+        return Tr(m_kind.question);
     case PromptKind::Range:
     case PromptKind::Angle:
-        return wxString::Format(wxGetTranslation(m_kind.question), prototype->m_parameterMinimum,
-                                prototype->m_parameterMaximum);
+        return wxString::Format(Tr(m_kind.question), prototype->m_parameterMinimum, prototype->m_parameterMaximum);
     case PromptKind::ServoAngle:
         if (prototype->m_calibrationModeBits & 2)
-            return wxString::Format(wxGetTranslation(L"Stel snelheidsindicatie in [%d ; %d]:"),
-                                    prototype->m_parameterMinimum, prototype->m_parameterMaximum);
-        return wxString::Format(wxGetTranslation(m_kind.question), prototype->m_parameterMinimum,
-                                prototype->m_parameterMaximum);
+            return wxString::Format(Tr(L"Stel snelheidsindicatie in [%d ; %d]:"), prototype->m_parameterMinimum,
+                                    prototype->m_parameterMaximum);
+        return wxString::Format(Tr(m_kind.question), prototype->m_parameterMinimum, prototype->m_parameterMaximum);
     }
     return wxString();
 }

@@ -2,6 +2,7 @@
 // for the graph. Every refusal is decided before the first change, so a refused edit leaves the
 // graph as it was.
 
+#include "base/Translation.h"
 #include "model/CProgram.h"
 #include "model/Prototypes.h"
 #include "model/UserInterface.h"
@@ -67,20 +68,19 @@ bool ClashesInStep(const CState* member, const CState* block)
 
 void WarnStepTaken()
 {
-    Ui().Report(0, wxGetTranslation("Deze actuator is reeds ingesteld op deze stap."));
+    Ui().Report(0, Tr("Deze actuator is reeds ingesteld op deze stap."));
 }
 
 void WarnTopDown()
 {
-    // This warning is shown as it stands, without the catalogue.
-    Ui().Report(0, wxString(L"Une action ou une condition ne peut-\u00eatre li\u00e9e que de haut en bas."));
+    Ui().Report(0, Tr(L"Une action ou une condition ne peut-\u00eatre li\u00e9e que de haut en bas."));
 }
 
 bool AskReplace(const CState* inPlace, const CState* block)
 {
-    const wxString question = wxString::Format(wxGetTranslation("Weet u zeker dat u %s voor %s wilt vervangen?"),
+    const wxString question = wxString::Format(Tr("Weet u zeker dat u %s voor %s wilt vervangen?"),
                                                inPlace->ResolvedName(), block->ResolvedName());
-    return Ui().AskYesNo(question, wxGetTranslation("Vervangen"));
+    return Ui().AskYesNo(question, Tr("Vervangen"));
 }
 
 void MoveOneStep(CState* block, int direction)

@@ -1,5 +1,6 @@
 #include "model/Names.h"
 
+#include "base/Translation.h"
 #include "model/CState.h"
 
 #include <wx/intl.h>
@@ -30,13 +31,13 @@ NameCheck CheckStorableName(const wxString& name)
 
 wxString NameCheck::Message() const
 {
-    const wxString rule = wxGetTranslation("Een naam mag alleen letters zonder accent, cijfers en _ bevatten.");
+    const wxString rule = Tr("Een naam mag alleen letters zonder accent, cijfers en _ bevatten.");
     switch (verdict) {
     case Empty:
-        return wxGetTranslation("Een naam mag niet leeg zijn.") + " " + rule;
+        return Tr("Een naam mag niet leeg zijn.") + " " + rule;
     case BadCharacter:
-        return wxString::Format(wxGetTranslation("Het teken '%s' kan niet in een naam staan."),
-                                character == ' ' ? wxString(wxGetTranslation("spatie")) : wxString(character)) +
+        return wxString::Format(Tr("Het teken '%s' kan niet in een naam staan."),
+                                character == ' ' ? wxString(Tr("spatie")) : wxString(character)) +
                " " + rule;
     default:
         return wxString();

@@ -5,6 +5,7 @@
 #include "model/ProjectReader.h"
 #include "base/FileBytes.h"
 #include "base/TextCodec.h"
+#include "base/Translation.h"
 #include "calibration/CalibrationRecord.h"
 #include "model/CProgram.h"
 #include "model/ProjectReaderKeys.h"
@@ -309,7 +310,7 @@ private:
     {
         int number = -1;
         if (!ParseInt(m_patterns.node.GetMatch(line, 1), number)) {
-            m_failure = "node number out of range";
+            m_failure = _("node number out of range");
             return false;
         }
         CState* block;
@@ -324,13 +325,13 @@ private:
             const wxString word = m_patterns.node.GetMatch(line, 2);
             block = BlockFromFileWord(word, m_program);
             if (!block) {
-                m_failure = wxString::Format("no block kind is called \"%s\"", word);
+                m_failure = wxString::Format(_("no block kind is called \"%s\""), word);
                 return false;
             }
             PlaceBlock(*block, line);
             block->SetNodeNumber(number);
             if (!Attach(*block, number)) {
-                m_failure = wxString::Format("node %d has no place in the graph", number);
+                m_failure = wxString::Format(_("node %d has no place in the graph"), number);
                 Discard(block);
                 return false;
             }
@@ -657,7 +658,8 @@ bool CProgram::ReadProject(const wxString& path, Displacement& displacement, Rea
         if (error) {
             error->line = 0;
             error->message = "Cannot open";
-            error->detail = result == FileRead::CannotOpen ? "the file cannot be opened" : "the file cannot be read";
+            error->detail =
+                result == FileRead::CannotOpen ? _("the file cannot be opened") : _("the file cannot be read");
         }
         return false;
     }

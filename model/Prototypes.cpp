@@ -1,5 +1,6 @@
 #include "model/Prototypes.h"
 
+#include "base/Translation.h"
 #include "model/CProgram.h"
 #include "model/StateKinds.h"
 
@@ -72,7 +73,7 @@ CState* PrototypeByName(const wxString& name)
     const Prototypes& registry = Prototypes::Get();
     for (PalettePage page : {PalettePage::Action, PalettePage::Action2, PalettePage::Sensor})
         for (CState* prototype : registry.Page(page))
-            if (wxGetTranslation(prototype->GetKindWordRaw()).IsSameAs(name, false))
+            if (Tr(prototype->GetKindWordRaw()).IsSameAs(name, false))
                 return prototype;
 
     // Every link word, and "linkHalf", gives the four-way link prototype.

@@ -14,8 +14,8 @@ public:
     void Report(int level, const wxString& message) override
     {
         if (level == 0 || level == 1)
-            std::fprintf(stderr, "%s%s\n", level == 0 ? "> !!! Warning !!!: " : "> !!! Erreur !!!: ",
-                         message.utf8_str().data());
+            std::fprintf(stderr, "%s%s\n",
+                         level == 0 ? "> !!! Warning !!!: " : "> !!! Erreur !!!: ", message.utf8_str().data());
     }
 };
 
@@ -23,5 +23,11 @@ HeadlessUserInterface g_headless;
 UserInterface* g_installed = nullptr;
 } // namespace
 
-UserInterface& Ui() { return g_installed ? *g_installed : g_headless; }
-void InstallUserInterface(UserInterface* ui) { g_installed = ui; }
+UserInterface& Ui()
+{
+    return g_installed ? *g_installed : g_headless;
+}
+void InstallUserInterface(UserInterface* ui)
+{
+    g_installed = ui;
+}

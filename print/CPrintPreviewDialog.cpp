@@ -1,5 +1,6 @@
 #include "print/CPrintPreviewDialog.h"
 
+#include "base/Translation.h"
 #include "drawing/FlowchartPicture.h"
 #include "model/CProgram.h"
 
@@ -74,7 +75,7 @@ bool CPrintPreviewDialog::OnPrintPage(int page)
 
     MapScreenSizeToPage();
     dc->SetTextForeground(*wxBLACK);
-    dc->DrawText(wxString::Format("PAGE %d", page), 0, 0);
+    dc->DrawText(wxString::Format(_("PAGE %d"), page), 0, 0);
     return true;
 }
 

@@ -1,8 +1,9 @@
 #include "print/PrintCommands.h"
 
-#include "drawing/ProgramExtent.h"
+#include "base/Translation.h"
 #include "model/CProgram.h"
 #include "print/CPrintPreviewDialog.h"
+#include "drawing/ProgramExtent.h"
 
 #include <wx/frame.h>
 #include <wx/intl.h>

@@ -1,7 +1,7 @@
 // What the display itself shows, under X11 and under Wayland alike: the main window with its
 // project and the print preview over it, listed by the X server or the compositor (and saved as
 // screenshots when TAMEK_SCREENSHOTS names a folder); the splash drawn inside the main window.
-#include "GuiTestSupport.h"
+#include "GuiTest.h"
 
 #include "app/CFrame.h"
 #include "app/CommandIds.h"

@@ -1,7 +1,7 @@
 // The pieces of the single-instance rule in one process: the lock, the request on the local socket
 // (asked from a thread while this thread's event loop answers it), and the presenting of a window.
 // tests/gui/single_instance.sh runs the rule itself with real copies.
-#include "GuiTestSupport.h"
+#include "GuiTest.h"
 
 #include "app/CFrame.h"
 #include "app/InstanceChannel.h"

@@ -1,8 +1,7 @@
 // The flowchart exported as a picture: the editor and tamekc without a display make the same PNG,
 // and the SVG draws like it.
-#include "GoldenImage.h"
-#include "TestFrame.h"
-#include "support/RunTamekc.h"
+#include "GuiTest.h"
+#include "RunTamekc.h"
 
 #include "drawing/ImageExport.h"
 
@@ -23,10 +22,9 @@ testing_support::TamekcResult TamekcWithoutDisplay(const std::string& arguments)
 }
 } // namespace
 
-TEST_F(CanvasFixture, EditorAndTamekcExportTheSamePictures)
+TEST_F(MainWindowTest, EditorAndTamekcExportTheSamePictures)
 {
-    const ScratchFolder scratch;
-    const wxString& folder = scratch.path;
+    const wxString folder = FreshFolder("export");
     for (const char* name : {"worked_example", "rows", "render/branching-loop"}) {
         SCOPED_TRACE(name);
         const wxString stem = wxFileName(name).GetName();
@@ -39,7 +37,7 @@ TEST_F(CanvasFixture, EditorAndTamekcExportTheSamePictures)
         EXPECT_TRUE(MatchesGolden(picture, "export-" + stem + ".png"));
 
         // The editor's picture of the same project, drawn with a display.
-        ASSERT_TRUE(ReadTestProject(wxString(name) + ".tamek"));
+        Open(wxString(name) + ".tamek");
         EXPECT_TRUE(ImagesMatch(PngImage(FlowchartPicture(TheProgram(), PictureFormat::Png)), picture));
 
         // The SVG, rendered at the PNG's two pixels per unit by another program.
@@ -51,8 +49,7 @@ TEST_F(CanvasFixture, EditorAndTamekcExportTheSamePictures)
 
 TEST(Export, RefusedExportsSayWhy)
 {
-    const ScratchFolder scratch;
-    const std::string folder = scratch.path.ToStdString();
+    const std::string folder = FreshFolder("export").ToStdString();
     const std::string project = std::string(TAMEK_TEST_DATA) + "/worked_example.tamek";
     const struct
     {

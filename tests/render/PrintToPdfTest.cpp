@@ -1,7 +1,6 @@
 // Printing into a PDF file through the real print dialog and GTK's file printer, the page turned
 // into a picture by pdftoppm.
-#include "GoldenImage.h"
-#include "TestFrame.h"
+#include "GuiTest.h"
 
 #include "print/PrintCommands.h"
 #include "print/PrintToFile.h"
@@ -51,14 +50,14 @@ public:
 
 } // namespace
 
-TEST_F(CanvasFixture, PrintsIntoAPdfFileThroughThePrintDialog)
+TEST_F(MainWindowTest, PrintsIntoAPdfFileThroughThePrintDialog)
 {
-    const ScratchFolder folder;
+    const wxString folder = FreshFolder("pdf");
     // An upright page for the worked example, one on its side for the wide program.
     for (const char* name : {"worked_example", "rows"}) {
         SCOPED_TRACE(name);
-        ASSERT_TRUE(ReadTestProject(wxString(name) + ".tamek"));
-        const wxString pdf = folder.path + "/" + name + ".pdf", page = folder.path + "/" + name;
+        Open(wxString(name) + ".tamek");
+        const wxString pdf = folder + "/" + name + ".pdf", page = folder + "/" + name;
         wxPrintData printData;
         ASSERT_TRUE(ProposePdfFile(printData, pdf, true));
         PrintButtonClicker clicker;
@@ -66,7 +65,7 @@ TEST_F(CanvasFixture, PrintsIntoAPdfFileThroughThePrintDialog)
         EXPECT_EQ(clicker.clicks, 1);
         // The file printer writes the file as the job goes out: whole once pdftoppm reads it.
         const wxString toPicture = "pdftoppm -r 40 -png -singlefile '" + pdf + "' '" + page + "' 2>/dev/null";
-        ASSERT_TRUE(TestFrame::WaitFor([&] { return std::system(toPicture.utf8_str()) == 0; }, 10000));
+        ASSERT_TRUE(WaitFor([&] { return std::system(toPicture.utf8_str()) == 0; }, 10000));
         EXPECT_TRUE(MatchesGolden(wxImage(page + ".png", wxBITMAP_TYPE_PNG), wxString("pdf-") + name + ".png"));
     }
 }

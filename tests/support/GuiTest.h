@@ -1,0 +1,152 @@
+#pragma once
+// Shared support of the window tests: the real main window started per test, waiting with a time
+// limit, modal dialogs answered through wxWidgets' dialog test hook, real mouse clicks, pictures
+// compared with reviewed references, and the menu and toolbar states read back.
+
+#include "app/CFrame.h"
+#include "editor/CProjectViewer.h"
+#include "model/CProgram.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <ostream>
+#include <string>
+#include <wx/aui/auibar.h>
+#include <wx/filedlg.h>
+#include <wx/image.h>
+#include <wx/log.h>
+#include <wx/menu.h>
+#include <wx/msgdlg.h>
+#include <wx/testing.h>
+
+// Reports a dialog that no test expected (or one that did not come) as a test failure.
+class GtestModalHook : public wxTestingModalHook
+{
+public:
+    GtestModalHook(const char* file, int line, const char* func) : wxTestingModalHook(file, line, func) {}
+
+protected:
+    void ReportFailure(const wxString& message) override { ADD_FAILURE() << message.utf8_str().data(); }
+};
+#undef wxTEST_DIALOG_HOOK_CLASS
+#define wxTEST_DIALOG_HOOK_CLASS GtestModalHook
+
+// A dialog of this kind, looked at and answered by a function.
+template <class Dialog> class Expect : public wxExpectModalBase<Dialog, Expect<Dialog>>
+{
+public:
+    explicit Expect(std::function<int(Dialog*)> answer) : m_answer(std::move(answer)) {}
+
+protected:
+    int OnInvoked(Dialog* dialog) const override { return m_answer(dialog); }
+
+private:
+    std::function<int(Dialog*)> m_answer;
+};
+
+// A message box with this message and caption, answered with the given button id.
+inline Expect<wxMessageDialog> ExpectMessage(const wxString& message, const wxString& caption, int answer)
+{
+    return Expect<wxMessageDialog>([=](wxMessageDialog* box) {
+        EXPECT_EQ(box->GetMessage() + " | " + box->GetCaption(), message + " | " + caption);
+        return answer;
+    });
+}
+inline Expect<wxMessageDialog> ExpectSaveQuestion(int answer)
+{
+    return ExpectMessage("Project is aangepast, bewaren ?", "Bestand aangepast", answer);
+}
+// A file dialog with this title, answered with a path (or cancelled with an empty one).
+inline Expect<wxFileDialog> ExpectFileDialog(const wxString& title, const wxString& path)
+{
+    return Expect<wxFileDialog>([=](wxFileDialog* dialog) {
+        EXPECT_EQ(dialog->GetMessage(), title);
+        dialog->SetPath(path);
+        return path.empty() ? wxID_CANCEL : wxID_OK;
+    });
+}
+
+// Readable failure messages for wx strings.
+inline void PrintTo(const wxString& text, std::ostream* out)
+{
+    *out << '"' << text.utf8_str().data() << '"';
+}
+
+// Lets the event loop run until the predicate holds or the time is up; true when it holds.
+bool WaitFor(const std::function<bool()>& predicate, int timeoutMs = 3000);
+
+// The titles of the top-level windows as the display itself lists them (the X server, or the
+// Wayland compositor's scene graph; tests/gui/display.sh), so a test sees what a pupil sees.
+wxArrayString DisplayedWindowTitles();
+// Has the window paint itself again and waits until it has, so that the display shows it whole.
+bool WaitForRepaint(wxWindow* window);
+// With TAMEK_SCREENSHOTS naming a folder, saves the whole screen there as "<name>-x11.png" or
+// "<name>-wayland.png"; true when saved. Does nothing (false) without it.
+bool SaveScreenshot(const wxString& name);
+
+// A folder of its own under the test's temporary data directory, emptied first.
+wxString FreshFolder(const wxString& name);
+bool WriteTextFile(const wxString& path, const std::string& text);
+std::string ReadTextFile(const wxString& path);
+// A project file of tests/data, or of examples/ when the name starts with "examples/".
+wxString DataPath(const wxString& name);
+
+// A picture compared with its reviewed reference in tests/data/render/, with a small tolerance (a
+// pixel differs when a channel differs by more than 48; at most 0.5 % may differ). The picture
+// drawn is written to "render-actual/<name>" beside the test executable for review;
+// TAMEK_UPDATE_GOLDEN=1 makes it the new reference.
+::testing::AssertionResult MatchesGolden(const wxImage& actual, const wxString& name);
+// Two pictures of one size that agree within the same tolerance.
+::testing::AssertionResult ImagesMatch(const wxImage& actual, const wxImage& expected);
+
+// Keeps the messages logged at this level or above while it lives.
+struct LogCapture : wxLog
+{
+    explicit LogCapture(wxLogLevel worst = wxLOG_Error) : level(worst) {}
+    ~LogCapture() override { wxLog::SetActiveTarget(previous); }
+    void DoLogRecord(wxLogLevel at, const wxString& message, const wxLogRecordInfo&) override
+    {
+        if (at <= level)
+            messages.Add(message);
+    }
+    wxLogLevel level;
+    wxLog* previous = wxLog::SetActiveTarget(this);
+    wxArrayString messages;
+};
+
+// Every test starts the real main window (with an empty settings folder, the program of only the
+// Start block, at 100 % zoom) and closes it at the end.
+class MainWindowTest : public ::testing::Test
+{
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    CProjectViewer* Canvas() const { return static_cast<CProjectViewer*>(frame->GetCanvas()); }
+    // Gives the canvas this client size (the scroll bars follow), as the window would.
+    void SizeCanvas(const wxSize& size);
+    // The canvas's view of the drawing, painted into a bitmap of this size.
+    wxImage Render(const wxSize& size) const;
+    // A mouse event handed to the canvas as the toolkit hands it.
+    void Mouse(wxEventType type, int x, int y);
+    // A real click of the simulated mouse at a window point of the canvas.
+    void Click(const wxPoint& point, int button = wxMOUSE_BTN_LEFT);
+    // A menu or tool command as the menu or toolbar sends it; checked items carry their new state.
+    void Command(int id, bool checked = false);
+    // A key as the window's character hook sees it.
+    void Key(int code);
+    bool MenuEnabled(int id) const { return frame->GetMenuBar()->IsEnabled(id); }
+    bool ToolEnabled(int id) const { return frame->GetTamekToolBar()->GetToolEnabled(id); }
+    // Makes the project look edited (the Save group enabled), as the canvas does after an edit.
+    void MarkModified() { frame->EnableCommands(0x8); }
+    // Opens a project of tests/data (or examples/) and expects it to be read.
+    void Open(const wxString& name) { ASSERT_TRUE(frame->OpenProjectByPath(DataPath(name))) << name; }
+    int CountBlocks() const;
+    CState* BlockNumbered(int node) const
+    {
+        return TheProgram().FindBlock(TheProgram().GetRoot(), [=](CState* b) { return b->GetNodeNumber() == node; });
+    }
+
+    CFrame* frame = nullptr;
+};

@@ -1,0 +1,283 @@
+// Entry point and shared support of the window tests: a real wxWidgets application on the display
+// (Xvfb under ctest), with the settings kept in a temporary data folder. With TAMEK_TEST_DUTCH=1 the
+// program's language is set up first, as start-up sets it, and only the Dutch* tests run; otherwise
+// those are left out and the texts stay the source texts.
+#include "GuiTest.h"
+
+#include "app/AppPaths.h"
+#include "app/CRobotApp.h"
+#include "app/DisplaySystem.h"
+#include "app/GuiUserInterface.h"
+#include "app/Language.h"
+#include "model/CProgram.h"
+#include "model/EditHistory.h"
+
+#include <chrono>
+#include <cstdlib>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <sys/stat.h>
+#include <thread>
+#include <wx/app.h>
+#include <wx/aui/auibar.h>
+#include <wx/dcmemory.h>
+#include <wx/filename.h>
+#include <wx/graphics.h>
+#include <wx/init.h>
+#include <wx/intl.h>
+#include <wx/log.h>
+#include <wx/menu.h>
+#include <wx/stdpaths.h>
+#include <wx/uiaction.h>
+#include <wx/utils.h>
+
+bool WaitFor(const std::function<bool()>& predicate, int timeoutMs)
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (!predicate()) {
+        if (std::chrono::steady_clock::now() > deadline)
+            return false;
+        wxTheApp->Yield(true);
+        wxTheApp->ProcessIdle(); // deletes windows whose destruction is pending
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return true;
+}
+
+namespace {
+wxString DisplayScript()
+{
+    return wxString(TAMEK_SOURCE_DIR) + "/tests/gui/display.sh";
+}
+} // namespace
+
+wxArrayString DisplayedWindowTitles()
+{
+    wxArrayString titles, errors;
+    wxExecute(DisplayScript() + " titles", titles, errors, wxEXEC_SYNC | wxEXEC_NOEVENTS);
+    return titles;
+}
+
+bool WaitForRepaint(wxWindow* window)
+{
+    bool painted = false;
+    const auto notice = [&painted](wxPaintEvent& event) {
+        painted = true;
+        event.Skip(); // the window's own handler paints
+    };
+    window->Bind(wxEVT_PAINT, notice);
+    window->Refresh();
+    const bool done = WaitFor([&] { return painted; });
+    window->Unbind(wxEVT_PAINT, notice);
+    wxTheApp->Yield(true); // hands the painted picture to the display
+    return done;
+}
+
+bool SaveScreenshot(const wxString& name)
+{
+    wxString folder;
+    if (!wxGetEnv("TAMEK_SCREENSHOTS", &folder) || folder.empty())
+        return false;
+    const char* backend = OnWayland() ? "wayland" : "x11";
+    const wxString file = wxString::Format("%s/%s-%s.png", folder, name, backend);
+    return wxExecute(wxString::Format("%s screenshot '%s'", DisplayScript(), file), wxEXEC_SYNC | wxEXEC_NOEVENTS) == 0;
+}
+
+wxString FreshFolder(const wxString& name)
+{
+    const wxString folder = wxString(getenv("TAMEK_TEST_TMP")) + "/" + name;
+    wxFileName::Rmdir(folder, wxPATH_RMDIR_RECURSIVE);
+    wxFileName::Mkdir(folder, 0777, wxPATH_MKDIR_FULL);
+    return folder;
+}
+
+bool WriteTextFile(const wxString& path, const std::string& text)
+{
+    return static_cast<bool>(std::ofstream(path.fn_str(), std::ios::binary) << text);
+}
+
+std::string ReadTextFile(const wxString& path)
+{
+    std::ostringstream text;
+    text << std::ifstream(path.fn_str(), std::ios::binary).rdbuf();
+    return text.str();
+}
+
+wxString DataPath(const wxString& name)
+{
+    return name.StartsWith("examples/") ? wxString(TAMEK_SOURCE_DIR) + "/" + name
+                                        : wxString(TAMEK_TEST_DATA) + "/" + name;
+}
+
+::testing::AssertionResult ImagesMatch(const wxImage& actual, const wxImage& expected)
+{
+    if (expected.GetSize() != actual.GetSize())
+        return ::testing::AssertionFailure() << "size " << actual.GetWidth() << "x" << actual.GetHeight();
+    const unsigned char *a = actual.GetData(), *e = expected.GetData();
+    const long pixels = static_cast<long>(actual.GetWidth()) * actual.GetHeight();
+    long differing = 0;
+    for (long i = 0; i < 3 * pixels; i += 3)
+        differing +=
+            std::abs(a[i] - e[i]) > 48 || std::abs(a[i + 1] - e[i + 1]) > 48 || std::abs(a[i + 2] - e[i + 2]) > 48;
+    if (differing * 200 > pixels)
+        return ::testing::AssertionFailure() << differing << " of " << pixels << " pixels differ";
+    return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult MatchesGolden(const wxImage& actual, const wxString& name)
+{
+    const wxString reference = wxString(TAMEK_TEST_DATA) + "/render/" + name;
+    const wxString actualDir = wxFileName(wxStandardPaths::Get().GetExecutablePath()).GetPath() + "/render-actual";
+    wxFileName::Mkdir(actualDir, wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL);
+    actual.SaveFile(actualDir + "/" + name, wxBITMAP_TYPE_PNG);
+    if (wxString(getenv("TAMEK_UPDATE_GOLDEN")) == "1")
+        return ::testing::AssertionResult(actual.SaveFile(reference, wxBITMAP_TYPE_PNG));
+    wxImage expected;
+    if (!wxFileName::FileExists(reference) || !expected.LoadFile(reference, wxBITMAP_TYPE_PNG))
+        return ::testing::AssertionFailure() << "no reference picture " << reference;
+    return ImagesMatch(actual, expected) << " (" << reference << ")";
+}
+
+void MainWindowTest::SetUp()
+{
+    wxFileName::Rmdir(wxString(getenv("XDG_DATA_HOME")) + "/Tamek", wxPATH_RMDIR_RECURSIVE);
+    TheViewZoom() = ViewZoom();
+    frame = CreateMainWindow();
+    ASSERT_TRUE(WaitFor([this] { return frame->IsShownOnScreen(); }));
+}
+
+void MainWindowTest::TearDown()
+{
+    if (CFrame* open = MainFrameIfAny()) {
+        open->Destroy();
+        EXPECT_TRUE(WaitFor([] { return MainFrameIfAny() == nullptr; }));
+    }
+    SetCurrentBlock(nullptr);
+    TheProgram().Destroy();
+    TheEditHistory().Reset();
+    TheViewZoom() = ViewZoom();
+}
+
+void MainWindowTest::SizeCanvas(const wxSize& size)
+{
+    Canvas()->SetSize(size);
+    ASSERT_TRUE(WaitFor([&] { return Canvas()->GetClientSize() == size; }));
+}
+
+wxImage MainWindowTest::Render(const wxSize& size) const
+{
+    wxBitmap bitmap(size, 24);
+    {
+        wxMemoryDC dc(bitmap);
+        std::unique_ptr<wxGraphicsContext> gc(wxGraphicsContext::Create(dc));
+        Canvas()->PaintView(gc.get(), size);
+    }
+    return bitmap.ConvertToImage();
+}
+
+void MainWindowTest::Mouse(wxEventType type, int x, int y)
+{
+    wxMouseEvent event(type);
+    event.SetPosition(wxPoint(x, y));
+    event.m_leftDown = type == wxEVT_LEFT_DOWN || type == wxEVT_MOTION;
+    event.SetEventObject(Canvas());
+    Canvas()->GetEventHandler()->ProcessEvent(event);
+}
+
+void MainWindowTest::Click(const wxPoint& point, int button)
+{
+    if (OnWayland()) { // the display moves no simulated pointer: the canvas gets the events as sent
+        const bool left = button == wxMOUSE_BTN_LEFT;
+        Mouse(left ? wxEVT_LEFT_DOWN : wxEVT_RIGHT_DOWN, point.x, point.y);
+        Mouse(left ? wxEVT_LEFT_UP : wxEVT_RIGHT_UP, point.x, point.y);
+        return;
+    }
+    wxUIActionSimulator mouse;
+    const wxPoint screen = Canvas()->ClientToScreen(point);
+    mouse.MouseMove(screen);
+    WaitFor([&] { return wxGetMousePosition() == screen; }, 1000);
+    bool released = false;
+    auto release = [&released](wxMouseEvent& event) { released = true, event.Skip(); };
+    const wxEventTypeTag<wxMouseEvent> up = button == wxMOUSE_BTN_LEFT ? wxEVT_LEFT_UP : wxEVT_RIGHT_UP;
+    Canvas()->Bind(up, release);
+    mouse.MouseClick(button);
+    EXPECT_TRUE(WaitFor([&] { return released; })) << "the click did not reach the canvas";
+    Canvas()->Unbind(up, release);
+}
+
+void MainWindowTest::Command(int id, bool checked)
+{
+    wxCommandEvent event(wxEVT_MENU, id);
+    event.SetInt(checked ? 1 : 0);
+    event.SetEventObject(frame);
+    frame->GetEventHandler()->ProcessEvent(event);
+}
+
+void MainWindowTest::Key(int code)
+{
+    wxKeyEvent event(wxEVT_CHAR_HOOK);
+    event.m_keyCode = code;
+    event.SetEventObject(frame);
+    frame->GetEventHandler()->ProcessEvent(event);
+}
+
+int MainWindowTest::CountBlocks() const
+{
+    int count = 0;
+    TheProgram().ForEachBlock([&count](CState*) { ++count; });
+    return count;
+}
+
+namespace {
+void FailOnAssert(const wxString& file, int line, const wxString& func, const wxString& cond, const wxString& msg)
+{
+    ADD_FAILURE_AT(file.utf8_str().data(), line) << "wxWidgets assertion in " << func.utf8_str().data() << ": "
+                                                 << cond.utf8_str().data() << " " << msg.utf8_str().data();
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    ::testing::InitGoogleTest(&argc, argv);
+    const bool dutch = wxString(getenv("TAMEK_TEST_DUTCH")) == "1";
+    std::string& filter = ::testing::GTEST_FLAG(filter);
+    filter = dutch ? "Dutch.*" : filter + (filter.find('-') == std::string::npos ? "-" : ":") + "Dutch.*";
+
+    char pattern[] = "/tmp/tamek-gui-XXXXXX";
+    const char* temporary = mkdtemp(pattern);
+    if (!temporary)
+        return 1;
+    const std::string runtime = std::string(temporary) + "/run";
+    setenv("XDG_DATA_HOME", (std::string(temporary) + "/data").c_str(), 1);
+    // A runtime folder of its own: locks and sockets of other test runs and of a running Tamek
+    // lie elsewhere. (Under Wayland the compositor is found through an absolute WAYLAND_DISPLAY.)
+    if (mkdir(runtime.c_str(), 0700) != 0)
+        return 1;
+    setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
+    setenv("TAMEK_TEST_TMP", temporary, 1);
+    setenv("GSETTINGS_BACKEND", "memory", 1); // no session bus under Xvfb
+    if (dutch)
+        SpeakDutchToTheSystem();
+
+    wxApp::SetInstance(new wxApp); // its start-up reads no options: gtest took its own
+    if (!wxEntryStart(argc, argv) || !wxTheApp->CallOnInit())
+        return 1;
+    wxTheApp->SetExitOnFrameDelete(false);
+    wxSetAssertHandler(FailOnAssert);
+    // Logged errors go to standard error: a log window would wait for a click that never comes.
+    delete wxLog::SetActiveTarget(new wxLogStderr);
+    InitialiseAppPaths(); // the tests run from build/bin, beside Img/, locale/ and Help/
+    wxImage::AddHandler(new wxPNGHandler);
+    std::unique_ptr<wxLocale> locale(dutch ? SetUpDutchLocale() : nullptr);
+    if (dutch && !locale)
+        return 1;
+    InstallGuiUserInterface();
+
+    const int result = RUN_ALL_TESTS();
+    wxTheApp->OnExit();
+    locale.reset();
+    wxEntryCleanup();
+    wxFileName::Rmdir(temporary, wxPATH_RMDIR_RECURSIVE);
+    return result;
+}
