@@ -30,7 +30,9 @@ bool MyApp::OnInit()
     InstallGuiUserInterface();
 
     CFrame* frame = CreateMainWindow();
-    if (argc > 1)
+    // Work that a crash left comes first; restored, it stays on screen instead of a project named
+    // on the command line.
+    if (!frame->OfferRecovery() && argc > 1)
         frame->OpenProjectByPath(argv[1]);
     ShowSplash();
     Yield();
