@@ -79,11 +79,11 @@ bool RecoveryKeeper::OfferLeftovers(wxWindow* parent, const Restore& restore)
             ReportDamaged(parent, leftover);
             continue;
         }
-        const wxString project = record.projectPath.empty() ? _("naamloos project") : "\"" + record.projectPath + "\"";
+        const wxString project = record.projectPath.empty() ? _("naamloos project") : record.projectPath;
         const wxString question =
-            wxString::Format(_("Tamek werd niet normaal afgesloten. Er is niet-bewaard werk aan %s van %s.\n"
+            wxString::Format(_("Tamek werd niet normaal afgesloten. Er is niet-bewaard werk van %s:\n\n%s\n\n"
                                "Wilt u dit werk herstellen?"),
-                             project, wxDateTime(record.savedAt).Format("%d-%m-%Y %H:%M"));
+                             wxDateTime(record.savedAt).Format("%d-%m-%Y %H:%M"), project);
         if (wxMessageBox(question, _("Werk herstellen"), wxYES_NO | wxICON_QUESTION, parent) != wxYES) {
             m_store.Discard(leftover);
             continue;

@@ -85,7 +85,7 @@ TEST_F(MainWindowTest, WorkOfAKilledCopyComesBackAtTheNextStart)
     setenv("XDG_DATA_HOME", home.utf8_str(), 1);
     frame = CreateMainWindow();
     wxTEST_DIALOG(EXPECT_TRUE(frame->OfferRecovery()), Expect<wxMessageDialog>([&](wxMessageDialog* box) {
-                      EXPECT_TRUE(box->GetMessage().Contains("\"" + project + "\" van ")) << box->GetMessage();
+                      EXPECT_TRUE(box->GetMessage().EndsWith(":\n\n" + project + "\n\nWilt u dit werk herstellen?"));
                       EXPECT_EQ(box->GetCaption(), "Werk herstellen");
                       return wxID_YES;
                   }));
