@@ -2,8 +2,8 @@
 
 #include "app/AppPaths.h"
 #include "app/CommandIds.h"
-#include "app/RecoveryKeeper.h"
 #include "app/DisplaySystem.h"
+#include "app/RecoveryKeeper.h"
 #include "base/Translation.h"
 #include "console/CConsoleViewer.h"
 #include "model/CProgram.h"

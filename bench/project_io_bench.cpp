@@ -2,9 +2,9 @@
 // rows, branches, joins, variables and a loop): the snapshot in memory, and the project file.
 
 #include "ProjectGenerator.h"
+#include "base/RecoveryStore.h"
 #include "calibration/CalibrationRecord.h"
 #include "model/ProjectWriter.h"
-#include "base/RecoveryStore.h"
 
 #include <benchmark/benchmark.h>
 #include <wx/filename.h>

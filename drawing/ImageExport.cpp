@@ -1,8 +1,8 @@
 #include "drawing/ImageExport.h"
 
+#include "base/AtomicFile.h"
 #include "drawing/FlowchartPicture.h"
 #include "drawing/ProgramExtent.h"
-#include "base/AtomicFile.h"
 #include "model/CProgram.h"
 
 #include <cairo-svg.h>
