@@ -32,7 +32,7 @@ std::vector<Row> Rows()
 
 // Each menu's items, each submenu's, then the tools, in order; -2 is a separator (0 on the toolbar).
 const std::vector<std::vector<int>> kOrder = {
-    {2, 4, -2, 8, 4100, -2, 4101, 16, -2, 4105, 4106, -2, 5006},
+    {2, 4, -2, 8, 4100, -2, 4101, 16, 4102, -2, 4105, 4106, -2, 5006},
     {4353, 4354, -2, 4355, -2, 4356, 4357},
     {4609, 4613, -2, 4614, -2, 4621, 4624},
     {4865, 4866, -2, 4867, -2, 4871, 4873, 4874, 4875, -2, 4876},
