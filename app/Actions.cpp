@@ -104,6 +104,11 @@ const Action kTable[] = {
         .ToolGroups(CMD_ROBOT)
         .Tool(ID_TOOL_UPLOAD, "usb-ico.png", 5, 3)
         .ToolText("Upload via USB bezig", nullptr),
+    // Scenarios: checked on a program shown and played into a virtual run while no run exists;
+    // "Opnemen" is enabled by code while a manual-mode run exists.
+    Item(P::Tamek, ID_MENU_TEST_SCENARIO, "Test met scenario...").Separated().Groups(CMD_PRINT).Unless(CMD_STOP),
+    Item(P::Tamek, ID_MENU_PLAY_SCENARIO, "Afspelen").Groups(CMD_START).Unless(CMD_STOP),
+    Item(P::Tamek, ID_MENU_RECORD_SCENARIO, "Opnemen").Check().Disabled(),
     Item(P::None, 0, "").Tool(ID_TOOL_EMPTY, "", 5, 4).Disabled(),
 
     Menu(P::Help, "Help"),

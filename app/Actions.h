@@ -37,6 +37,8 @@ struct Action
     // them outside the mask. The tool may belong to further groups of its own.
     long groups = 0;
     long toolGroups = 0;
+    // The item is disabled while any of these groups is enabled, whatever its own groups say.
+    long unlessGroups = 0;
     // The tool: id, picture (under Img/Icons/), place on the toolbar (tools stand in order of
     // group, then of order, with a separator between groups), and its label and tooltip where they
     // differ from the menu label.
@@ -57,6 +59,7 @@ struct Action
     constexpr Action Radio() const { return Set(&Action::kind, wxITEM_RADIO); }
     constexpr Action Groups(long bits) const { return Set(&Action::groups, bits); }
     constexpr Action ToolGroups(long bits) const { return Set(&Action::toolGroups, bits); }
+    constexpr Action Unless(long bits) const { return Set(&Action::unlessGroups, bits); }
     constexpr Action Tool(int id, const char* file, int group, int order) const
     {
         return Set(&Action::toolId, id)

@@ -8,6 +8,8 @@
 #include "console/CConsoleViewer.h"
 #include "model/CProgram.h"
 #include "model/EditHistory.h"
+#include "scenario/InputRecorder.h"
+#include "scenario/ScenarioPlayer.h"
 
 #include <wx/filename.h>
 #include <wx/icon.h>
@@ -100,6 +102,7 @@ CFrame::CFrame(const wxString& title, const wxPoint& position, const wxSize& siz
     BuildPanes();
     BuildMenus();
     BindRunCommands();
+    BindScenarioCommands();
     SetCommandState(kStateAtStart);
     CreateStatusBar(3);
     m_printData.SetOrientation(wxLANDSCAPE);

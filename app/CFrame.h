@@ -8,6 +8,7 @@
 #include "editor/RunValues.h"
 #include "simulation/RunControl.h"
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <wx/aui/aui.h>
@@ -18,7 +19,9 @@
 class CRobotPane;
 class CSimulatorViewer;
 class CState;
+class InputRecorder;
 class RecoveryKeeper;
+class ScenarioPlayer;
 struct RecoveryRecord;
 enum class MenuPlace;
 class wxAuiToolBar;
@@ -124,6 +127,30 @@ public:
     void ResetSensorRows() override;
     void ShowMode(int mode) override;
     void RepaintCanvas() override { RefreshCanvas(); }
+    // Input poll (robot13gui).
+    // Called after every input poll of a manual-mode run, with the robot's three inputs as
+    // ReadInputs answers them (a, b, c) and the run's simulated time in milliseconds.
+    using InputPollListener = std::function<void(long timeMs, int a, int b, int c)>;
+    void SetInputPollListener(InputPollListener listener);
+
+    // Scenarios (scen17gui): "Test met scenario...", "Afspelen" and "Opnemen".
+    // Runs each scenario file on the program shown and writes each result to the console as tamekc
+    // test prints it; the block the program was in at the first failure is highlighted and scrolled
+    // into view. A file that cannot be read is reported with its line number and nothing runs.
+    void TestScenarioFiles(const wxArrayString& paths);
+    // Starts a virtual run that plays the scenario file's inputs into the simulator at their
+    // simulated times; false when the file cannot be read (told in the console) or no run starts.
+    bool PlayScenarioFile(const wxString& path);
+    bool IsPlayingScenario() const { return m_playback != nullptr; }
+    // Recording the inputs of a manual-mode run; stopping asks where to save them.
+    void StartRecording();
+    void StopRecording();
+    bool IsRecording() const { return m_recorder != nullptr; }
+    // The listener that a manual-mode run's input poll calls now (empty when none).
+    const InputPollListener& GetInputPollListener() const { return m_inputPollListener; }
+    // The run's clock reached simulatedMs (the run window calls this after every clock tick).
+    void RunClockAdvanced(long simulatedMs);
+
     wxAuiManager& GetAuiManager() { return m_aui; }
     wxAuiToolBar* GetTamekToolBar() const { return m_toolbar; }
     wxWindow* GetCanvas() const { return m_canvas; }
@@ -153,10 +180,23 @@ private:
     void CanvasDeleteKey();
     bool CanvasRotateExits(CState* block);
     void CanvasCommitEdit();
+    // Highlights block as the run does and scrolls it into view.
+    void CanvasShowBlock(CState* block);
 
     // Run commands (CFrameRun.cpp).
     void BindRunCommands();
     void BuildRobotPane();
+
+    // Scenario commands (CFrameScenarios.cpp): the commands, and what a run's opening and closing
+    // mean for the scenario played or the recording.
+    void BindScenarioCommands();
+    void ScenarioRunOpened(const SimulationRun& run);
+    void ScenarioRunClosed();
+    // A scenario's input: the names list's sensor rows show it and the run reads it.
+    void PlayInput(int port, int raw);
+    // Writes a recording where the user chooses, asking again after a failed write; only an
+    // explicit answer drops it.
+    void SaveRecording(const std::string& text);
 
     // Editing helpers.
     void AfterHistoryStep();
@@ -246,6 +286,14 @@ private:
     CRobotPane* m_robotPane = nullptr;
     RunValues* m_runValues = nullptr;
     bool m_budgetTooLong = false;
+
+    // Input poll (robot13gui): the listener of a manual-mode run's polls.
+    InputPollListener m_inputPollListener;
+
+    // Scenarios (scen17gui): the inputs of the scenario played into the virtual run, and the
+    // recording of a manual-mode run's inputs (each null when none).
+    std::unique_ptr<ScenarioPlayer> m_playback;
+    std::unique_ptr<InputRecorder> m_recorder;
 
     wxDECLARE_EVENT_TABLE();
 };

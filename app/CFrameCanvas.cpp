@@ -3,6 +3,7 @@
 
 #include "app/CommandIds.h"
 #include "editor/CProjectViewer.h"
+#include "model/CProgram.h"
 
 #include <wx/menu.h>
 
@@ -85,4 +86,10 @@ bool CFrame::CanvasRotateExits(CState* block)
 void CFrame::CanvasCommitEdit()
 {
     Viewer(m_canvas)->CommitEdit();
+}
+
+void CFrame::CanvasShowBlock(CState* block)
+{
+    SetCurrentBlock(block);
+    Viewer(m_canvas)->ScrollIntoView(*block);
 }

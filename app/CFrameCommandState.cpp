@@ -17,12 +17,14 @@ constexpr int kModesAllNormal = 0x2 | 0x8 | 0x20;
 
 void CFrame::EnableActionsOfGroups(long mask)
 {
-    // An item (a tool) is enabled while any of its groups is; the manual mode tool also belongs to
-    // the start group while the robot is connected.
+    // An item (a tool) is enabled while any of its groups is and none of its unless-groups; the
+    // manual mode tool also belongs to the start group while the robot is connected.
     wxMenuBar* menuBar = GetMenuBar();
     for (const Action& action : Actions()) {
-        if (menuBar && action.menuId && (action.groups & mask) && menuBar->FindItem(action.menuId))
-            menuBar->Enable(action.menuId, (m_commandState & action.groups) != 0);
+        if (menuBar && action.menuId && ((action.groups | action.unlessGroups) & mask) &&
+            menuBar->FindItem(action.menuId))
+            menuBar->Enable(action.menuId,
+                            (m_commandState & action.groups) != 0 && (m_commandState & action.unlessGroups) == 0);
         long toolGroups = action.groups | action.toolGroups;
         if (action.toolId == ID_TOOL_MODE_MANUAL && m_connected)
             toolGroups |= CMD_START;

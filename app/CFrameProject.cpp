@@ -164,9 +164,7 @@ bool CFrame::SaveProject(bool askForName)
         if (path.empty())
             return false;
     }
-    if (path != m_projectPath && wxFileName::FileExists(path) &&
-        wxMessageBox(_("Het bestand bestaat al. Wilt u het bestaande bestand vervangen?"), _("Reeds bestaand bestand"),
-                     wxYES_NO, this) != wxYES)
+    if (path != m_projectPath && !ConfirmReplace(this, path))
         return false;
 
     m_recent.PutAtHead(path);

@@ -83,6 +83,7 @@ void CFrame::RunOpened(SimulationRun& run)
 {
     m_simulator = new CSimulatorViewer(this, run);
     ShowRunInRobotPane();
+    ScenarioRunOpened(run);
 }
 
 void CFrame::RunClosed()
@@ -94,6 +95,7 @@ void CFrame::RunClosed()
     }
     ShowRunInRobotPane();
     UpdateCodeBudget();
+    ScenarioRunClosed();
 }
 
 void CFrame::ResetSensorRows()

@@ -1,6 +1,9 @@
 #include "app/FileChooser.h"
 
+#include "base/Translation.h"
+
 #include <wx/filename.h>
+#include <wx/msgdlg.h>
 
 void ProjectFileDialog::SetPath(const wxString& path)
 {
@@ -14,6 +17,13 @@ wxString ProjectFileDialog::GetPath() const
     return shown.empty() ? m_chosenPath : shown;
 }
 
+void ProjectFileDialog::GetPaths(wxArrayString& paths) const
+{
+    wxFileDialog::GetPaths(paths);
+    if (paths.empty())
+        paths = !m_chosenPaths.empty() || m_chosenPath.empty() ? m_chosenPaths : wxArrayString(1, &m_chosenPath);
+}
+
 wxString ChooseFile(wxWindow* parent, const wxString& title, const wxString& defaultExtension, const wxString& wildcard,
                     long style)
 {
@@ -24,4 +34,21 @@ wxString ChooseFile(wxWindow* parent, const wxString& title, const wxString& def
     if (!path.empty() && !wxFileName(path).HasExt() && !wxFileName::Exists(path))
         path += "." + defaultExtension;
     return path;
+}
+
+wxArrayString ChooseFilesToOpen(wxWindow* parent, const wxString& title, const wxString& wildcard)
+{
+    ProjectFileDialog dialog(parent, title, wxEmptyString, wxEmptyString, wildcard,
+                             wxFD_OPEN | wxFD_FILE_MUST_EXIST | wxFD_MULTIPLE);
+    wxArrayString paths;
+    if (dialog.ShowModal() == wxID_OK)
+        dialog.GetPaths(paths);
+    return paths;
+}
+
+bool ConfirmReplace(wxWindow* parent, const wxString& path)
+{
+    return !wxFileName::FileExists(path) ||
+           wxMessageBox(_("Het bestand bestaat al. Wilt u het bestaande bestand vervangen?"),
+                        _("Reeds bestaand bestand"), wxYES_NO, parent) == wxYES;
 }

@@ -277,6 +277,22 @@ void CProjectViewer::ShowWantedView()
     m_offsetY = show(m_wantedY, kScrollOriginY, static_cast<int>(client.y / ZoomY()), kAreaHeight, m_scrollY);
 }
 
+void CProjectViewer::ScrollIntoView(const CState& block)
+{
+    constexpr int kBox = 96;
+    const wxSize client = GetClientSize();
+    const auto wanted = [](double offset, int at, double visible) {
+        const bool shown = at + offset >= 0 && at + kBox + offset <= visible;
+        return shown ? offset : visible / 2 - at - kBox / 2.0;
+    };
+    m_wantedX = wanted(m_offsetX, block.GetX(), (client.x - kBarSize) / ZoomX());
+    m_wantedY = wanted(m_offsetY, block.GetY(), (client.y - kBarSize) / ZoomY());
+    ShowWantedView();
+    ForgetZoomAnchor();
+    UpdateScrollBars();
+    Refresh();
+}
+
 void CProjectViewer::ForgetZoomAnchor()
 {
     m_wantedX = m_offsetX, m_wantedY = m_offsetY;

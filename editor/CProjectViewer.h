@@ -62,6 +62,10 @@ public:
     wxScrollBar* HorizontalBar() const { return m_horizontalBar; }
     wxScrollBar* VerticalBar() const { return m_verticalBar; }
 
+    // Shows the block's 96-unit box whole: a block outside the view (or partly) comes to its middle,
+    // as near as the drawing area's edges let it.
+    void ScrollIntoView(const CState& block);
+
     // The pending link path of the link tool: hung into the graph only while painting.
     CStateList& PendingPath() { return m_lists[0]; }
 

@@ -34,16 +34,17 @@ bool RunControl::OpenRun(bool start)
     m_run->SetMode(m_mode);
     if (m_mode == SimulationRun::Standalone)
         m_run->WatchRobot(m_host.GetRobotLink());
-    m_host.RunOpened(*m_run);
-
-    m_host.EnableCommands(RunGroups::Stop | (start ? RunGroups::Pause : 0));
-    if (start || m_mode != SimulationRun::Virtual)
-        m_host.DisableCommands(RunGroups::Start);
+    // A virtual run starts with every input released, before the window sees it (and may set some).
     if (m_mode == SimulationRun::Virtual) {
         m_host.ResetSensorRows();
         for (int port = 1; port <= 3; ++port)
             m_run->SetRawInput(port, 1023);
     }
+    m_host.RunOpened(*m_run);
+
+    m_host.EnableCommands(RunGroups::Stop | (start ? RunGroups::Pause : 0));
+    if (start || m_mode != SimulationRun::Virtual)
+        m_host.DisableCommands(RunGroups::Start);
     return compiled;
 }
 

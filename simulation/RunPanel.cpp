@@ -32,3 +32,11 @@ wxString SensorText(int value)
 {
     return wxString::Format("%5d", value);
 }
+
+std::vector<RowText> SensorRowTexts(int port, int raw)
+{
+    std::vector<RowText> rows{{RunRow::Switch1 + port, SensorText(raw < 512 ? 1 : 0)}};
+    if (port < 2)
+        rows.push_back({RunRow::Detector1 + port, SensorText(1023 - raw)});
+    return rows;
+}

@@ -42,3 +42,6 @@ std::array<RowText, 7> ActuatorRowTexts(const TamekMachine& machine);
 std::vector<wxString> VariableTexts(const TamekMachine& machine, const CProgram& program);
 // A sensor row's value as run control and the robot pane write it ("%5d": "    0" for 0).
 wxString SensorText(int value);
+// The sensor rows that raw input port (0-2) set to raw shows: its switch 1 when raw is below 512,
+// else 0, and for ports 0 and 1 also its detector's reading, 1023 - raw.
+std::vector<RowText> SensorRowTexts(int port, int raw);

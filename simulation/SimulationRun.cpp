@@ -76,8 +76,10 @@ void SimulationRun::PrepareRun()
 
 void SimulationRun::Clock()
 {
-    if (m_lastResult && (m_mode == Virtual || m_mode == Manual) && (m_running || m_stepRequest))
+    if (m_lastResult && (m_mode == Virtual || m_mode == Manual) && (m_running || m_stepRequest)) {
         m_machine.ClockTick();
+        m_simulatedMs += kClockMs;
+    }
 }
 
 void SimulationRun::Tick()

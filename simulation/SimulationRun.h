@@ -60,6 +60,8 @@ public:
     void Tick();
     // Timer 2: the machine's timer advances 100 ms while the run runs or steps.
     void Clock();
+    // The run's simulated time: 100 ms for every clock tick that reached the machine.
+    long SimulatedMs() const { return m_simulatedMs; }
 
     int GetMode() const { return m_mode; }
     void SetMode(int mode) { m_mode = mode; }
@@ -95,6 +97,7 @@ private:
     CState* m_walk = nullptr;
     CState* m_pending = nullptr;
     int m_lastPc = 0;
+    long m_simulatedMs = 0;
     int m_mode = Virtual;
     bool m_running = true;
     bool m_stepRequest = false;

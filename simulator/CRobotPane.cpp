@@ -122,10 +122,8 @@ void CRobotPane::SetInput(int port, int raw)
 {
     if (!m_inputs.IsVirtualRunActive() || raw == m_view.raw[port])
         return;
-    if (RunValues* values = m_values()) {
-        values->SetRowValue(RunRow::Switch1 + port, SensorText(raw < 512 ? 1 : 0));
-        if (port < 2)
-            values->SetRowValue(RunRow::Detector1 + port, SensorText(1023 - raw));
-    }
+    if (RunValues* values = m_values())
+        for (const RowText& row : SensorRowTexts(port, raw))
+            values->SetRowValue(row.row, row.text);
     m_inputs.SetRawInput(port, raw); // the main window shows the run again, with the new input
 }

@@ -73,8 +73,10 @@ void CSimulatorViewer::OnTimer(wxTimerEvent& event)
         return;
     if (event.GetId() == TickTimer)
         m_run->Tick(); // may end the run: nothing of it is touched afterwards
-    else if (event.GetId() == ClockTimer)
+    else if (event.GetId() == ClockTimer) {
         m_run->Clock();
+        m_frame->RunClockAdvanced(m_run->SimulatedMs()); // a scenario played sets its inputs due by then
+    }
 }
 
 void CSimulatorViewer::OnClose(wxCloseEvent&)
