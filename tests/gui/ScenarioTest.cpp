@@ -14,9 +14,13 @@
 namespace {
 const char* const kSaveTitle = "Opname bewaren als...";
 
-wxString ScenarioFile(const wxString& name)
+// The scenario files of tests/data/robot_scenarios named (without ".scenario"), space separated.
+wxArrayString ScenarioFiles(const wxString& names)
 {
-    return DataPath("robot_scenarios/" + name);
+    wxArrayString paths = wxSplit(names, ' ', 0);
+    for (wxString& path : paths)
+        path = DataPath("robot_scenarios/" + path + ".scenario");
+    return paths;
 }
 
 struct Scenarios : MainWindowTest
@@ -24,53 +28,34 @@ struct Scenarios : MainWindowTest
     size_t ConsoleLength() const { return TheConsole()->GetText().length(); }
     wxString ConsoleSince(size_t mark) const { return TheConsole()->GetText().Mid(mark); }
 
-    // "Test met scenario..." with these files chosen in its dialog.
-    void TestWith(const std::vector<wxString>& files)
-    {
-        wxTEST_DIALOG(Command(ID_MENU_TEST_SCENARIO), ChooseScenarios(files));
-    }
-    static Expect<wxFileDialog> ChooseScenarios(const std::vector<wxString>& files)
+    // The dialog of "Test met scenario...", choosing these files.
+    static Expect<wxFileDialog> ChooseScenarios(const wxArrayString& paths)
     {
         return Expect<wxFileDialog>([=](wxFileDialog* dialog) {
             EXPECT_EQ(dialog->GetMessage(), "Test met scenario...");
             EXPECT_TRUE(dialog->HasFlag(wxFD_MULTIPLE));
-            wxArrayString paths;
-            for (const wxString& file : files)
-                paths.Add(file);
             static_cast<ProjectFileDialog*>(dialog)->SetChosenPaths(paths);
             return wxID_OK;
         });
     }
     // What tamekc test prints for the project and the scenario files.
-    static wxString TamekcTest(const wxString& project, const std::vector<wxString>& paths)
+    static wxString TamekcTest(const wxString& project, const wxArrayString& paths)
     {
-        std::string arguments = "test '" + project.ToStdString() + "'";
+        wxString arguments = "test '" + project + "'";
         for (const wxString& path : paths)
-            arguments += " '" + path.ToStdString() + "'";
-        return wxString::FromUTF8(testing_support::Tamekc(arguments).out);
+            arguments += " '" + path + "'";
+        return wxString::FromUTF8(testing_support::Tamekc(arguments.ToStdString()).out);
     }
     // The block's 96-unit box lies wholly inside the canvas, scroll bars aside.
     bool ShownWhole(const CState* block) const
     {
-        const wxPoint corner = Canvas()->ToWindow(wxPoint(block->GetX(), block->GetY()));
-        const wxPoint end = Canvas()->ToWindow(wxPoint(block->GetX() + 96, block->GetY() + 96));
-        const wxSize client = Canvas()->GetClientSize() - wxSize(CProjectViewer::kBarSize, CProjectViewer::kBarSize);
-        return corner.x >= 0 && corner.y >= 0 && end.x <= client.x && end.y <= client.y;
-    }
-    // Drags both scroll bars' thumbs to their far ends, as the pupil can.
-    void ScrollToTheFarCorner()
-    {
-        for (wxScrollBar* bar : {Canvas()->HorizontalBar(), Canvas()->VerticalBar()}) {
-            bar->SetThumbPosition(bar->GetRange() - bar->GetThumbSize());
-            wxScrollEvent release(wxEVT_SCROLL_THUMBRELEASE, bar->GetId(), bar->GetThumbPosition(),
-                                  bar->IsVertical() ? wxVERTICAL : wxHORIZONTAL);
-            release.SetEventObject(bar);
-            bar->GetEventHandler()->ProcessEvent(release);
-        }
+        const wxRect box(Canvas()->ToWindow(wxPoint(block->GetX(), block->GetY())), wxSize(96, 96));
+        return wxRect(Canvas()->GetClientSize() - wxSize(CProjectViewer::kBarSize, CProjectViewer::kBarSize))
+            .Contains(box);
     }
     void Screenshot(const char* name)
     {
-        WaitForRepaint(frame);
+        WaitForRepaint(Canvas());
         SaveScreenshot(name);
     }
 };
@@ -79,27 +64,28 @@ struct Scenarios : MainWindowTest
 TEST_F(Scenarios, ResultsGoToTheConsoleAsTamekcPrintsThemAndTheFailingBlockIsShown)
 {
     Open("robot_scenarios/muur.tamek");
-    EXPECT_TRUE(MenuEnabled(ID_MENU_TEST_SCENARIO));
     frame->ShowConsolePane(false);
-    const std::vector<wxString> passing = {ScenarioFile("stopt_bij_muur.scenario"),
-                                           ScenarioFile("rijdt_door.scenario")};
     size_t mark = ConsoleLength();
-    TestWith(passing);
+    wxTEST_DIALOG(Command(ID_MENU_TEST_SCENARIO), ChooseScenarios(ScenarioFiles("stopt_bij_muur rijdt_door")));
     EXPECT_TRUE(frame->IsPaneShown("Console"));
-    EXPECT_EQ(ConsoleSince(mark), TamekcTest(DataPath("robot_scenarios/muur.tamek"), passing));
+    EXPECT_EQ(ConsoleSince(mark),
+              TamekcTest(DataPath("robot_scenarios/muur.tamek"), ScenarioFiles("stopt_bij_muur rijdt_door")));
     EXPECT_TRUE(ConsoleSince(mark).EndsWith("Rijdt door zonder muur: ok\n"));
     EXPECT_EQ(GetCurrentBlock(), nullptr);
     Screenshot("scenario-console-passed");
 
     // The failure's block comes into view however far away the pupil has scrolled.
     Open("examples/blink.tamek");
-    ScrollToTheFarCorner();
+    wxScrollBar* bar = Canvas()->HorizontalBar();
+    bar->SetThumbPosition(bar->GetRange() - bar->GetThumbSize());
+    wxScrollEvent release(wxEVT_SCROLL_THUMBRELEASE, bar->GetId(), bar->GetThumbPosition(), wxHORIZONTAL);
+    bar->GetEventHandler()->ProcessEvent(release);
     CState* ledOn = BlockNumbered(2);
     ASSERT_FALSE(ShownWhole(ledOn));
-    const std::vector<wxString> failing = {ScenarioFile("knippert.scenario"), ScenarioFile("led_blijft_uit.scenario")};
     mark = ConsoleLength();
-    TestWith(failing);
-    EXPECT_EQ(ConsoleSince(mark), TamekcTest(DataPath("examples/blink.tamek"), failing));
+    wxTEST_DIALOG(Command(ID_MENU_TEST_SCENARIO), ChooseScenarios(ScenarioFiles("knippert led_blijft_uit")));
+    EXPECT_EQ(ConsoleSince(mark),
+              TamekcTest(DataPath("examples/blink.tamek"), ScenarioFiles("knippert led_blijft_uit")));
     EXPECT_TRUE(ConsoleSince(mark).EndsWith(" in blok \"LedRood = 1.\"\n"));
     EXPECT_EQ(GetCurrentBlock(), ledOn);
     EXPECT_TRUE(ShownWhole(ledOn));
@@ -113,16 +99,16 @@ TEST_F(Scenarios, AnUnreadableScenarioOrATooLongProgramChecksNothing)
         "kapot.scenario:3: onbekende sensor \"Schakelaar4\" (Schakelaar1 tot 3, Sensor1 of Sensor2)\n";
     for (int attempt = 0; attempt < 2; ++attempt) { // the same mistake is said again each time
         const size_t mark = ConsoleLength();
-        TestWith({ScenarioFile("stopt_bij_muur.scenario"), ScenarioFile("kapot.scenario")});
+        wxTEST_DIALOG(Command(ID_MENU_TEST_SCENARIO), ChooseScenarios(ScenarioFiles("stopt_bij_muur kapot")));
         EXPECT_TRUE(ConsoleSince(mark).EndsWith(error) && ConsoleSince(mark).Freq('\n') == 1) << ConsoleSince(mark);
     }
-    wxTEST_DIALOG(Command(ID_MENU_PLAY_SCENARIO), ExpectFileDialog("Afspelen", ScenarioFile("kapot.scenario")));
+    wxTEST_DIALOG(Command(ID_MENU_PLAY_SCENARIO), ExpectFileDialog("Afspelen", ScenarioFiles("kapot")[0]));
     EXPECT_FALSE(frame->IsRunActive());
     EXPECT_TRUE(TheConsole()->GetText().EndsWith(error));
 
     Open("compile/limit_993.tamek");
     const size_t mark = ConsoleLength();
-    wxTEST_DIALOG(Command(ID_MENU_TEST_SCENARIO), ChooseScenarios({ScenarioFile("stopt_bij_muur.scenario")}),
+    wxTEST_DIALOG(Command(ID_MENU_TEST_SCENARIO), ChooseScenarios(ScenarioFiles("stopt_bij_muur")),
                   ExpectMessage("Code too long", "WARNING", wxID_OK));
     EXPECT_EQ(ConsoleSince(mark), "");
 }
@@ -131,28 +117,22 @@ TEST_F(Scenarios, AManualRunsPolledInputsAreRecordedSavedAndPlayedIntoAVirtualRu
 {
     Open("simulation/wait_for_switch.tamek"); // waits for Schakelaar1, then the LED, then Stop
     const wxString folder = FreshFolder("recordings"), saved = folder + "/opname.scenario";
-    EXPECT_FALSE(MenuEnabled(ID_MENU_RECORD_SCENARIO));
     Command(ID_MENU_MODE_MANUAL, true);
     Command(ID_MENU_START);
-    ASSERT_EQ(frame->GetRunMode(), 2);
-    EXPECT_TRUE(MenuEnabled(ID_MENU_RECORD_SCENARIO));
     EXPECT_FALSE(MenuEnabled(ID_MENU_TEST_SCENARIO) || MenuEnabled(ID_MENU_PLAY_SCENARIO));
-
     Command(ID_MENU_RECORD_SCENARIO, true);
-    ASSERT_TRUE(frame->IsRecording() && frame->GetInputPollListener());
-    EXPECT_TRUE(frame->GetMenuBar()->IsChecked(ID_MENU_RECORD_SCENARIO));
+    ASSERT_TRUE(frame->IsRecording() && frame->GetMenuBar()->IsChecked(ID_MENU_RECORD_SCENARIO));
     for (long timeMs = 0; timeMs <= 1500; timeMs += 100) // switch 1 pressed at 0.8 s, sensor 2 at 1.2 s
         frame->GetInputPollListener()(timeMs, timeMs >= 800 ? 0 : 1023, timeMs >= 1200 ? 400 : 1023, 1023);
 
     // Stopping asks where to save; a place that cannot be written is told with the reason and the
     // recording waits for another, and a cancelled choice drops it only when the pupil says so.
-    const auto writeError = Expect<wxMessageDialog>([&](wxMessageDialog* box) {
-        EXPECT_TRUE(box->GetMessage().StartsWith("De opname kan niet bewaard worden in " + folder + "/nee/"));
-        EXPECT_TRUE(box->GetMessage().Contains("No such file or directory"));
-        return wxID_OK;
-    });
-    wxTEST_DIALOG(Command(ID_MENU_RECORD_SCENARIO, false), ExpectFileDialog(kSaveTitle, folder + "/nee/x.scenario"),
-                  writeError, ExpectFileDialog(kSaveTitle, ""),
+    const wxString unwritable = folder + "/nee/x.scenario";
+    wxTEST_DIALOG(Command(ID_MENU_RECORD_SCENARIO, false), ExpectFileDialog(kSaveTitle, unwritable),
+                  ExpectMessage("De opname kan niet bewaard worden in " + unwritable +
+                                    " (No such file or directory). Kies een andere plaats.",
+                                "Schrijffout", wxID_OK),
+                  ExpectFileDialog(kSaveTitle, ""),
                   ExpectMessage("De opname is niet bewaard. Weggooien?", "Opnemen", wxID_NO),
                   ExpectFileDialog(kSaveTitle, saved));
     EXPECT_FALSE(frame->IsRecording() || frame->GetInputPollListener());
@@ -160,30 +140,20 @@ TEST_F(Scenarios, AManualRunsPolledInputsAreRecordedSavedAndPlayedIntoAVirtualRu
                                    "naam: Opname wait_for_switch\nduur: 1.5\n"
                                    "op 0.8 Schakelaar1 ingedrukt\nop 1.2 Sensor2 = 623\n");
 
-    // A recording going when the run ends is offered then; replacing asks first.
+    // A recording going when the run ends is offered then.
     Command(ID_MENU_RECORD_SCENARIO, true);
-    wxTEST_DIALOG(
-        {
-            Command(ID_MENU_STOP);
-            EXPECT_TRUE(WaitFor([&] { return !frame->IsRecording(); }));
-        },
-        ExpectFileDialog(kSaveTitle, saved),
-        ExpectMessage("Het bestand bestaat al. Wilt u het bestaande bestand vervangen?", "Reeds bestaand bestand",
-                      wxID_NO),
-        ExpectFileDialog(kSaveTitle, ""), ExpectMessage("De opname is niet bewaard. Weggooien?", "Opnemen", wxID_YES));
+    wxTEST_DIALOG((Command(ID_MENU_STOP), WaitFor([&] { return !frame->IsRecording(); })),
+                  ExpectFileDialog(kSaveTitle, ""),
+                  ExpectMessage("De opname is niet bewaard. Weggooien?", "Opnemen", wxID_YES));
     EXPECT_FALSE(MenuEnabled(ID_MENU_RECORD_SCENARIO));
-    EXPECT_TRUE(MenuEnabled(ID_MENU_PLAY_SCENARIO));
 
     // Played back, in the virtual mode: the program loops until the switch is pressed at 0.8 s of
     // its own time (a pass of its loop takes about a second), then takes the LED's path to its end.
     wxTEST_DIALOG(Command(ID_MENU_PLAY_SCENARIO), ExpectFileDialog("Afspelen", saved));
     ASSERT_TRUE(frame->IsVirtualRunActive() && frame->IsPlayingScenario());
-    EXPECT_TRUE(frame->GetMenuBar()->IsChecked(ID_MENU_MODE_VIRTUAL));
     const SimulationRun* run = frame->GetRunControl().Run();
-    const auto ledOn = [&] { return frame->IsRunActive() && run->Machine().RedLedOn(); };
-    ASSERT_TRUE(WaitFor(ledOn, 5000));
+    ASSERT_TRUE(WaitFor([&] { return frame->IsRunActive() && run->Machine().RedLedOn(); }, 5000));
     EXPECT_GE(run->SimulatedMs(), 800);
     EXPECT_LE(run->SimulatedMs(), 2600);
-    EXPECT_TRUE(WaitFor([&] { return !frame->IsRunActive(); }, 4000));
-    EXPECT_FALSE(frame->IsPlayingScenario());
+    EXPECT_TRUE(WaitFor([&] { return !frame->IsRunActive() && !frame->IsPlayingScenario(); }, 4000));
 }
