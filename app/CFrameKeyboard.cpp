@@ -66,7 +66,7 @@ void CFrame::OnClose(wxCloseEvent& event)
             return;
         }
     }
-    StopRecording(); // a recording is offered for saving while the window still stands
+    StopRecording();        // a recording is offered for saving while the window still stands
     m_runControl.DropRun(); // no tick may reach the window while it goes
     WriteSettingsFile();
     Destroy();
