@@ -109,6 +109,30 @@ TEST_F(Run, TheRobotPanesSwitchAndTheNamesListsSetterChangeTheProgramsPath)
     EXPECT_TRUE(WaitFor([&] { return !frame->IsRunActive(); }, 4000));
 }
 
+TEST_F(Run, ADetectorDraggedInTheRobotPaneChangesTheProgramsPath)
+{
+    Open("compile/detector.tamek"); // Sensor1 > 512: the buzzer, else the LED
+    frame->ShowRobotPane(true);
+    CRobotPane* pane = frame->GetRobotPane();
+    ASSERT_TRUE(WaitFor([&] { return pane->IsShownOnScreen() && pane->GetClientSize().y > 300; }));
+    Command(ID_MENU_START);
+    // Slid from the left end of its track to three quarters along, before the first tick.
+    const wxRect track = pane->Layout().DetectorTrack(0);
+    const int y = track.GetTop() + track.height / 2, from = track.GetLeft() + 10;
+    const int to = from + (track.GetRight() - 10 - from) * 3 / 4;
+    Mouse(wxEVT_LEFT_DOWN, from, y, pane);
+    EXPECT_EQ(pane->View().DetectorValue(0), 0);
+    for (int x = from; x <= to; x += 10)
+        Mouse(wxEVT_MOTION, x, y, pane);
+    Mouse(wxEVT_MOTION, to, y, pane);
+    Mouse(wxEVT_LEFT_UP, to, y, pane);
+    EXPECT_NEAR(pane->View().DetectorValue(0), 767, 8);
+    EXPECT_EQ(pane->View().DetectorValue(1), 0); // the other detector stays where it was
+    ASSERT_TRUE(WaitFor([&] { return Highlighted("Buzzer"); }, 4000));
+    Screenshot("run-detector-dragged");
+    EXPECT_TRUE(WaitFor([&] { return !frame->IsRunActive(); }, 4000));
+}
+
 TEST_F(Run, TheRobotPaneShowsTheOutputsAndIsRememberedWhenShown)
 {
     Open("simulation/outputs.tamek"); // both servos, both motors, the LED and the buzzer
@@ -177,6 +201,10 @@ TEST_F(Run, ModeUndoAndNewAskBeforeTheyEndARun)
     EXPECT_FALSE(frame->IsRunActive());
     EXPECT_EQ(Block("Wait")->GetParameterText(), "10");
     EXPECT_TRUE(MenuEnabled(ID_MENU_START) && !MenuEnabled(ID_MENU_PAUSE) && !MenuEnabled(ID_MENU_STOP));
+    Command(ID_MENU_START); // redo asks as undo does
+    wxTEST_DIALOG(Command(ID_MENU_REDO), ExpectMessage(question, caption, wxID_OK));
+    EXPECT_FALSE(frame->IsRunActive());
+    EXPECT_EQ(Block("Wait")->GetParameterText(), "20");
 
     // New: the run question first, then the unsaved changes.
     Command(ID_MENU_START);
