@@ -112,11 +112,13 @@ bool CFrame::PlayScenarioFile(const wxString& path)
     if (GetRunMode() != SimulationRun::Virtual)
         m_runControl.ChooseMode(SimulationRun::Virtual);
     m_playback = std::make_unique<ScenarioPlayer>(scenario);
-    ConsoleLine(_("Afspelen: ") + wxString::FromUTF8(scenario.name));
     m_runControl.Start();
-    if (!IsRunActive())
+    if (!IsRunActive()) { // the compiler has said why
         m_playback.reset();
-    return IsRunActive();
+        return false;
+    }
+    ConsoleLine(_("Afspelen: ") + wxString::FromUTF8(scenario.name));
+    return true;
 }
 
 void CFrame::RunClockAdvanced(long simulatedMs)
