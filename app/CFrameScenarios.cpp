@@ -18,6 +18,7 @@
 #include <wx/filename.h>
 #include <wx/menu.h>
 #include <wx/msgdlg.h>
+#include <wx/utils.h>
 
 namespace {
 wxString ScenarioWildcard()
@@ -90,6 +91,7 @@ void CFrame::TestScenarioFiles(const wxArrayString& paths)
         return; // "Code too long" was said by the compiler; no Start block: nothing to check
 
     ShowConsolePane(true);
+    wxBusyCursor busy; // a scenario may last up to an hour of simulated time
     ScenarioRunner runner(TheProgram(), image, length);
     const CState* failedIn = nullptr; // the block of the first failure (none when the program had ended)
     bool failed = false;
