@@ -6,6 +6,7 @@
 #include "base/Translation.h"
 #include "console/CConsoleViewer.h"
 #include "model/CProgram.h"
+#include "robot/RobotLink.h"
 
 #include <wx/filename.h>
 #include <wx/icon.h>
@@ -101,6 +102,7 @@ CFrame::CFrame(const wxString& title, const wxPoint& position, const wxSize& siz
     m_printData.SetOrientation(wxLANDSCAPE);
     m_pageSetup.SetPrintData(m_printData);
     m_aui.Update();
+    StartRobotLink();
 }
 
 CFrame::~CFrame()

@@ -9,11 +9,17 @@
 #include "app/DisplaySystem.h"
 #include "app/GuiUserInterface.h"
 #include "app/Language.h"
+#include "app/ToolPictures.h"
 #include "model/CProgram.h"
 #include "model/EditHistory.h"
+#include "robot/HidTransport.h"
+#include "robot/RobotLink.h"
+#include "robot/VirtualRobotTransport.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <memory>
 #include <sstream>
@@ -22,6 +28,7 @@
 #include <wx/app.h>
 #include <wx/aui/auibar.h>
 #include <wx/dcmemory.h>
+#include <wx/evtloop.h>
 #include <wx/filename.h>
 #include <wx/graphics.h>
 #include <wx/init.h>
@@ -29,6 +36,7 @@
 #include <wx/log.h>
 #include <wx/menu.h>
 #include <wx/stdpaths.h>
+#include <wx/timer.h>
 #include <wx/uiaction.h>
 #include <wx/utils.h>
 
@@ -43,6 +51,92 @@ bool WaitFor(const std::function<bool()>& predicate, int timeoutMs)
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
     return true;
+}
+
+bool RunModalLoopUntil(const std::function<bool()>& predicate, int timeoutMs)
+{
+    struct Watch : wxTimer
+    {
+        std::function<void()> check;
+        void Notify() override { check(); }
+    } watch;
+    wxGUIEventLoop loop;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    bool held = false;
+    watch.check = [&] {
+        held = predicate();
+        if (held || std::chrono::steady_clock::now() > deadline)
+            loop.Exit();
+    };
+    watch.Start(5);
+    loop.Run();
+    return held;
+}
+
+void ClickAt(wxWindow* window, const wxPoint& point, int button)
+{
+    wxUIActionSimulator mouse;
+    const wxPoint screen = window->ClientToScreen(point);
+    mouse.MouseMove(screen);
+    WaitFor([&] { return wxGetMousePosition() == screen; }, 1000);
+    if (button == wxMOUSE_BTN_NONE)
+        return;
+    bool released = false;
+    auto release = [&released](wxMouseEvent& event) { released = true, event.Skip(); };
+    const wxEventTypeTag<wxMouseEvent> up = button == wxMOUSE_BTN_LEFT ? wxEVT_LEFT_UP : wxEVT_RIGHT_UP;
+    window->Bind(up, release);
+    mouse.MouseClick(button);
+    EXPECT_TRUE(WaitFor([&] { return released; })) << "the click did not reach " << window->GetName();
+    window->Unbind(up, release);
+}
+
+void DragAt(wxWindow* window, const wxPoint& from, const wxPoint& to)
+{
+    // Each step waits until the window has seen the mouse there.
+    wxUIActionSimulator mouse;
+    wxPoint seen(-10000, -10000);
+    auto motion = [&seen](wxMouseEvent& event) { seen = event.GetPosition(), event.Skip(); };
+    window->Bind(wxEVT_MOTION, motion);
+    ClickAt(window, from, wxMOUSE_BTN_NONE);
+    mouse.MouseDown();
+    const int steps = std::max(std::abs(to.x - from.x), std::abs(to.y - from.y)) / 4 + 1;
+    for (int i = 1; i <= steps; ++i) {
+        const wxPoint point = from + (to - from) * i / steps;
+        mouse.MouseMove(window->ClientToScreen(point));
+        EXPECT_TRUE(WaitFor([&] { return seen == point; }, 1000)) << "the drag did not reach " << window->GetName();
+    }
+    window->Unbind(wxEVT_MOTION, motion);
+    bool released = false;
+    auto release = [&released](wxMouseEvent& event) { released = true, event.Skip(); };
+    window->Bind(wxEVT_LEFT_UP, release);
+    mouse.MouseUp();
+    EXPECT_TRUE(WaitFor([&] { return released; })) << "the drag did not end in " << window->GetName();
+    window->Unbind(wxEVT_LEFT_UP, release);
+}
+
+void PressKey(wxWindow* window, int key)
+{
+    bool released = false;
+    auto release = [&released](wxKeyEvent& event) { released = true, event.Skip(); };
+    window->Bind(wxEVT_KEY_UP, release);
+    wxUIActionSimulator().Char(key);
+    EXPECT_TRUE(WaitFor([&] { return released; })) << "the key did not reach " << window->GetName();
+    window->Unbind(wxEVT_KEY_UP, release);
+}
+
+bool SamePicture(const wxBitmap& shown, const wxString& file)
+{
+    const wxImage a = shown.ConvertToImage(), b = LoadToolPicture(file).ConvertToImage();
+    return a.GetSize() == b.GetSize() && memcmp(a.GetData(), b.GetData(), a.GetWidth() * a.GetHeight() * 3) == 0;
+}
+
+void InstallTestRobotLink()
+{
+    const std::string noHidraw = std::string(getenv("TAMEK_TEST_TMP")) + "/no-hidraw";
+    CFrame::SetRobotLinkMaker([noHidraw] {
+        return std::make_unique<RobotLink>(std::make_unique<HidTransport>(noHidraw, noHidraw),
+                                           std::make_unique<VirtualRobotTransport>());
+    });
 }
 
 namespace {
@@ -188,17 +282,7 @@ void MainWindowTest::Click(const wxPoint& point, int button)
         Mouse(left ? wxEVT_LEFT_UP : wxEVT_RIGHT_UP, point.x, point.y);
         return;
     }
-    wxUIActionSimulator mouse;
-    const wxPoint screen = Canvas()->ClientToScreen(point);
-    mouse.MouseMove(screen);
-    WaitFor([&] { return wxGetMousePosition() == screen; }, 1000);
-    bool released = false;
-    auto release = [&released](wxMouseEvent& event) { released = true, event.Skip(); };
-    const wxEventTypeTag<wxMouseEvent> up = button == wxMOUSE_BTN_LEFT ? wxEVT_LEFT_UP : wxEVT_RIGHT_UP;
-    Canvas()->Bind(up, release);
-    mouse.MouseClick(button);
-    EXPECT_TRUE(WaitFor([&] { return released; })) << "the click did not reach the canvas";
-    Canvas()->Unbind(up, release);
+    ClickAt(Canvas(), point, button);
 }
 
 void MainWindowTest::Command(int id, bool checked)
@@ -268,6 +352,7 @@ int main(int argc, char** argv)
     if (dutch && !locale)
         return 1;
     InstallGuiUserInterface();
+    InstallTestRobotLink();
 
     const int result = RUN_ALL_TESTS();
     wxTheApp->OnExit();
