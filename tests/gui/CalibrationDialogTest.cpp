@@ -149,7 +149,7 @@ CState* Prototype(KindId kind)
 using Dutch = MainWindowTest;
 } // namespace
 
-TEST_F(Dutch, CalibrationDialogShowsItsTextsWhole)
+TEST_F(Dutch, CalibrationDialogShowsItsTextsWholeInBothServoModes)
 {
     // Opened without a robot: nothing is sent, everything is shown.
     DialogDriver driver([](CTamekConfigDialog& dialog) {
@@ -161,6 +161,7 @@ TEST_F(Dutch, CalibrationDialogShowsItsTextsWhole)
         SaveScreenshot("calibration-dutch");
         Press(Named<wxCheckBox>(dialog, "servo1.continuous"));
         Press(Named<wxCheckBox>(dialog, "servo2.continuous"));
+        EXPECT_EQ(Named<CMySlider>(dialog, "servo2.slider")->Thumbs().Mode(), SliderMode::Positional);
         ExpectNothingClipped(&dialog);
     });
     Command(ID_MENU_CONFIGURATION);
