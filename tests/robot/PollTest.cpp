@@ -28,11 +28,7 @@ struct PresenceRecorder : RobotPresenceView
             nestedPoll();
     }
     void StopStandaloneRun() override { calls.push_back("stop run"); }
-    void ShowRobotConnected(bool connected) override
-    {
-        shown = connected;
-        calls.push_back(connected ? "connected" : "disconnected");
-    }
+    void ShowRobotConnected(bool on) override { shown = on, calls.push_back(on ? "connected" : "disconnected"); }
     void ReportRobotProblem(const wxString&) override { calls.push_back("problem"); }
 };
 

@@ -17,7 +17,6 @@
 #include <wx/image.h>
 #include <wx/log.h>
 #include <wx/menu.h>
-#include <wx/modalhook.h>
 #include <wx/msgdlg.h>
 #include <wx/testing.h>
 
@@ -77,54 +76,17 @@ inline void PrintTo(const wxString& text, std::ostream* out)
 // Lets the event loop run until the predicate holds or the time is up; true when it holds.
 bool WaitFor(const std::function<bool()>& predicate, int timeoutMs = 3000);
 
-// Runs an event loop of its own, as a modal dialog does (usable where WaitFor's yield would be
-// nested), until the predicate holds or the time is up; true when it holds.
-bool RunModalLoopUntil(const std::function<bool()>& predicate, int timeoutMs = 3000);
-
-// Real input of the simulated mouse and keyboard (X11 only) at points of a window, in its client
-// coordinates; each waits until the window has had the release (wxMOUSE_BTN_NONE: the mouse only
-// moves there). A drag moves in small steps.
+// Real input (X11 only) at client points of a window, waiting until the window has had it
+// (wxMOUSE_BTN_NONE: only a move); a key goes to window, which has the focus.
 void ClickAt(wxWindow* window, const wxPoint& point, int button = wxMOUSE_BTN_LEFT);
 void DragAt(wxWindow* window, const wxPoint& from, const wxPoint& to);
-// A key pressed and released; window is the one with the focus.
 void PressKey(wxWindow* window, int key);
 
 // Whether a toolbar bitmap shows the picture of a file.
 bool SamePicture(const wxBitmap& shown, const wxString& file);
 
-// The robot link every window of the tests makes: the virtual robot's socket in the test run's own
-// runtime folder, never a USB robot.
+// Windows of the tests link to a virtual robot in the test run's runtime folder, never a USB robot.
 void InstallTestRobotLink();
-
-// While it lives, every message box is kept as "message | caption" and answered OK once standsUntil
-// holds (the timers keep firing meanwhile, as they do while a pupil reads it); other dialogs are
-// shown as usual.
-class MessageBoxCatcher : public wxModalDialogHook
-{
-public:
-    explicit MessageBoxCatcher(std::function<bool()> standsUntil = [] { return true; })
-        : m_standsUntil(std::move(standsUntil))
-    {
-        Register();
-    }
-    ~MessageBoxCatcher() override { Unregister(); }
-    wxArrayString shown;
-
-protected:
-    int Enter(wxDialog* dialog) override
-    {
-        auto* box = dynamic_cast<wxMessageDialogBase*>(dialog);
-        if (!box)
-            return wxID_NONE;
-        shown.Add(box->GetMessage() + " | " + box->GetCaption());
-        EXPECT_TRUE(RunModalLoopUntil(m_standsUntil)) << "while this message stood: " << shown.Last();
-        return wxID_OK;
-    }
-    void Exit(wxDialog*) override {}
-
-private:
-    std::function<bool()> m_standsUntil;
-};
 
 // The titles of the top-level windows as the display itself lists them (the X server, or the
 // Wayland compositor's scene graph; tests/gui/display.sh), so a test sees what a pupil sees.

@@ -28,7 +28,6 @@
 #include <wx/app.h>
 #include <wx/aui/auibar.h>
 #include <wx/dcmemory.h>
-#include <wx/evtloop.h>
 #include <wx/filename.h>
 #include <wx/graphics.h>
 #include <wx/init.h>
@@ -36,7 +35,6 @@
 #include <wx/log.h>
 #include <wx/menu.h>
 #include <wx/stdpaths.h>
-#include <wx/timer.h>
 #include <wx/uiaction.h>
 #include <wx/utils.h>
 
@@ -53,25 +51,21 @@ bool WaitFor(const std::function<bool()>& predicate, int timeoutMs)
     return true;
 }
 
-bool RunModalLoopUntil(const std::function<bool()>& predicate, int timeoutMs)
+namespace {
+// Does action, then waits until window has had an event of this type that answers true.
+template <class Event>
+void Await(
+    wxWindow* window, const wxEventTypeTag<Event>& type, const std::function<void()>& action,
+    const std::function<bool(const Event&)>& wanted = [](const Event&) { return true; })
 {
-    struct Watch : wxTimer
-    {
-        std::function<void()> check;
-        void Notify() override { check(); }
-    } watch;
-    wxGUIEventLoop loop;
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    bool held = false;
-    watch.check = [&] {
-        held = predicate();
-        if (held || std::chrono::steady_clock::now() > deadline)
-            loop.Exit();
-    };
-    watch.Start(5);
-    loop.Run();
-    return held;
+    bool seen = false;
+    auto watch = [&](Event& event) { seen = seen || wanted(event), event.Skip(); };
+    window->Bind(type, watch);
+    action();
+    EXPECT_TRUE(WaitFor([&] { return seen; })) << "the input did not reach " << window->GetName();
+    window->Unbind(type, watch);
 }
+} // namespace
 
 void ClickAt(wxWindow* window, const wxPoint& point, int button)
 {
@@ -79,49 +73,28 @@ void ClickAt(wxWindow* window, const wxPoint& point, int button)
     const wxPoint screen = window->ClientToScreen(point);
     mouse.MouseMove(screen);
     WaitFor([&] { return wxGetMousePosition() == screen; }, 1000);
-    if (button == wxMOUSE_BTN_NONE)
-        return;
-    bool released = false;
-    auto release = [&released](wxMouseEvent& event) { released = true, event.Skip(); };
-    const wxEventTypeTag<wxMouseEvent> up = button == wxMOUSE_BTN_LEFT ? wxEVT_LEFT_UP : wxEVT_RIGHT_UP;
-    window->Bind(up, release);
-    mouse.MouseClick(button);
-    EXPECT_TRUE(WaitFor([&] { return released; })) << "the click did not reach " << window->GetName();
-    window->Unbind(up, release);
+    if (button != wxMOUSE_BTN_NONE)
+        Await(window, button == wxMOUSE_BTN_LEFT ? wxEVT_LEFT_UP : wxEVT_RIGHT_UP, [&] { mouse.MouseClick(button); });
 }
 
 void DragAt(wxWindow* window, const wxPoint& from, const wxPoint& to)
 {
-    // Each step waits until the window has seen the mouse there.
     wxUIActionSimulator mouse;
-    wxPoint seen(-10000, -10000);
-    auto motion = [&seen](wxMouseEvent& event) { seen = event.GetPosition(), event.Skip(); };
-    window->Bind(wxEVT_MOTION, motion);
     ClickAt(window, from, wxMOUSE_BTN_NONE);
     mouse.MouseDown();
     const int steps = std::max(std::abs(to.x - from.x), std::abs(to.y - from.y)) / 4 + 1;
     for (int i = 1; i <= steps; ++i) {
         const wxPoint point = from + (to - from) * i / steps;
-        mouse.MouseMove(window->ClientToScreen(point));
-        EXPECT_TRUE(WaitFor([&] { return seen == point; }, 1000)) << "the drag did not reach " << window->GetName();
+        Await<wxMouseEvent>(
+            window, wxEVT_MOTION, [&] { mouse.MouseMove(window->ClientToScreen(point)); },
+            [&](const wxMouseEvent& event) { return event.GetPosition() == point; });
     }
-    window->Unbind(wxEVT_MOTION, motion);
-    bool released = false;
-    auto release = [&released](wxMouseEvent& event) { released = true, event.Skip(); };
-    window->Bind(wxEVT_LEFT_UP, release);
-    mouse.MouseUp();
-    EXPECT_TRUE(WaitFor([&] { return released; })) << "the drag did not end in " << window->GetName();
-    window->Unbind(wxEVT_LEFT_UP, release);
+    Await(window, wxEVT_LEFT_UP, [&] { mouse.MouseUp(); });
 }
 
 void PressKey(wxWindow* window, int key)
 {
-    bool released = false;
-    auto release = [&released](wxKeyEvent& event) { released = true, event.Skip(); };
-    window->Bind(wxEVT_KEY_UP, release);
-    wxUIActionSimulator().Char(key);
-    EXPECT_TRUE(WaitFor([&] { return released; })) << "the key did not reach " << window->GetName();
-    window->Unbind(wxEVT_KEY_UP, release);
+    Await(window, wxEVT_KEY_UP, [&] { wxUIActionSimulator().Char(key); });
 }
 
 bool SamePicture(const wxBitmap& shown, const wxString& file)
@@ -336,6 +309,11 @@ int main(int argc, char** argv)
     setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
     setenv("TAMEK_TEST_TMP", temporary, 1);
     setenv("GSETTINGS_BACKEND", "memory", 1); // no session bus under Xvfb
+    // Screenshots show controls at rest: GTK's transitions are off in a configuration folder of our own.
+    const std::string config = std::string(temporary) + "/config";
+    wxFileName::Mkdir(config + "/gtk-3.0", 0700, wxPATH_MKDIR_FULL);
+    WriteTextFile(config + "/gtk-3.0/settings.ini", "[Settings]\ngtk-enable-animations=false\n");
+    setenv("XDG_CONFIG_HOME", config.c_str(), 1);
     if (dutch)
         SpeakDutchToTheSystem();
 

@@ -24,8 +24,7 @@ namespace testing_support {
 class VirtualRobotProcess
 {
 public:
-    // runtimeDir: a private folder that the robot shares with its caller (its socket is left there
-    // for the caller to find); empty: a folder of its own, removed at the end.
+    // runtimeDir: a private folder shared with the caller; empty: one of its own, removed at the end.
     explicit VirtualRobotProcess(const std::string& runtimeDir = std::string()) : m_runtimeDir(runtimeDir)
     {
         std::signal(SIGPIPE, SIG_IGN); // a robot that ended must fail a write, not end the test
