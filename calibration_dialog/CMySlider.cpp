@@ -164,7 +164,7 @@ void CMySlider::OnLeftUp(wxMouseEvent& event)
     m_dragging = false;
     if (HasCapture())
         ReleaseMouse();
-    SetHover(wxRect(GetClientSize()).Contains(event.GetPosition()) ? ThumbAt(event.GetPosition()) : Thumb::None);
+    SetHover(ThumbAt(event.GetPosition())); // none when the drag ended outside
 }
 
 void CMySlider::OnCaptureLost(wxMouseCaptureLostEvent&)
@@ -222,7 +222,7 @@ void CMySlider::DrawValue(wxDC& dc, Thumb thumb, int left, int right)
     const wxSize size = dc.GetTextExtent(text);
     int x = rect.x + rect.width / 2 - size.x / 2;
     x = std::clamp(x, left, std::max(left, right - size.x));
-    const int y = thumb == Thumb::Middle ? kMiddleTop - size.y : kValueTop;
+    const int y = thumb == Thumb::Middle ? std::max(0, kMiddleTop - size.y) : kValueTop;
     dc.DrawText(text, x, y);
 }
 

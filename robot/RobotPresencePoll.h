@@ -2,7 +2,8 @@
 // The presence poll, run by the main window every second, without the window: it searches the
 // robot, compares with what the window shows, and tells the window what to change.
 // It counts disconnections so that a disconnection during a standalone run is announced once,
-// even though the message box is modal and polls keep firing while it is open.
+// even where polls keep firing while the modal message box is open. (Under GTK a timer does not
+// fire again while its own handler waits in a message box, so there the count stays below 2.)
 
 #include <wx/string.h>
 
