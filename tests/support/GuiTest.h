@@ -109,6 +109,8 @@ wxString DataPath(const wxString& name);
 // drawn is written to "render-actual/<name>" beside the test executable for review;
 // TAMEK_UPDATE_GOLDEN=1 makes it the new reference.
 ::testing::AssertionResult MatchesGolden(const wxImage& actual, const wxString& name);
+// Two pictures of one size that agree within the same tolerance.
+::testing::AssertionResult ImagesMatch(const wxImage& actual, const wxImage& expected);
 
 // Keeps the messages logged at this level or above while it lives.
 struct LogCapture : wxLog

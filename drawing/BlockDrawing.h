@@ -20,6 +20,9 @@ public:
     void SetVisibleArea(double x, double y, double width, double height);
     // Draws the sharper versions of the pictures (for zoomed-in views and printing).
     void SetSharp(bool sharp) { m_sharp = sharp; }
+    // Gives every action its parameter text, also a block that no canvas shows (a picture drawn
+    // without a window); otherwise only blocks on a canvas carry it, palette prototypes not.
+    void SetAllTexts(bool all) { m_allTexts = all; }
 
     // Draws one block, with the red tile when highlighted.
     void DrawBlock(CState& block, bool highlighted);
@@ -48,6 +51,7 @@ private:
     std::unordered_map<wxString, FittedText> m_texts;
     bool m_clipped = false;
     bool m_sharp = false;
+    bool m_allTexts = false;
     double m_left = 0, m_top = 0, m_right = 0, m_bottom = 0;
 };
 
