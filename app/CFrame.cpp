@@ -8,6 +8,7 @@
 #include "console/CConsoleViewer.h"
 #include "model/CProgram.h"
 #include "model/EditHistory.h"
+#include "robot/RobotLink.h"
 #include "scenario/InputRecorder.h"
 #include "scenario/ScenarioPlayer.h"
 
@@ -109,6 +110,7 @@ CFrame::CFrame(const wxString& title, const wxPoint& position, const wxSize& siz
     m_pageSetup.SetPrintData(m_printData);
     StartRecovery();
     m_aui.Update();
+    StartRobotLink();
     UpdateCodeBudget();
 }
 

@@ -12,7 +12,7 @@ RunControl::~RunControl() = default;
 
 RobotLink* RunControl::StandaloneLink() const
 {
-    return m_run && m_run->GetMode() == SimulationRun::Standalone ? m_host.GetRobotLink() : nullptr;
+    return m_run && m_run->GetMode() == SimulationRun::Standalone ? m_host.RunRobotLink() : nullptr;
 }
 
 bool RunControl::OpenRun(bool start)
@@ -33,7 +33,7 @@ bool RunControl::OpenRun(bool start)
     m_run = std::make_unique<SimulationRun>(m_program, image, length);
     m_run->SetMode(m_mode);
     if (m_mode == SimulationRun::Standalone)
-        m_run->WatchRobot(m_host.GetRobotLink());
+        m_run->WatchRobot(m_host.RunRobotLink());
     // A virtual run starts with every input released, before the window sees it (and may set some).
     if (m_mode == SimulationRun::Virtual) {
         m_host.ResetSensorRows();
@@ -170,11 +170,4 @@ void RunControl::SetModeQuietly(int mode)
 {
     if (!m_run && mode >= SimulationRun::Virtual && mode <= SimulationRun::Standalone)
         m_mode = mode;
-}
-
-void RunControl::SwitchOffOutputs()
-{
-    RobotLink* link = m_host.GetRobotLink();
-    if (link && link->IsConnected())
-        link->SwitchOffOutputs(true);
 }

@@ -76,6 +76,18 @@ inline void PrintTo(const wxString& text, std::ostream* out)
 // Lets the event loop run until the predicate holds or the time is up; true when it holds.
 bool WaitFor(const std::function<bool()>& predicate, int timeoutMs = 3000);
 
+// Real input (X11 only) at client points of a window, waiting until the window has had it
+// (wxMOUSE_BTN_NONE: only a move); a key goes to window, which has the focus.
+void ClickAt(wxWindow* window, const wxPoint& point, int button = wxMOUSE_BTN_LEFT);
+void DragAt(wxWindow* window, const wxPoint& from, const wxPoint& to);
+void PressKey(wxWindow* window, int key);
+
+// Whether a toolbar bitmap shows the picture of a file.
+bool SamePicture(const wxBitmap& shown, const wxString& file);
+
+// Windows of the tests link to a virtual robot in the test run's runtime folder, never a USB robot.
+void InstallTestRobotLink();
+
 // The titles of the top-level windows as the display itself lists them (the X server, or the
 // Wayland compositor's scene graph; tests/gui/display.sh), so a test sees what a pupil sees.
 wxArrayString DisplayedWindowTitles();
@@ -134,7 +146,7 @@ protected:
     void Click(const wxPoint& point, int button = wxMOUSE_BTN_LEFT, wxWindow* window = nullptr);
     // A real key press on the main window that should reach the menu command (on Wayland, which takes
     // no simulated keys, the command is sent instead).
-    void PressKey(int key, int modifiers, int command);
+    void PressCommandKey(int key, int modifiers, int command);
     // A menu or tool command as the menu or toolbar sends it; checked items carry their new state.
     void Command(int id, bool checked = false);
     // A key as the window's character hook sees it.
@@ -146,6 +158,16 @@ protected:
     // Opens a project of tests/data (or examples/) and expects it to be read.
     void Open(const wxString& name) { ASSERT_TRUE(frame->OpenProjectByPath(DataPath(name))) << name; }
     int CountBlocks() const;
+    // The block of the program of this kind word (and parameter text), or null.
+    static CState* BlockOfKind(const char* word, const char* parameter = nullptr);
+    // Whether the highlight (the current block) is on that block.
+    static bool Highlighted(const char* word, const char* parameter = nullptr);
+    // Whether the canvas draws block with the red tile (a red ring round its picture).
+    bool DrawnRed(const CState* block);
+    // Whether Start (menu and tool), Pause and Stop are enabled as given.
+    bool RunToolsAre(bool start, bool pause, bool stop) const;
+    // The canvas painted whole, then the screen saved as a screenshot (see SaveScreenshot).
+    void Screenshot(const char* name);
     CState* BlockNumbered(int node) const
     {
         return TheProgram().FindBlock(TheProgram().GetRoot(), [=](CState* b) { return b->GetNodeNumber() == node; });
