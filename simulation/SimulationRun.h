@@ -60,8 +60,6 @@ public:
     void Tick();
     // Timer 2: the machine's timer advances 100 ms while the run runs or steps.
     void Clock();
-    // The run's simulated time: 100 ms for every clock tick that reached the machine.
-    long SimulatedMs() const { return m_simulatedMs; }
 
     int GetMode() const { return m_mode; }
     void SetMode(int mode) { m_mode = mode; }
@@ -75,6 +73,8 @@ public:
     bool LastStepResult() const { return m_lastResult; }
     // The program counter when the last tick ended.
     int LastPc() const { return m_lastPc; }
+    // The simulated time the run has run, in milliseconds (it stands still while the run is paused).
+    long SimulatedMs() const { return m_simulatedMs; }
 
     // Raw value 0-1023 of sensor port 1-3 (the program reads 1023 minus it).
     void SetRawInput(int port, int raw);
