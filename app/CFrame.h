@@ -34,6 +34,14 @@ public:
     bool IsModified() const { return m_modified; }
 
     bool IsSimulationRunning() const override { return false; }
+
+    // Questions of the canvas (owned by the canvas tools; the run control, the properties dialog
+    // and the names list make them real).
+    bool AskToStopSimulation() override;
+    int ShowBlockProperties(CState* block, bool newBlock) override;
+    void VariablesChanged() override;
+    // Stops the run in progress (none exists yet).
+    void StopRun();
     bool IsShiftHeld() const override { return m_shiftHeld; }
     void SetShiftHeld(bool held) { m_shiftHeld = held; }
     bool IsAltOnly() const { return m_altOnly; }
@@ -111,6 +119,8 @@ private:
     void CanvasDeleteKey();
     bool CanvasRotateExits(CState* block);
     void CanvasCommitEdit();
+    // Ends a drag or a link path in progress on the canvas (Escape).
+    void CanvasCancelDrag();
 
     // Editing helpers.
     void AfterHistoryStep();

@@ -51,7 +51,10 @@ void CFrame::OnCanvasToolCommand(wxCommandEvent& event)
 
 void CFrame::OnUndo(wxCommandEvent&)
 {
+    if (!AskToStopSimulation())
+        return;
     // The program is rebuilt from text: no block of the old graph may stay highlighted.
+    CanvasCancelDrag();
     SetCurrentBlock(nullptr);
     if (!TheEditHistory().Undo())
         return;
@@ -60,6 +63,9 @@ void CFrame::OnUndo(wxCommandEvent&)
 
 void CFrame::OnRedo(wxCommandEvent&)
 {
+    if (!AskToStopSimulation())
+        return;
+    CanvasCancelDrag();
     SetCurrentBlock(nullptr);
     if (!TheEditHistory().Redo())
         return;
@@ -79,7 +85,7 @@ void CFrame::AfterHistoryStep()
     else
         DisableCommands(CMD_REDO);
     CanvasProgramChanged();
-    RefreshCanvas();
+    VariablesChanged();
 }
 
 void CFrame::OnHelp(wxCommandEvent&)

@@ -29,6 +29,9 @@ public:
     bool IsSimulationRunning() const override { return false; }
     bool IsShiftHeld() const override { return false; }
     void EnableZoomCommands(bool, bool, bool) override {}
+    bool AskToStopSimulation() override { return true; }
+    int ShowBlockProperties(CState*, bool) override { return kPropertiesAbandoned; }
+    void VariablesChanged() override {}
     CProjectViewer* canvas;
 };
 

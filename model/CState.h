@@ -125,8 +125,13 @@ public:
     // The shape a link piece or a condition shows for its actual flow (entries 2, exits 1);
     // any other block keeps its drawn shape.
     int FlowShape() const;
+    // The shape of a link piece whose son were son, entered besides by extraEntry (may be null).
+    int LinkShapeWith(const CState* son, const CState* extraEntry) const;
     // Brings the drawn shape and its tiles up to date with FlowShape; tiles are reloaded only on a change.
     void RefreshShape();
+    // Loads the tiles of a shape to draw (a shape the block shows for a moment, such as with a
+    // path being laid); the next RefreshShape goes back to the block's own.
+    void ShowShape(int shape);
 
     // Graph links. The setters change one pointer only; keeping the back pointers is the caller's task.
     void SetParent(CState* block) { m_parent = block; }

@@ -202,10 +202,9 @@ void EditingRules::Attach(CState* block, CState* after, bool asSon)
     }
     // An empty place: the block keeps whatever follows it already.
     if (asSon)
-        after->SetSon(block);
+        m_program.AttachSon(after, block);
     else
-        after->SetBranchSon(0, block);
-    block->SetParent(after);
+        m_program.AttachBranch(after, block);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -277,8 +276,7 @@ bool EditingRules::JoinStep(CState* target, CState* block, int direction)
     CState* inPlace = target->GetRowNeighbour(slot);
     if (!inPlace) {
         block->SetConnectorMask(Connector::FullHorizontal);
-        target->SetRowNeighbour(slot, block);
-        block->SetRowNeighbour(1 - slot, target);
+        m_program.InsertInRow(target, slot, block);
         return true;
     }
     if (inPlace->GetCategory() == block->GetCategory() && !inPlace->IsLinkPiece())
@@ -296,9 +294,7 @@ bool EditingRules::JoinStepOfWait(CState* wait, CState* block)
     if (!waitWasHead)
         block->SetConnectorMask(Connector::FullHorizontal);
     CState* last = block->RightmostOfRow();
-    last->SetRowNeighbour(1, wait);
-    wait->SetRowNeighbour(0, last);
-    wait->SetRowNeighbour(1, nullptr);
+    m_program.InsertInRow(last, 1, wait);
     wait->SetConnectorMask(Connector::FullHorizontal);
     const CGraphicState::Point point = last->GetNeighbourPoint(Direction::Right);
     wait->SetPosition(point.x, point.y);
@@ -465,12 +461,7 @@ bool EditingRules::RemoveFromStep(CState* block)
             x = oldX, y = oldY;
         }
     }
-    if (left)
-        left->SetRowNeighbour(1, right);
-    if (right)
-        right->SetRowNeighbour(0, left);
-    block->SetRowNeighbour(0, nullptr);
-    block->SetRowNeighbour(1, nullptr);
+    m_program.LeaveRow(block);
     if (block == head && taker)
         TakeOverChainLinks(block, taker);
     m_program.DestroyBlock(block);
@@ -565,14 +556,11 @@ bool EditingRules::RemoveLinkChain(CState* piece)
 
     // A join that the path owned passes to another path that reaches it, outside its own subtree.
     CState* heir = nullptr;
-    int heirSlot = -1;
     if (join && join->GetParent() == last) {
         for (int i = 0; i < 2 && !heir; ++i) {
             CState* extra = join->GetExtraParent(i);
-            if (extra && extra->GetSon() == join && CanOwnSuccessor(extra) && !OwnsBlock(join, extra)) {
+            if (extra && extra->GetSon() == join && CanOwnSuccessor(extra) && !OwnsBlock(join, extra))
                 heir = extra;
-                heirSlot = i;
-            }
         }
         if (!heir)
             return false; // the join would be lost with the path
@@ -583,12 +571,9 @@ bool EditingRules::RemoveLinkChain(CState* piece)
     const int dy = remaining ? top->GetY() - remaining->GetY() : 0;
 
     if (heir) {
-        join->SetExtraParent(heirSlot, nullptr);
-        if (heirSlot == 0) {
-            join->SetExtraParent(0, join->GetExtraParent(1));
-            join->SetExtraParent(1, nullptr);
-        }
-        join->SetParent(heir);
+        m_program.Unjoin(heir);
+        m_program.DetachFromParent(join);
+        m_program.AttachSon(heir, join);
     }
     // From the bottom up, so that each piece's owner is still there when it goes.
     for (auto it = below.rbegin(); it != below.rend(); ++it)
