@@ -23,31 +23,47 @@ int StepDirection(const CState& a, const CState& b)
     return b.GetY() > a.GetY() ? Direction::Down : Direction::Up;
 }
 
+bool IsPlaceFree(const CState& block, int direction)
+{
+    if (block.IsCondition())
+        return (direction == block.GetSonExitSide() && !block.GetSon()) ||
+               (direction == block.GetBranchExitSide() && !block.GetBranchSon(0));
+    if (!block.IsLinkPiece() && (direction == Direction::Right || direction == Direction::Left))
+        return !block.GetRowNeighbour(direction == Direction::Right ? 1 : 0);
+    return !block.GetSon();
+}
+
 Anchor FindAnchor(const CProgram& program, const CState& moving)
 {
     CGraphicState::Point points[4];
     for (int d = 0; d < 4; ++d)
         points[d] = moving.GetConnectorPoint(d);
-    Anchor anchor;
+    // Blocks stand one step apart and their thirds overlap: a point can lie at two anchors (below
+    // one piece and beside its neighbour). The first whose place is free wins, else the first.
+    Anchor first, free;
     program.FindBlock(program.GetRoot(), [&](CState* block) {
         if (block == &moving)
             return false;
         for (int d = 0; d < 4; ++d)
             if (block->GetAnchorRect(d).Contains(points[d].x, points[d].y)) {
-                anchor = Anchor{block, d};
-                return true;
+                if (!first)
+                    first = Anchor{block, d};
+                if (IsPlaceFree(*block, d)) {
+                    free = Anchor{block, d};
+                    return true;
+                }
             }
         return false;
     });
-    return anchor;
+    return free ? free : first;
 }
 
 CState* FindBlockAt(const CProgram& program, int x, int y, bool inner)
 {
     const int margin = inner ? 16 : 0;
     return program.FindBlock(program.GetRoot(), [=](CState* block) {
-        const CGraphicState::Rect rect{block->GetX() + margin, block->GetY() + margin,
-                                       block->ImageWidth() - 2 * margin, block->ImageHeight() - 2 * margin};
+        const CGraphicState::Rect rect{block->GetX() + margin, block->GetY() + margin, block->ImageWidth() - 2 * margin,
+                                       block->ImageHeight() - 2 * margin};
         return rect.Contains(x, y);
     });
 }
@@ -197,14 +213,13 @@ bool RotateExits(CProgram& program, CState* condition)
         int yHolds, nHolds, yElse, nElse;
     };
     static const Turn kTurns[] = {
-        {0, 2, true, 3, 0, 3, 2},  {0, 3, false, 3, 2, 0, 2}, {2, 0, false, 0, 3, 2, 3},
-        {2, 3, true, 0, 2, 0, 3},  {3, 0, true, 2, 3, 2, 0},  {3, 2, false, 2, 0, 3, 0},
+        {0, 2, true, 3, 0, 3, 2}, {0, 3, false, 3, 2, 0, 2}, {2, 0, false, 0, 3, 2, 3},
+        {2, 3, true, 0, 2, 0, 3}, {3, 0, true, 2, 3, 2, 0},  {3, 2, false, 2, 0, 3, 0},
     };
     for (const Turn& turn : kTurns)
         if (turn.y == y && turn.n == n) {
             const bool holds = turn.bySon ? sonContinues : branchContinues;
-            return SetExitSides(program, condition, holds ? turn.yHolds : turn.yElse,
-                                holds ? turn.nHolds : turn.nElse);
+            return SetExitSides(program, condition, holds ? turn.yHolds : turn.yElse, holds ? turn.nHolds : turn.nElse);
         }
     return false;
 }

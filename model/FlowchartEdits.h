@@ -18,8 +18,12 @@ struct Anchor
 
 // The first block, in the graph's search order (each block of a row in turn, then its son's rows,
 // then its branch son's rows), whose anchor third on a side d holds the connector point d of
-// moving (a block held at its position); d is tried 0 to 3 on each block.
+// moving (a block held at its position); d is tried 0 to 3 on each block. Of several, the first
+// whose place on that side is free.
 Anchor FindAnchor(const CProgram& program, const CState& moving);
+// Whether a block's place on a side is free: its son (a condition: that side's exit), or its row
+// neighbour on that side for an action's right and left.
+bool IsPlaceFree(const CState& block, int direction);
 // The first block whose picture (inner: its picture less 16 units on every side) holds the point.
 CState* FindBlockAt(const CProgram& program, int x, int y, bool inner = false);
 // The step from block a to block b: along a row (same y) right or left, otherwise down or up.
