@@ -35,9 +35,11 @@ bool CProjectViewer::RunLinkTool(wxMouseEvent& event)
         Anchor start{FindBlockAt(program, drawing.x, drawing.y, true), -1};
         if (!start)
             start = FindAnchor(program, *m_cursorPiece);
+        // A path never enters an action from its side; said once per press.
         if (start && start.block->GetCategory() == Category::Action &&
             (start.direction == Direction::Right || start.direction == Direction::Left)) {
-            Ui().Report(1, Tr("Actie toevoegen niet toegestaan."));
+            if (event.LeftDown())
+                Ui().Report(1, Tr("Actie toevoegen niet toegestaan."));
             Refresh();
             return false;
         }

@@ -288,3 +288,175 @@ TEST_F(CanvasTools, DeletingTheLastBlockOfAVariableLowersTheHigherNumbers)
     });
     EXPECT_EQ(reread, (std::vector<int>{0, 1, 0}));
 }
+
+namespace {
+CState* FindKind(const wxString& kind, int nth = 0)
+{
+    CState* found = nullptr;
+    TheProgram().ForEachBlock([&](CState* b) {
+        if (!found && b->GetKindWordRaw() == kind && nth-- == 0)
+            found = b;
+    });
+    return found;
+}
+
+// The address of the first jump (0x7D) in the image whose target is address, or -1.
+int JumpTo(const unsigned char* image, int length, int address)
+{
+    for (int a = 0; a + 2 < length; ++a)
+        if (image[a] == 0x7D && a + static_cast<int16_t>(image[a + 1] | image[a + 2] << 8) == address)
+            return a;
+    return -1;
+}
+} // namespace
+
+TEST_F(CanvasTools, ALoopDrawnWithTheLinkToolCompilesToABackwardJump)
+{
+    Open("canvas/drops.tamek");
+    const std::string before = Text();
+    CState* led = FindKind("LedR");
+    CState* condition = FindKind("Switch1");
+    frame->SelectCanvasTool(TOOL_LINK);
+    // From the LedR down, left, up beside the condition and right onto it.
+    PressAt(Centre(led));
+    DragTo(Centre(led, 0));
+    DragTo(Centre(led, 0) + wxPoint(-60, 0));
+    DragTo(Centre(condition, 3));
+    EXPECT_EQ(Canvas()->PendingPath().Pieces().size(), 5u);
+    EXPECT_EQ(Text(), before); // painted, not yet in the program
+    ASSERT_TRUE(WaitForRepaint(Canvas()));
+    EXPECT_EQ(Text(), before);
+    DragTo(Centre(condition));
+    EXPECT_EQ(Canvas()->PendingPath().Target(), condition);
+    ReleaseAt(Centre(condition));
+    EXPECT_TRUE(MatchesGoldenText(Text(), "canvas/loop.tamek"));
+    EXPECT_TRUE(condition->GetExtraParent(0) && condition->GetExtraParent(0)->GetSon() == condition);
+
+    const unsigned char* image = nullptr;
+    int length = 0;
+    ASSERT_TRUE(CompileProgram(TheProgram(), frame->GetCalibration(), image, length));
+    const int jump = JumpTo(image, length, condition->GetCodeAddress());
+    EXPECT_GT(jump, condition->GetCodeAddress()); // back to the condition, from after it
+    Command(ID_MENU_UNDO);
+    EXPECT_EQ(Text(), before);
+}
+
+TEST_F(CanvasTools, AJoinOfABranchIntoTheMainPathSavesReopensAndCompilesTheSame)
+{
+    CState* condition = DropNextTo(KindId::Switch1, Root(), 0);
+    ASSERT_NE(condition, nullptr);
+    CState* led = DropNextTo(KindId::DelR, condition->GetSon(), 0);
+    CState* wait = DropNextTo(KindId::Wait, led, 0);
+    CState* buzzer = DropNextTo(KindId::Buzzer, condition->GetBranchSon(0), 0);
+    ASSERT_TRUE(led && wait && buzzer);
+    frame->SelectCanvasTool(TOOL_LINK);
+    Gesture({Centre(buzzer), Centre(buzzer, 0), Centre(buzzer, 0, 3), Centre(wait)});
+    ASSERT_EQ(wait->GetExtraParent(0), buzzer->GetSon()->GetSon()->GetSon());
+    const std::string drawn = Text();
+    EXPECT_TRUE(MatchesGoldenText(drawn, "canvas/join.tamek"));
+    const unsigned char* image = nullptr;
+    int length = 0;
+    ASSERT_TRUE(CompileProgram(TheProgram(), frame->GetCalibration(), image, length));
+    const std::vector<unsigned char> compiled(image, image + length);
+    EXPECT_GE(JumpTo(image, length, wait->GetCodeAddress()), 0);
+
+    const wxString path = FreshFolder("join") + "/join.tamek";
+    wxTEST_DIALOG(ASSERT_TRUE(frame->SaveProject(true)), ExpectFileDialog("Bestand opslaan als...", path));
+    ASSERT_TRUE(frame->OpenProjectByPath(path));
+    EXPECT_EQ(Text(), drawn);
+    ASSERT_TRUE(CompileProgram(TheProgram(), frame->GetCalibration(), image, length));
+    EXPECT_EQ(std::vector<unsigned char>(image, image + length), compiled);
+}
+
+TEST_F(CanvasTools, TheLinkToolsErrorAndWarningChangeNothing)
+{
+    Open("canvas/drops.tamek");
+    CState* led = FindKind("LedR");
+    CState* second = DropNextTo(KindId::Switch2, led, 0);
+    ASSERT_NE(second, nullptr);
+    const std::string before = Text();
+    frame->SelectCanvasTool(TOOL_LINK);
+    // Pressed where the piece would enter the LedR from its right: an error, each press again.
+    const wxPoint right = Centre(led) + wxPoint(65, 0);
+    for (int i = 1; i <= 2; ++i) {
+        const wxPoint at = right + wxPoint(0, 12 * i); // apart, so that the second press is no double-click
+        Gesture({at, at + wxPoint(5, 0)});
+        EXPECT_EQ(TheConsole()->GetText().Freq('!') / 6, i) << TheConsole()->GetText(); // "> !!! Erreur !!!: "
+    }
+    EXPECT_EQ(Text(), before);
+    // From the second condition's FALSE exit down and onto its TRUE exit: a warning, no link.
+    CState* no = second->GetBranchSon(0);
+    Gesture({Centre(no), Centre(no, 0), Centre(second->GetSon())});
+    EXPECT_EQ(LastConsoleLine(), "2 condities kunnen niet direct gelinked worden.");
+    EXPECT_EQ(second->GetSon()->GetExtraParent(0), nullptr);
+    // What was laid before the warning is kept as a loose path.
+    EXPECT_NE(no->GetSon(), nullptr);
+}
+
+TEST_F(CanvasTools, TheContextMenuOffersTheGroupsNamesAndItsCommandsAreUndoneToTheExactTexts)
+{
+    Open("canvas/drops.tamek");
+    std::vector<std::string> texts{Text()};
+    CState* condition = FindKind("Switch1");
+    // A condition offers the sensors, its own name disabled, each with its picture; it cannot be
+    // deleted while it has exits; clicked at its bottom, TRUE is there already and FALSE is offered.
+    std::unique_ptr<wxMenu> menu(Canvas()->BuildContextMenu(condition, condition->GetX() + 48, condition->GetY() + 90));
+    wxMenu* names = menu->FindItem(kMenuChange)->GetSubMenu();
+    ASSERT_EQ(names->GetMenuItemCount(), 5u);
+    EXPECT_EQ(names->FindItemByPosition(0)->GetItemLabelText(), "Schakelaar1");
+    EXPECT_FALSE(names->IsEnabled(kMenuKindFirst));
+    EXPECT_TRUE(names->IsEnabled(kMenuKindFirst + 4) && names->FindItemByPosition(4)->GetBitmap().IsOk());
+    EXPECT_FALSE(menu->IsEnabled(kMenuDelete));
+    EXPECT_TRUE(menu->FindItem(kMenuProperties) && !menu->FindItem(kMenuChangeTrue));
+    EXPECT_EQ(menu->GetLabelText(kMenuChangeFalse), "Stel parameter 'Schakelaar1 == 0 ?' in als FALSE");
+
+    // FALSE to the bottom: TRUE takes the right side, both paths keep what follows them.
+    MenuCommand(condition, kMenuChangeFalse, 0);
+    EXPECT_EQ(std::make_pair(condition->GetSonExitSide(), condition->GetBranchExitSide()), std::make_pair(2, 0));
+    texts.push_back(Text());
+    EXPECT_TRUE(MatchesGoldenText(texts.back(), "canvas/menu-false-below.tamek"));
+    // Verander: the Buzzer becomes a Motor1 with its parameter, confirmed in the dialog.
+    CState* buzzer = FindKind("Buzzer");
+    buzzer->SetParameterText("1"), buzzer->SetParameterValue(1);
+    Canvas()->CommitEdit();
+    texts.push_back(Text());
+    owner.propertiesAnswer = kPropertiesAbandoned;
+    MenuCommand(buzzer, kMenuKindFirst + 3);
+    EXPECT_EQ(Text(), texts.back()); // abandoned: the Buzzer is back
+    owner.propertiesAnswer = kPropertiesConfirmed;
+    MenuCommand(buzzer, kMenuKindFirst + 3);
+    CState* motor = FindKind("Motor1");
+    ASSERT_NE(motor, nullptr);
+    EXPECT_EQ(owner.shownProperties.back(), motor);
+    EXPECT_EQ(motor->GetParameterText(), "1");
+    EXPECT_EQ(FindKind("Buzzer"), nullptr);
+    texts.push_back(Text());
+    // Eigenschappen: the dialog's change is one edit.
+    owner.editProperties = [](CState* block) { block->SetParameterText("7"); };
+    MenuCommand(motor, kMenuProperties);
+    texts.push_back(Text());
+    EXPECT_NE(texts.back().find("'7'"), std::string::npos);
+    // Verwijder: the Stop at the end of a path goes; a run is asked about first.
+    owner.running = true;
+    MenuCommand(FindKind("Stop"), kMenuDelete);
+    EXPECT_EQ(owner.questions, 1);
+    EXPECT_EQ(FindKind("Stop"), nullptr);
+    texts.push_back(Text());
+    UndoRedoBackThrough(texts);
+}
+
+TEST_F(CanvasTools, HoveringShowsTheLabelAndWhichPathALinkPieceIsOn)
+{
+    Open("canvas/drops.tamek");
+    CState* condition = FindKind("Switch1");
+    condition->SetParameterText("1");
+    const std::pair<CState*, wxString> tips[] = {
+        {FindKind("Buzzer"), "Zoemer = 0."},
+        {condition->GetSon(), "Parameter 'Schakelaar1 == 1 ?' is TRUE"},
+        {condition->GetBranchSon(0), "Parameter 'Schakelaar1 == 1 ?' is FALSE"},
+    };
+    for (const auto& [block, tip] : tips) {
+        Hover(block);
+        EXPECT_EQ(Canvas()->GetToolTipText(), tip);
+    }
+}
