@@ -495,10 +495,11 @@ private:
         block.SetSonNumber(son);
         block.SetBranchSonNumber(branch);
         IndexSuccessorNumbers(&block, son != oldSon ? son : -1, branch != oldBranch ? branch : -1);
-        // A son numbered below the line's own number was read before: the line loops back to it.
+        // A son already read (numbered below the line's own, or a block written earlier under a
+        // higher number, as a branch path's blocks are): the line loops back or joins it.
         // The graph search never tests the Start block's row, but a join may have led there, so
         // that row is looked at last.
-        if (sonRead && son < number && !block.GetSon()) {
+        if (sonRead && son != number && !block.GetSon()) {
             CState* target = FindNumbered(son);
             if (!target)
                 target = FindInStartRow(son);

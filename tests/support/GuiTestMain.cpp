@@ -150,6 +150,7 @@ void MainWindowTest::SetUp()
     wxFileName::Rmdir(wxString(getenv("XDG_DATA_HOME")) + "/Tamek", wxPATH_RMDIR_RECURSIVE);
     TheViewZoom() = ViewZoom();
     frame = CreateMainWindow();
+    TheEditHistory().Reset(); // the history starts from this window's program, with its Start block
     ASSERT_TRUE(WaitFor([this] { return frame->IsShownOnScreen(); }));
 }
 
