@@ -7,12 +7,15 @@
 #include "editor/CanvasOwner.h"
 
 #include <map>
+#include <memory>
 #include <wx/aui/aui.h>
 #include <wx/bitmap.h>
 #include <wx/cmndata.h>
 #include <wx/frame.h>
 
 class CState;
+class RecoveryKeeper;
+struct RecoveryRecord;
 enum class MenuPlace;
 class wxAuiToolBar;
 class wxMenu;
@@ -62,6 +65,12 @@ public:
     const wxString& GetProjectPath() const { return m_projectPath; }
     const RecentProjects& GetRecentProjects() const { return m_recent; }
     wxMenu* GetRecentMenu() const { return m_recentMenu; }
+
+    // Start-up: offers back the unsaved work of a copy that no longer runs (see RecoveryKeeper);
+    // true when some was restored, shown as an unsaved project with its own path.
+    bool OfferRecovery();
+    // This copy's recovery file, kept while the project has unsaved changes.
+    wxString RecoveryFile() const;
 
     // The one calibration in force: compiled into programs, saved with projects and settings.
     const CalibrationRecord& GetCalibration() const { return m_calibration; }
@@ -134,6 +143,14 @@ private:
     // Asks whether to take over an opened project's calibration when it differs from the one in force.
     void OfferProjectCalibration(const CalibrationRecord& project);
 
+    // Unsaved work kept for after a crash (CFrameRecovery.cpp).
+    void StartRecovery();
+    // Follows the modified flag: a change is kept after the interval; saved or dropped work goes.
+    void RecoveryFollowsChange(bool modified);
+    // Shows kept work as an unsaved project with its path; false, with nothing changed, when its
+    // text does not read.
+    bool RestoreRecovered(const RecoveryRecord& record);
+
     // Event handlers.
     void OnNew(wxCommandEvent& event);
     void OnOpen(wxCommandEvent& event);
@@ -144,6 +161,7 @@ private:
     void OnExit(wxCommandEvent& event);
     void OnPrint(wxCommandEvent& event);
     void OnPrintPreview(wxCommandEvent& event);
+    void OnExportPicture(wxCommandEvent& event);
     void OnUndo(wxCommandEvent& event);
     void OnRedo(wxCommandEvent& event);
     void OnZoomIn(wxCommandEvent& event);
@@ -176,6 +194,7 @@ private:
     wxString m_projectPath;
     RecentProjects m_recent;
     CalibrationRecord m_calibration = CalibrationRecord::Defaults();
+    std::unique_ptr<RecoveryKeeper> m_recovery;
 
     long m_commandState = 0;
     bool m_modified = false;

@@ -3,11 +3,13 @@
 
 #include "app/AppPaths.h"
 #include "app/CommandIds.h"
+#include "app/ExportPicture.h"
 #include "app/WebSite.h"
 #include "base/Translation.h"
 #include "model/CProgram.h"
 #include "model/EditHistory.h"
 #include "print/PrintCommands.h"
+#include "print/PrintToFile.h"
 
 #include <wx/filename.h>
 #include <wx/log.h>
@@ -108,7 +110,16 @@ void CFrame::OnAbout(wxCommandEvent&)
 
 void CFrame::OnPrint(wxCommandEvent&)
 {
+    // Printed to a file, a saved project is proposed as a PDF of its own name beside it.
+    if (!m_projectPath.empty())
+        ProposePdfFile(m_printData,
+                       wxFileName(m_projectPath).GetPathWithSep() + wxFileName(m_projectPath).GetName() + ".pdf");
     PrintProject(this, m_printData, m_pageSetup);
+}
+
+void CFrame::OnExportPicture(wxCommandEvent&)
+{
+    ExportPictureWithDialog(this, TheProgram(), m_projectPath);
 }
 
 void CFrame::OnPrintPreview(wxCommandEvent&)

@@ -1,8 +1,8 @@
 #include "editor/CProjectViewer.h"
 
-#include "editor/BlockDrawing.h"
+#include "drawing/BlockDrawing.h"
+#include "drawing/WxImageStore.h"
 #include "editor/CanvasOwner.h"
-#include "editor/WxImageStore.h"
 #include "editor/CanvasMenuIds.h"
 #include "model/CProgram.h"
 #include "model/EditHistory.h"

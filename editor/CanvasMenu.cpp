@@ -3,7 +3,7 @@
 #include "base/Translation.h"
 #include "editor/CProjectViewer.h"
 #include "editor/CanvasMenuIds.h"
-#include "editor/WxImageStore.h"
+#include "drawing/WxImageStore.h"
 #include "model/CProgram.h"
 #include "model/FlowchartEdits.h"
 #include "model/NameGroups.h"

@@ -2,7 +2,7 @@
 // link path from them with Shift), dropping palette prototypes, the Delete key and the
 // properties dialog.
 #include "base/Translation.h"
-#include "editor/BlockDrawing.h"
+#include "drawing/BlockDrawing.h"
 #include "editor/CProjectViewer.h"
 #include "model/CProgram.h"
 #include "model/FlowchartEdits.h"

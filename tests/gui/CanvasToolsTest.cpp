@@ -7,7 +7,7 @@
 #include "app/DisplaySystem.h"
 #include "bytecode/ProgramCompiler.h"
 #include "console/CConsoleViewer.h"
-#include "editor/BlockDrawing.h"
+#include "drawing/BlockDrawing.h"
 #include "editor/CanvasMenuIds.h"
 #include "model/EditHistory.h"
 #include "model/Prototypes.h"

@@ -2,10 +2,10 @@
 // the program extent and the paper orientation of printing.
 #include "GuiTest.h"
 
+#include "drawing/ProgramExtent.h"
 #include "model/CProgram.h"
 #include "model/Prototypes.h"
 #include "print/CPrintPreviewDialog.h"
-#include "print/ProgramExtent.h"
 
 #include <wx/dcmemory.h>
 

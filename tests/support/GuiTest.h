@@ -97,6 +97,8 @@ wxString DataPath(const wxString& name);
 // drawn is written to "render-actual/<name>" beside the test executable for review;
 // TAMEK_UPDATE_GOLDEN=1 makes it the new reference.
 ::testing::AssertionResult MatchesGolden(const wxImage& actual, const wxString& name);
+// Two pictures of one size that agree within the same tolerance.
+::testing::AssertionResult ImagesMatch(const wxImage& actual, const wxImage& expected);
 
 // A text compared with its reviewed reference in tests/data/ (exactly); TAMEK_UPDATE_GOLDEN=1 makes
 // the text the new reference.

@@ -110,6 +110,21 @@ wxString DataPath(const wxString& name)
                                         : wxString(TAMEK_TEST_DATA) + "/" + name;
 }
 
+::testing::AssertionResult ImagesMatch(const wxImage& actual, const wxImage& expected)
+{
+    if (expected.GetSize() != actual.GetSize())
+        return ::testing::AssertionFailure() << "size " << actual.GetWidth() << "x" << actual.GetHeight();
+    const unsigned char *a = actual.GetData(), *e = expected.GetData();
+    const long pixels = static_cast<long>(actual.GetWidth()) * actual.GetHeight();
+    long differing = 0;
+    for (long i = 0; i < 3 * pixels; i += 3)
+        differing +=
+            std::abs(a[i] - e[i]) > 48 || std::abs(a[i + 1] - e[i + 1]) > 48 || std::abs(a[i + 2] - e[i + 2]) > 48;
+    if (differing * 200 > pixels)
+        return ::testing::AssertionFailure() << differing << " of " << pixels << " pixels differ";
+    return ::testing::AssertionSuccess();
+}
+
 ::testing::AssertionResult MatchesGolden(const wxImage& actual, const wxString& name)
 {
     const wxString reference = wxString(TAMEK_TEST_DATA) + "/render/" + name;
@@ -121,17 +136,7 @@ wxString DataPath(const wxString& name)
     wxImage expected;
     if (!wxFileName::FileExists(reference) || !expected.LoadFile(reference, wxBITMAP_TYPE_PNG))
         return ::testing::AssertionFailure() << "no reference picture " << reference;
-    if (expected.GetSize() != actual.GetSize())
-        return ::testing::AssertionFailure() << "size " << actual.GetWidth() << "x" << actual.GetHeight();
-    const unsigned char *a = actual.GetData(), *e = expected.GetData();
-    const long pixels = static_cast<long>(actual.GetWidth()) * actual.GetHeight();
-    long differing = 0;
-    for (long i = 0; i < 3 * pixels; i += 3)
-        differing +=
-            std::abs(a[i] - e[i]) > 48 || std::abs(a[i + 1] - e[i + 1]) > 48 || std::abs(a[i + 2] - e[i + 2]) > 48;
-    if (differing * 200 > pixels)
-        return ::testing::AssertionFailure() << differing << " of " << pixels << " pixels differ from " << reference;
-    return ::testing::AssertionSuccess();
+    return ImagesMatch(actual, expected) << " (" << reference << ")";
 }
 
 ::testing::AssertionResult MatchesGoldenText(const std::string& actual, const wxString& name)

@@ -25,6 +25,9 @@ public:
     // A link path being laid: the pieces it replaces are not drawn, and the blocks it starts from
     // and leads onto show their shapes with it.
     void ShowPath(const LinkPath* path) { m_path = path; }
+    // Gives every action its parameter text, also a block that no canvas shows (a picture drawn
+    // without a window); otherwise only blocks on a canvas carry it, palette prototypes not.
+    void SetAllTexts(bool all) { m_allTexts = all; }
 
     // Draws one block, with the red tile when highlighted.
     void DrawBlock(CState& block, bool highlighted);
@@ -55,6 +58,7 @@ private:
     bool m_clipped = false;
     bool m_sharp = false;
     const LinkPath* m_path = nullptr;
+    bool m_allTexts = false;
     double m_left = 0, m_top = 0, m_right = 0, m_bottom = 0;
 };
 

@@ -1,6 +1,6 @@
-#include "editor/BlockDrawing.h"
+#include "drawing/BlockDrawing.h"
 
-#include "editor/WxImageStore.h"
+#include "drawing/WxImageStore.h"
 #include "model/CState.h"
 #include "model/LinkPath.h"
 
@@ -78,7 +78,7 @@ void BlockPainter::DrawBlock(CState& block, bool highlighted)
         DrawPicture(m_overlays[block.GetBranchExitSide() & 3], x, y);
     }
     DrawExitLabel(block);
-    if (block.GetCategory() == Category::Action && block.HasParameter() && block.IsOnCanvas())
+    if (block.GetCategory() == Category::Action && block.HasParameter() && (m_allTexts || block.IsOnCanvas()))
         DrawParameterText(block);
 }
 
