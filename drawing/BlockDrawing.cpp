@@ -16,13 +16,6 @@ namespace {
 constexpr double kTextBandTop = 54;
 constexpr double kTextBandBottom = 77;
 constexpr double kTextMaxWidth = 50;
-
-int StepDirection(const CState& from, const CState& to)
-{
-    if (from.GetY() == to.GetY())
-        return to.GetX() > from.GetX() ? Direction::Right : Direction::Left;
-    return to.GetY() > from.GetY() ? Direction::Down : Direction::Up;
-}
 } // namespace
 
 BlockPainter::BlockPainter(wxGraphicsContext* gc) : m_gc(gc)

@@ -16,11 +16,6 @@ NameGroup GroupOf(const CState& block)
     return block.IsCondition() ? NameGroup::Sensors : NameGroup::Actuators;
 }
 
-bool InRow(const CState& block)
-{
-    return block.GetRowNeighbour(0) || block.GetRowNeighbour(1);
-}
-
 // Whether changing block into prototype's kind would break a rule of its step or path: a name the
 // step already shows, a Wait that would not stand at its step's right end, or a Stop with a
 // successor or in a step.
@@ -33,7 +28,7 @@ bool ChangeRefused(CState& block, const CState& prototype)
     const wxString& kind = prototype.GetKindWordRaw();
     if (kind == "Wait" && block.GetRowNeighbour(1))
         return true;
-    return kind == "Stop" && (InRow(block) || block.GetSon());
+    return kind == "Stop" && (block.IsInRow() || block.GetSon());
 }
 
 // The side whose third of the block holds a drawing point (every side counted), or -1.

@@ -1,7 +1,5 @@
 #include "model/CState.h"
 
-namespace {
-// The direction of the step from block a to block b: along a row right or left, otherwise down or up.
 int StepDirection(const CState& a, const CState& b)
 {
     if (a.GetY() == b.GetY())
@@ -9,6 +7,7 @@ int StepDirection(const CState& a, const CState& b)
     return b.GetY() > a.GetY() ? Direction::Down : Direction::Up;
 }
 
+namespace {
 // Writes a side value into a shape code on the side a direction points to.
 int WithSide(int shape, int direction, int value)
 {

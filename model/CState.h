@@ -74,6 +74,8 @@ public:
     }
     // Whether the son is owned by this block (its parent points back) rather than a loop or join reference.
     bool OwnsSon() const { return m_son && m_son->m_parent == this; }
+    // Whether the block stands in a row with others (it has a row neighbour).
+    bool IsInRow() const { return m_left || m_right; }
 
     // Names: sensors and actuators read theirs through the prototype, variable blocks keep their own.
     wxString ResolvedName() const;
@@ -215,6 +217,10 @@ private:
     bool m_calibrationFlag = false;
     int m_calibrationInts[5] = {1, 0, 1, 0, 1};
 };
+
+// The direction of the step from block a to block b: along a row (same y) right or left, otherwise
+// down or up. It is how the drawing tells on which side a neighbour lies.
+int StepDirection(const CState& a, const CState& b);
 
 // The process-wide block-id counter: every prototype, and the canvas's start block, takes the next value.
 int NextBlockId();

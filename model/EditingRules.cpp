@@ -39,10 +39,6 @@ bool IsStepBlock(const CState* block)
     return block->GetCategory() == Category::Action || block->GetCategory() == Category::Variable;
 }
 
-bool InRow(const CState* block)
-{
-    return block->GetRowNeighbour(0) || block->GetRowNeighbour(1);
-}
 bool HasExtraParent(const CState* block)
 {
     return block->GetExtraParent(0) || block->GetExtraParent(1);
@@ -179,12 +175,12 @@ CState* EditingRules::HeadOfRow(CState* block) const
 
 bool EditingRules::CanOwnSuccessor(const CState* block) const
 {
-    return !InRow(block) || block->GetParent() || block == m_program.GetRoot();
+    return !block->IsInRow() || block->GetParent() || block == m_program.GetRoot();
 }
 
 bool EditingRules::IsLoose(const CState* block) const
 {
-    if (block->GetParent() || InRow(block) || block == m_program.GetRoot())
+    if (block->GetParent() || block->IsInRow() || block == m_program.GetRoot())
         return false;
     return block->IsLinkPiece() || !HasExtraParent(block);
 }
@@ -403,7 +399,7 @@ bool EditingRules::Remove(CState* block)
     switch (block->GetCategory()) {
     case Category::Action:
     case Category::Variable:
-        return InRow(block) ? RemoveFromStep(block) : RemoveAction(block);
+        return block->IsInRow() ? RemoveFromStep(block) : RemoveAction(block);
     case Category::SensorCondition:
     case Category::VariableCondition:
         return RemoveCondition(block);
@@ -433,7 +429,7 @@ void EditingRules::RemoveHalfParent(CState* parent)
 {
     if (!parent || !parent->IsLinkPiece() || !parent->IsHalf() || parent == m_program.GetRoot())
         return;
-    if (HasSuccessor(parent) || InRow(parent))
+    if (HasSuccessor(parent) || parent->IsInRow())
         return;
     m_program.DestroyBlock(parent);
 }
@@ -510,7 +506,7 @@ void EditingRules::TakeOverChainLinks(CState* from, CState* to)
 
 bool EditingRules::RemoveCondition(CState* block)
 {
-    if (HasSuccessor(block) || InRow(block))
+    if (HasSuccessor(block) || block->IsInRow())
         return false;
     CState* parent = block->GetParent();
     m_program.DestroyBlock(block);
@@ -523,7 +519,7 @@ bool EditingRules::RemoveCondition(CState* block)
 // on to a block stays as it is.
 bool EditingRules::RemoveLinkChain(CState* piece)
 {
-    if (HasBranchSon(piece) || InRow(piece))
+    if (HasBranchSon(piece) || piece->IsInRow())
         return false;
 
     std::vector<CState*> below;
@@ -536,7 +532,7 @@ bool EditingRules::RemoveLinkChain(CState* piece)
         }
         if (!son->IsLinkPiece())
             return true;
-        if (HasBranchSon(son) || InRow(son))
+        if (HasBranchSon(son) || son->IsInRow())
             return false;
         below.push_back(son);
         last = son;
@@ -545,7 +541,7 @@ bool EditingRules::RemoveLinkChain(CState* piece)
     std::vector<CState*> above;
     CState* top = piece;
     for (CState* parent = piece->GetParent(); parent; parent = parent->GetParent()) {
-        if (!parent->IsLinkPiece() || HasExtraParent(parent) || HasBranchSon(parent) || InRow(parent) ||
+        if (!parent->IsLinkPiece() || HasExtraParent(parent) || HasBranchSon(parent) || parent->IsInRow() ||
             parent->GetSon() != top || parent == m_program.GetRoot())
             break;
         if (parent->GetParent() && parent->GetParent()->IsCondition())

@@ -16,13 +16,6 @@ bool IsExitSide(int side)
 }
 } // namespace
 
-int StepDirection(const CState& a, const CState& b)
-{
-    if (a.GetY() == b.GetY())
-        return b.GetX() > a.GetX() ? Direction::Right : Direction::Left;
-    return b.GetY() > a.GetY() ? Direction::Down : Direction::Up;
-}
-
 bool IsPlaceFree(const CState& block, int direction)
 {
     if (block.IsCondition())

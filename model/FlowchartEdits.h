@@ -26,8 +26,6 @@ Anchor FindAnchor(const CProgram& program, const CState& moving);
 bool IsPlaceFree(const CState& block, int direction);
 // The first block whose picture (inner: its picture less 16 units on every side) holds the point.
 CState* FindBlockAt(const CProgram& program, int x, int y, bool inner = false);
-// The step from block a to block b: along a row (same y) right or left, otherwise down or up.
-int StepDirection(const CState& a, const CState& b);
 
 // A clone of prototype, held with its top-left corner at (x, y), dropped onto the flowchart: at
 // the neighbour point of the anchor it finds, connected by the editing rules with the side bits

@@ -62,7 +62,7 @@ void CProgram::Unjoin(CState* from)
 
 void CProgram::InsertInRow(CState* member, int side, CState* block)
 {
-    if (!member || !block || (side != 0 && side != 1) || block->GetRowNeighbour(0) || block->GetRowNeighbour(1))
+    if (!member || !block || (side != 0 && side != 1) || block->IsInRow())
         return;
     CState* beyond = member->GetRowNeighbour(side);
     member->SetRowNeighbour(side, block);

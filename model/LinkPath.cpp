@@ -16,10 +16,6 @@ bool HasFreeExit(const CState* block)
     return !block->GetSon() || (block->IsCondition() && !block->GetBranchSon(0));
 }
 
-bool InRow(const CState* block)
-{
-    return block->GetRowNeighbour(0) || block->GetRowNeighbour(1);
-}
 
 // The first block that is no link piece, going up from block through link pieces (block itself
 // when it is none).
@@ -42,7 +38,7 @@ bool LinkPath::Start(CState* from)
     Discard();
     if (!from || from->GetCategory() == Category::Placeholder)
         return false;
-    if (from != m_program.GetRoot() && !from->GetParent() && InRow(from))
+    if (from != m_program.GetRoot() && !from->GetParent() && from->IsInRow())
         return false; // a row member carries no successor
     if (from->IsLinkPiece() && from->GetSon()) {
         // A new route from inside a path: the pieces below are replaced when it is committed,
@@ -55,7 +51,7 @@ bool LinkPath::Start(CState* from)
                 end = next;
                 break;
             }
-            if (!next->IsLinkPiece() || InRow(next) || next->GetBranchSon(0) || next->GetExtraParent(0))
+            if (!next->IsLinkPiece() || next->IsInRow() || next->GetBranchSon(0) || next->GetExtraParent(0))
                 return false;
             chain.push_back(next);
             piece = next;

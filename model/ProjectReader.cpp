@@ -200,7 +200,7 @@ private:
 
     bool IsRowMember(const CState* block) const
     {
-        return block != m_root && !block->GetParent() && (block->GetRowNeighbour(0) || block->GetRowNeighbour(1));
+        return block != m_root && !block->GetParent() && block->IsInRow();
     }
 
     // The first block in graph-search order that expects number as a son.
