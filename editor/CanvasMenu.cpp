@@ -1,9 +1,9 @@
 // The context menu of a block on the canvas: change its kind, delete it, its properties, and the
 // sides of a condition's TRUE and FALSE exits.
 #include "base/Translation.h"
+#include "drawing/WxImageStore.h"
 #include "editor/CProjectViewer.h"
 #include "editor/CanvasMenuIds.h"
-#include "drawing/WxImageStore.h"
 #include "model/CProgram.h"
 #include "model/FlowchartEdits.h"
 #include "model/NameGroups.h"
@@ -56,7 +56,7 @@ wxMenu* CProjectViewer::BuildContextMenu(CState* block, int x, int y)
         item->Enable(!ChangeRefused(*block, *prototype));
     }
     menu->AppendSubMenu(names, _("Verander"))->SetId(kMenuChange);
-    menu->Append(kMenuDelete, _("Verwijder"))->Enable(!block->GetSon() && !block->GetBranchSon(0));
+    menu->Append(kMenuDelete, _("Verwijder"))->Enable(TheProgram().CanRemoveWithItsExits(block));
     menu->AppendSeparator();
     menu->Append(kMenuProperties, _("Eigenschappen"));
     if (block->IsCondition()) {
