@@ -332,6 +332,8 @@ TEST_F(CanvasTools, ALoopDrawnWithTheLinkToolCompilesToABackwardJump)
     EXPECT_EQ(Canvas()->PendingPath().Target(), condition);
     ReleaseAt(Centre(condition));
     EXPECT_TRUE(MatchesGoldenText(Text(), "canvas/loop.tamek"));
+    ASSERT_TRUE(WaitForRepaint(Canvas()));
+    SaveScreenshot("canvas-built-with-the-mouse");
     EXPECT_TRUE(condition->GetExtraParent(0) && condition->GetExtraParent(0)->GetSon() == condition);
 
     const unsigned char* image = nullptr;
