@@ -2,8 +2,8 @@
 
 #include "drawing/BlockDrawing.h"
 #include "drawing/WxImageStore.h"
-#include "editor/CanvasOwner.h"
 #include "editor/CanvasMenuIds.h"
+#include "editor/CanvasOwner.h"
 #include "model/CProgram.h"
 #include "model/EditHistory.h"
 #include "model/Prototypes.h"

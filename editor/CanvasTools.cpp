@@ -8,7 +8,6 @@
 #include "model/FlowchartEdits.h"
 #include "model/UserInterface.h"
 
-
 namespace {
 // Probe steps of a path laid with the mouse: the link tool's, and a select-tool drag's with Shift.
 constexpr int kShiftProbe = 64;
