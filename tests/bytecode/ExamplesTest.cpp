@@ -8,25 +8,13 @@
 #include "support/Blocks.h"
 #include "support/ProjectText.h"
 
-#include <algorithm>
 #include <cstdlib>
-#include <filesystem>
 #include <gtest/gtest.h>
 
 using namespace testing_support;
 
 namespace {
 const std::string kExamples = std::string(TAMEK_TEST_DATA) + "/../../examples/";
-
-std::vector<std::string> Examples()
-{
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(kExamples))
-        if (entry.path().extension() == ".tamek")
-            names.push_back(entry.path().stem().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 struct Example : ::testing::TestWithParam<std::string>
 {
@@ -66,5 +54,5 @@ TEST_P(Example, IsDrawnWithoutLooseEndsAndCompiles)
     program.ResetPrototypeNames();
 }
 
-INSTANTIATE_TEST_SUITE_P(Shipped, Example, ::testing::ValuesIn(Examples()),
+INSTANTIATE_TEST_SUITE_P(Shipped, Example, ::testing::ValuesIn(ProjectNames(kExamples)),
                          [](const ::testing::TestParamInfo<std::string>& info) { return info.param; });
