@@ -327,13 +327,9 @@ void MainWindowTest::PressCommandKey(int key, int modifiers, int command)
     frame->Raise();
     frame->SetFocus();
     WaitFor([this] { return wxWindow::FindFocus() && wxGetTopLevelParent(wxWindow::FindFocus()) == frame; }, 1000);
-    bool handled = false;
-    auto notice = [&handled](wxCommandEvent& event) { handled = true, event.Skip(); };
-    frame->Bind(wxEVT_MENU, notice, command);
-    wxUIActionSimulator keyboard;
-    keyboard.Char(key, modifiers);
-    EXPECT_TRUE(WaitFor([&] { return handled; })) << "the key did not reach its command " << command;
-    frame->Unbind(wxEVT_MENU, notice, command);
+    Await<wxCommandEvent>(
+        frame, wxEVT_MENU, [&] { wxUIActionSimulator().Char(key, modifiers); },
+        [command](const wxCommandEvent& event) { return event.GetId() == command; });
 }
 
 namespace {
