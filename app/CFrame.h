@@ -13,6 +13,8 @@
 #include <wx/frame.h>
 
 class CState;
+class CStateViewer;
+class RunValues;
 enum class MenuPlace;
 class wxAuiToolBar;
 class wxMenu;
@@ -77,8 +79,18 @@ public:
     void ShowPalettePane(bool show);
     void ShowConsolePane(bool show);
     bool IsPaneShown(const wxString& name);
-    // Shows or hides one palette page (0, 1, 2 or 4); the pane follows whether any page is shown.
+    // Shows or hides one palette page (0 to 4); the pane follows whether any page is shown.
     void ShowPalettePage(int page, bool show);
+
+    // The palette, the properties dialog and the names list (palette11).
+    // Opens the properties dialog of a block, 300 x 150 at least and centred on this window, and
+    // answers 1000 (confirmed) or 1001 (abandoned). newBlock: a block just dropped from the palette.
+    int ShowBlockProperties(CState* block, bool newBlock);
+    // The program's variables changed: the names list shows them (and the names of the prototypes) anew.
+    void VariablesChanged();
+    // The names list, where a run shows its values.
+    RunValues* GetRunValues();
+    CStateViewer* GetPalette() const { return m_stateViewer; }
 
     void RefreshCanvas();
     void UpdateTitle();
@@ -157,7 +169,7 @@ private:
     wxAuiToolBar* m_toolbar = nullptr;
     wxMenu* m_recentMenu = nullptr;
     wxWindow* m_canvas = nullptr;
-    wxPanel* m_palette = nullptr;
+    CStateViewer* m_stateViewer = nullptr; // palette11
 
     std::map<wxString, wxBitmap> m_pictures;
     wxPrintData m_printData;
@@ -172,7 +184,6 @@ private:
     bool m_connected = false;
     int m_runMode = 0;
     int m_canvasTool = 0;
-    unsigned m_visiblePalettePages = 0x17; // pages 0, 1, 2 and 4
     bool m_closing = false;
 
     bool m_shiftHeld = false;

@@ -64,6 +64,7 @@ void CFrame::CanvasProgramChanged()
 {
     Viewer(m_canvas)->UpdateScrollBars();
     m_canvas->Refresh();
+    VariablesChanged();
 }
 
 void CFrame::CanvasDeleteKey()

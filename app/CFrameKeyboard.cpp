@@ -4,6 +4,7 @@
 #include "app/CommandIds.h"
 #include "base/Translation.h"
 #include "calibration/Settings.h"
+#include "editor/CStateViewer.h"
 #include "model/CProgram.h"
 
 #include <wx/msgdlg.h>
@@ -25,8 +26,10 @@ void CFrame::OnCharHook(wxKeyEvent& event)
     }
     if (m_tabKey)
         RotateSelectedExits();
-    else if (m_escapeKey)
+    else if (m_escapeKey) {
+        m_stateViewer->CancelDrag(); // a block dragged from the palette is dropped nowhere
         SelectCanvasTool(TOOL_SELECT);
+    }
     event.Skip();
 }
 

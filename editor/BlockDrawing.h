@@ -9,6 +9,7 @@
 
 class CState;
 class wxGraphicsContext;
+class wxImage;
 
 // Draws blocks into one graphics context; keeps what every block of a drawing shares (the
 // overlays, the labels, the font), and optionally skips blocks outside a visible rectangle.
@@ -55,3 +56,7 @@ private:
 void DrawBlock(CState& block, wxGraphicsContext* gc, bool highlighted, bool sharp = false);
 // The program tree from root drawn the way the canvas does: every block but the current one.
 void DrawTree(CState* root, wxGraphicsContext* gc, bool sharp = false);
+
+// The drag picture of a block: its displayed image blended over its blue tile (alpha blend as the
+// palette's drag does), unscaled.
+wxImage BlendedDragPicture(const CState& block);

@@ -65,6 +65,20 @@ public:
     // The pending link path of the link tool: hung into the graph only while painting.
     CStateList& PendingPath() { return m_lists[0]; }
 
+    // A drag of a palette prototype (or of a block from the names list). picture: the blended
+    // picture (BlendedDragPicture), already scaled by the zoom; grabOffset: where the mouse holds it.
+    void BeginPaletteDrag(CState* prototype, const wxBitmap& picture, const wxPoint& grabOffset);
+    // The mouse moved, in screen coordinates (the palette holds the mouse capture).
+    void MovePaletteDrag(const wxPoint& screen);
+    // The button was released at screen: inside the canvas the select tool drops the prototype
+    // (simulation question, connector search, clone, ConnectBlock, exits of a condition, the
+    // empty program) and commits nothing yet (the palette commits after its dialog); answers the
+    // placed clone, or null when nothing was added. Ends the drag in every case.
+    CState* EndPaletteDrag(const wxPoint& screen);
+    // Escape: the drag ends without a drop.
+    void CancelPaletteDrag();
+    bool IsPaletteDragActive() const;
+
     // Paints the whole view into a graphics context of the window's size (used by painting and benchmarks).
     void PaintView(wxGraphicsContext* gc, const wxSize& size);
 
