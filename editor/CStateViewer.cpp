@@ -49,10 +49,6 @@ CStateViewer::CStateViewer(wxWindow* parent, CProjectViewer* canvas, wxWindow* m
     m_bar->Bind(wxEVT_SCROLL_PAGEDOWN, &CStateViewer::OnScroll, this);
     m_bar->Bind(wxEVT_SCROLL_THUMBTRACK, &CStateViewer::OnScroll, this);
     m_bar->Bind(wxEVT_SCROLL_CHANGED, &CStateViewer::OnScroll, this);
-    // While a drag lives the palette holds the mouse: motion and release come here.
-    Bind(wxEVT_MOTION, &CStateViewer::OnDragMotion, this);
-    Bind(wxEVT_LEFT_UP, &CStateViewer::OnDragRelease, this);
-    Bind(wxEVT_MOUSE_CAPTURE_LOST, &CStateViewer::OnCaptureLost, this);
 }
 
 bool CStateViewer::ShowPage(int index, bool show)
@@ -134,7 +130,7 @@ void CStateViewer::OnPageLeftDown(wxMouseEvent& event)
     if (m_dragged)
         return;
     if (CState* prototype = page->PrototypeAt(event.GetPosition()))
-        BeginDrag(prototype);
+        BeginDrag(prototype, page);
 }
 
 void CStateViewer::BeginListDrag(const CMyListCtrl::Entry& entry)
@@ -150,12 +146,13 @@ void CStateViewer::BeginListDrag(const CMyListCtrl::Entry& entry)
         prototype->SetVariableIndex(entry.variable);
     }
     m_fromList = true;
-    BeginDrag(prototype);
+    BeginDrag(prototype, m_names->RowArea());
 }
 
-void CStateViewer::BeginDrag(CState* prototype)
+void CStateViewer::BeginDrag(CState* prototype, wxWindow* holder)
 {
     m_dragged = prototype;
+    m_holder = holder;
     // The picture as large as the canvas shows blocks, held at its middle.
     const ViewZoom zoom = TheViewZoom();
     wxImage picture = BlendedDragPicture(*prototype);
@@ -166,7 +163,12 @@ void CStateViewer::BeginDrag(CState* prototype)
     prototype->SetGrabOffset(prototype->ImageWidth() / 2, prototype->ImageHeight() / 2);
     m_savedTool = m_canvas->GetTool();
     m_canvas->SetTool(CProjectViewer::SelectTool);
-    CaptureMouse();
+    // The window pressed holds the mouse while the drag lives: motion and release come to it.
+    holder->Bind(wxEVT_MOTION, &CStateViewer::OnDragMotion, this);
+    holder->Bind(wxEVT_LEFT_UP, &CStateViewer::OnDragRelease, this);
+    holder->Bind(wxEVT_MOUSE_CAPTURE_LOST, &CStateViewer::OnCaptureLost, this);
+    if (!holder->HasCapture())
+        holder->CaptureMouse();
     m_canvas->BeginPaletteDrag(prototype, wxBitmap(picture), wxPoint(size.x / 2, size.y / 2));
     m_canvas->MovePaletteDrag(wxGetMousePosition());
 }
@@ -174,19 +176,15 @@ void CStateViewer::BeginDrag(CState* prototype)
 void CStateViewer::OnDragMotion(wxMouseEvent& event)
 {
     if (m_dragged && m_canvas->IsPaletteDragActive())
-        m_canvas->MovePaletteDrag(ClientToScreen(event.GetPosition()));
-    event.Skip();
+        m_canvas->MovePaletteDrag(m_holder->ClientToScreen(event.GetPosition()));
 }
 
 void CStateViewer::OnDragRelease(wxMouseEvent& event)
 {
-    if (!m_dragged) {
-        event.Skip();
+    if (!m_dragged)
         return;
-    }
-    const wxPoint screen = ClientToScreen(event.GetPosition());
-    if (HasCapture())
-        ReleaseMouse();
+    const wxPoint screen = m_holder->ClientToScreen(event.GetPosition());
+    ReleaseHolder();
     // The canvas drops only inside itself; outside, the drag ends without a change.
     CState* placed = m_canvas->IsPaletteDragActive() ? m_canvas->EndPaletteDrag(screen) : nullptr;
     FinishDrop(placed, screen);
@@ -197,12 +195,23 @@ void CStateViewer::OnCaptureLost(wxMouseCaptureLostEvent&)
     CancelDrag();
 }
 
+void CStateViewer::ReleaseHolder()
+{
+    if (!m_holder)
+        return;
+    m_holder->Unbind(wxEVT_MOTION, &CStateViewer::OnDragMotion, this);
+    m_holder->Unbind(wxEVT_LEFT_UP, &CStateViewer::OnDragRelease, this);
+    m_holder->Unbind(wxEVT_MOUSE_CAPTURE_LOST, &CStateViewer::OnCaptureLost, this);
+    if (m_holder->HasCapture())
+        m_holder->ReleaseMouse();
+    m_holder = nullptr;
+}
+
 void CStateViewer::CancelDrag()
 {
     if (!m_dragged)
         return;
-    if (HasCapture())
-        ReleaseMouse();
+    ReleaseHolder();
     if (m_canvas->IsPaletteDragActive())
         m_canvas->CancelPaletteDrag();
     EndDrag();

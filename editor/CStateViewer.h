@@ -58,7 +58,9 @@ private:
     // Dragging.
     void OnPageLeftDown(wxMouseEvent& event);
     void BeginListDrag(const CMyListCtrl::Entry& entry);
-    void BeginDrag(CState* prototype);
+    // holder: the window pressed, which holds the mouse while the drag lives.
+    void BeginDrag(CState* prototype, wxWindow* holder);
+    void ReleaseHolder();
     void OnDragMotion(wxMouseEvent& event);
     void OnDragRelease(wxMouseEvent& event);
     void OnCaptureLost(wxMouseCaptureLostEvent& event);
@@ -80,6 +82,7 @@ private:
     CMyListCtrl* m_names;
 
     CState* m_dragged = nullptr;
+    wxWindow* m_holder = nullptr;
     bool m_fromList = false;
     int m_savedTool = 0;
     // The variable prototype's name and number, lent to a drag of a variable row.

@@ -13,6 +13,7 @@
 #include "model/EditHistory.h"
 
 #include <chrono>
+#include <dlfcn.h>
 #include <cstdlib>
 #include <fstream>
 #include <memory>
@@ -43,6 +44,57 @@ bool WaitFor(const std::function<bool()>& predicate, int timeoutMs)
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
     return true;
+}
+
+bool IsMapped(wxWindow* window)
+{
+    // GTK is found in the running program: its development headers are needed nowhere else.
+    using Mapped = int(void*);
+    static auto* mapped = reinterpret_cast<Mapped*>(dlsym(RTLD_DEFAULT, "gtk_widget_get_mapped"));
+    return window->GetHandle() && (mapped ? mapped(window->GetHandle()) != 0 : window->IsShownOnScreen());
+}
+
+void MoveMouseTo(const wxPoint& screen)
+{
+    wxUIActionSimulator mouse;
+    mouse.MouseMove(screen);
+    EXPECT_TRUE(WaitFor([&] { return wxGetMousePosition() == screen; }, 1000)) << "the pointer did not move";
+}
+
+void DragMouse(const wxPoint& from, const wxPoint& to)
+{
+    wxUIActionSimulator mouse;
+    MoveMouseTo(from);
+    mouse.MouseDown();
+    WaitFor([] { return wxGetMouseState().LeftIsDown(); }, 1000);
+    constexpr int kSteps = 6;
+    for (int i = 1; i <= kSteps; ++i)
+        MoveMouseTo(from + (to - from) * i / kSteps);
+    mouse.MouseUp();
+}
+
+void ClickOn(wxWindow* window)
+{
+    bool clicked = false;
+    const auto notice = [&clicked](wxMouseEvent& event) { clicked = true, event.Skip(); };
+    window->Bind(wxEVT_LEFT_UP, notice);
+    MoveMouseTo(window->GetScreenRect().GetPosition() + window->GetSize() / 2);
+    wxUIActionSimulator().MouseClick();
+    EXPECT_TRUE(WaitFor([&] { return clicked; })) << "the click did not arrive";
+    window->Unbind(wxEVT_LEFT_UP, notice);
+    wxTheApp->Yield(true);
+}
+
+void TypeText(const wxString& text)
+{
+    wxUIActionSimulator().Text(text.utf8_str());
+    wxTheApp->Yield(true);
+}
+
+void PressKey(int key)
+{
+    wxUIActionSimulator().Char(key);
+    wxTheApp->Yield(true);
 }
 
 namespace {
@@ -140,6 +192,7 @@ void MainWindowTest::SetUp()
     TheViewZoom() = ViewZoom();
     frame = CreateMainWindow();
     ASSERT_TRUE(WaitFor([this] { return frame->IsShownOnScreen(); }));
+    TheEditHistory().Reset(); // the history starts with the window's program, as at start-up
 }
 
 void MainWindowTest::TearDown()
@@ -189,9 +242,7 @@ void MainWindowTest::Click(const wxPoint& point, int button)
         return;
     }
     wxUIActionSimulator mouse;
-    const wxPoint screen = Canvas()->ClientToScreen(point);
-    mouse.MouseMove(screen);
-    WaitFor([&] { return wxGetMousePosition() == screen; }, 1000);
+    MoveMouseTo(Canvas()->ClientToScreen(point));
     bool released = false;
     auto release = [&released](wxMouseEvent& event) { released = true, event.Skip(); };
     const wxEventTypeTag<wxMouseEvent> up = button == wxMOUSE_BTN_LEFT ? wxEVT_LEFT_UP : wxEVT_RIGHT_UP;

@@ -1,0 +1,312 @@
+// The block palette in the main window, with the real mouse and keyboard: its pages, blocks
+// dragged onto the canvas, the properties dialog after a drop and on its own, and the names list
+// as a source of drags and the place where names change.
+#include "GuiTest.h"
+
+#include "app/CommandIds.h"
+#include "app/DisplaySystem.h"
+#include "editor/CStateDialog.h"
+#include "editor/CStateTypeViewer.h"
+#include "editor/CStateViewer.h"
+#include "model/EditHistory.h"
+#include "model/Names.h"
+#include "model/Prototypes.h"
+
+#include <wx/checkbox.h>
+#include <wx/combobox.h>
+#include <wx/notebook.h>
+#include <wx/radiobut.h>
+#include <wx/scrolbar.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+
+namespace {
+struct Palette : MainWindowTest
+{
+    void SetUp() override
+    {
+        if (OnWayland())
+            GTEST_SKIP() << "the real mouse and keyboard are X11 only";
+        MainWindowTest::SetUp();
+    }
+    void TearDown() override
+    {
+        MainWindowTest::TearDown();
+        Prototypes::Get().Of(KindId::Wait)->SetParameterText("0"); // the values the dialog wrote into it
+    }
+    CStateViewer* Viewer() const { return frame->GetPalette(); }
+    CMyListCtrl* Names() const { return Viewer()->GetNamesList(); }
+    // The screen point in the middle of a prototype, its page shown and scrolled to it first.
+    wxPoint OnPage(int index, KindId kind)
+    {
+        Viewer()->SelectPage(index);
+        CStateTypeViewer* page = Viewer()->GetPage(index);
+        WaitFor([&] { return page->IsShownOnScreen(); });
+        const CState* prototype = Prototypes::Get().Of(kind);
+        if (const int hidden = prototype->GetY() + 106 - page->GetClientSize().y; hidden > 0)
+            Scroll(page->GetScrollOffset() + hidden);
+        return page->ClientToScreen(wxPoint(prototype->GetX() + 48, prototype->GetY() + 48));
+    }
+    // The palette's scroll bar dragged to a position.
+    void Scroll(int position)
+    {
+        wxScrollBar* bar = Viewer()->GetScrollBar();
+        bar->SetThumbPosition(position);
+        wxScrollEvent event(wxEVT_SCROLL_THUMBTRACK, bar->GetId(), bar->GetThumbPosition(), wxVERTICAL);
+        event.SetEventObject(bar);
+        bar->GetEventHandler()->ProcessEvent(event);
+    }
+    // The screen point where a dragged block is held so that it lands one step below block.
+    wxPoint Below(const CState* block) const
+    {
+        return Canvas()->ClientToScreen(Canvas()->ToWindow(wxPoint(block->GetX() + 48, block->GetY() + 110)));
+    }
+    // A drag with the real mouse; answer handles the properties dialog when one is expected.
+    void Drag(const wxPoint& from, const wxPoint& to, std::function<void(CStateDialog*)> answer = nullptr)
+    {
+        std::unique_ptr<WhenShown<CStateDialog>> dialog;
+        if (answer)
+            dialog = std::make_unique<WhenShown<CStateDialog>>(answer);
+        DragMouse(from, to);
+        EXPECT_TRUE(WaitFor([&] { return (!dialog || dialog->Shown()) && !Viewer()->IsDragging(); }));
+    }
+    // The project as "Opslaan project als..." writes it.
+    std::string Saved()
+    {
+        const wxString path = FreshFolder("palette") + "/program.tamek";
+        wxTEST_DIALOG(frame->SaveProject(true), ExpectFileDialog("Bestand opslaan als...", path));
+        return ReadTextFile(path);
+    }
+    CState* Placed(const wxString& kind) const
+    {
+        return TheProgram().FindBlock(TheProgram().GetRoot(), [&](CState* b) { return b->GetKindWordRaw() == kind; });
+    }
+};
+
+// Types into a field of the dialog (all it held replaced) with the real keyboard.
+void TypeInto(wxTextCtrl* field, const wxString& text)
+{
+    field->SetFocus();
+    field->SelectAll();
+    TypeText(text);
+}
+
+// Answers the block form: a value typed, then "Ok" (or "Abandonner") clicked.
+std::function<void(CStateDialog*)> Answer(const wxString& value, bool confirm = true)
+{
+    return [=](CStateDialog* dialog) {
+        if (!value.empty())
+            TypeInto(dialog->ValueField(), value);
+        ClickOn(dialog->FindWindow(confirm ? wxID_OK : wxID_CANCEL));
+    };
+}
+
+wxArrayString Items(wxComboBox* box)
+{
+    return box->GetStrings();
+}
+} // namespace
+
+TEST_F(Palette, WaitAndStopDroppedUnderTheStartBlockSaveTheWorkedExamplesProgram)
+{
+    frame->SelectCanvasTool(TOOL_ZOOM); // the drag works with the select tool and gives the zoom back
+    const CState* start = TheProgram().GetRoot();
+    Drag(OnPage(1, KindId::Wait), Below(start), [](CStateDialog* dialog) {
+        EXPECT_EQ(dialog->GetTitle(), "Configuration Wacht ");
+        EXPECT_EQ(dialog->ValueField()->GetValue(), "0"); // the prototype's values: a new block
+        Answer("10")(dialog);
+    });
+    EXPECT_EQ(Canvas()->GetTool(), CProjectViewer::ZoomTool);
+    CState* wait = Placed("Wait");
+    ASSERT_NE(wait, nullptr);
+    EXPECT_EQ(GetCurrentBlock(), wait);
+    EXPECT_EQ(Prototypes::Get().Of(KindId::Wait)->GetParameterText(), "10"); // the next drop offers it
+    Drag(OnPage(1, KindId::Stop), Below(wait)); // no parameter: no dialog
+    EXPECT_EQ(Saved(), ReadTextFile(DataPath("gui/dropped_worked_example.tamek")));
+    EXPECT_TRUE(MenuEnabled(ID_MENU_UNDO));
+}
+
+TEST_F(Palette, CancelTakesTheDropBackAndAReleaseOutsideTheCanvasChangesNothing)
+{
+    const std::string before = Saved();
+    Drag(OnPage(1, KindId::Wait), Below(TheProgram().GetRoot()), Answer("10", false));
+    EXPECT_EQ(CountBlocks(), 1);
+    EXPECT_EQ(GetCurrentBlock(), nullptr);
+    EXPECT_EQ(Prototypes::Get().Of(KindId::Wait)->GetParameterText(), "0");
+    const wxPoint wait = OnPage(1, KindId::Wait);
+    Drag(wait, wait + wxPoint(30, 120)); // released over the palette
+    EXPECT_EQ(Saved(), before);
+    EXPECT_FALSE(MenuEnabled(ID_MENU_UNDO));
+    EXPECT_EQ(Canvas()->GetTool(), CProjectViewer::SelectTool);
+}
+
+TEST_F(Palette, ValuesAreKeptInTheKindsRangeAndExpressionsAsTyped)
+{
+    Open("worked_example.tamek");
+    CState* wait = BlockNumbered(1);
+    const struct
+    {
+        const char *typed, *text;
+        int value;
+    } cases[] = {{"25000", "20000", 20000}, {"-5", "0", 0}, {"150", "150", 150}, {"12 * Sensor1", "12 * Sensor1", 12}};
+    for (const auto& c : cases) {
+        WhenShown<CStateDialog> dialog(Answer(c.typed));
+        EXPECT_EQ(frame->ShowBlockProperties(wait, false), CStateDialog::Confirmed) << c.typed;
+        EXPECT_EQ(std::make_pair(wait->GetParameterText(), wait->GetParameterValue()),
+                  std::make_pair(wxString(c.text), c.value));
+        EXPECT_EQ(wait->GetCloneSource()->GetParameterText(), c.text);
+    }
+    WhenShown<CStateDialog> dialog(Answer("7", false));
+    EXPECT_EQ(frame->ShowBlockProperties(wait, false), CStateDialog::Abandoned);
+    EXPECT_EQ(wait->GetParameterText(), "12 * Sensor1");
+}
+
+TEST_F(Palette, ASwitchComparesWithTwoOperatorsADetectorWithSix)
+{
+    const std::pair<KindId, wxArrayString> kinds[] = {
+        {KindId::Switch1, wxSplit("==,!=", ',')}, {KindId::Detector2, wxSplit("<,<=,==,>=,>,!=", ',')}};
+    for (const auto& [kind, operators] : kinds) {
+        std::unique_ptr<CState> block(Prototypes::Get().Of(kind)->Clone());
+        block->SetConditionOperator("!=");
+        WhenShown<CStateDialog> dialog([&](CStateDialog* shown) {
+            EXPECT_EQ(Items(shown->ComparisonBox()), operators);
+            EXPECT_EQ(shown->ComparisonBox()->GetValue(), "!="); // the block's comparison chosen
+            shown->ComparisonBox()->SetSelection(0);
+            Answer("1")(shown);
+        });
+        EXPECT_EQ(frame->ShowBlockProperties(block.get(), false), CStateDialog::Confirmed);
+        EXPECT_EQ(block->GetConditionOperator(), operators[0]);
+    }
+}
+
+TEST_F(Palette, ANewVariableThenASecondBlockOnTheSameVariable)
+{
+    // The first variable: a new name must be typed, and one the file could not give back is refused.
+    Drag(OnPage(0, KindId::Var), Below(TheProgram().GetRoot()), [](CStateDialog* dialog) {
+        EXPECT_TRUE(dialog->NewVariableCheck()->IsChecked() && !dialog->NewVariableCheck()->IsEnabled());
+        EXPECT_FALSE(dialog->VariableBox()->IsShown() || dialog->TestButton()->IsShown());
+        TypeInto(dialog->NewNameField(), "mijn teller");
+        TypeInto(dialog->ValueField(), "0");
+        ClickOn(dialog->FindWindow(wxID_OK));
+        EXPECT_TRUE(dialog->IsShown() && dialog->NameMessage()->IsShown());
+        wxString message = dialog->NameMessage()->GetLabel();
+        message.Replace("\n", " "); // wrapped to the dialog's width
+        EXPECT_EQ(message, CheckStorableName("mijn teller").Message());
+        TypeInto(dialog->NewNameField(), "teller");
+        ClickOn(dialog->FindWindow(wxID_OK));
+    });
+    CState* first = Placed("Variable");
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(Names()->GetItemText(Names()->ItemOf(CMyListCtrl::VariableGroup, 1)), "teller");
+    // The second: the new-variable box may be cleared; the variable box then offers "teller".
+    Drag(OnPage(0, KindId::Var), Below(first), [](CStateDialog* dialog) {
+        EXPECT_TRUE(dialog->NewVariableCheck()->IsChecked() && dialog->NewVariableCheck()->IsEnabled());
+        ClickOn(dialog->NewVariableCheck());
+        EXPECT_TRUE(dialog->VariableBox()->IsShown() && dialog->ActionButton()->GetValue());
+        EXPECT_EQ(dialog->VariableBox()->GetValue(), "teller");
+        EXPECT_TRUE(dialog->AssignmentLabel()->IsShown() && !dialog->ComparisonBox()->IsShown());
+        // An unfinished expression is warned about, never refused.
+        TypeInto(dialog->ValueField(), "teller + (1");
+        EXPECT_TRUE(dialog->HintText()->IsShown());
+        EXPECT_EQ(dialog->HintText()->GetLabel(), "Let op: een haakje staat zonder zijn partner.");
+        TypeInto(dialog->ValueField(), "teller + 1");
+        EXPECT_FALSE(dialog->HintText()->IsShown());
+        ClickOn(dialog->FindWindow(wxID_OK));
+    });
+    const CState* second = first->GetSon()->GetSon();
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(std::make_tuple(second->GetName(), second->GetVariableIndex(), second->GetParameterText()),
+              std::make_tuple(wxString("teller"), 0, wxString("teller + 1")));
+    EXPECT_EQ(TheProgram().Variables().GetCount(), 1u);
+    EXPECT_EQ(Names()->GroupSize(CMyListCtrl::VariableGroup), 2); // "Toevoegen" and "teller"
+}
+
+TEST_F(Palette, RenamingZoemerTakesAFreeNameOnly)
+{
+    const CMyListCtrl::Entry buzzer = Names()->EntryOf(Names()->ItemOfRow(6));
+    ASSERT_EQ(buzzer.name, "Zoemer");
+    const auto rename = [&](const wxString& name, std::function<void(CStateDialog*)> more = nullptr) {
+        WhenShown<CStateDialog> dialog([&](CStateDialog* shown) {
+            EXPECT_EQ(shown->GetTitle(), "Hernoem actuator");
+            EXPECT_EQ(shown->NewNameField()->GetValue(), Names()->GetItemText(buzzer.item));
+            TypeInto(shown->NewNameField(), name);
+            ClickOn(shown->FindWindow(wxID_OK));
+            if (more)
+                more(shown);
+        });
+        Names()->Rename(Names()->EntryOf(buzzer.item));
+    };
+    // A name that the project file could not give back is refused in the dialog.
+    rename("Zoemer links", [](CStateDialog* shown) {
+        EXPECT_TRUE(shown->IsShown() && shown->NameMessage()->IsShown());
+        ClickOn(shown->FindWindow(wxID_CANCEL));
+    });
+    EXPECT_EQ(Prototypes::Get().Of(KindId::Buzzer)->GetName(), "Zoemer");
+    // A name in use, in any case, is refused with a message box.
+    {
+        WhenShown<wxMessageDialog> box([](wxMessageDialog* shown) {
+            EXPECT_EQ(shown->GetMessage() + " | " + shown->GetTitle(),
+                      "Deze naam is al in gebruik, actuator kan hernoemd worden. | Naam reeds in gebruik");
+            PressKey(WXK_RETURN);
+        });
+        rename("LEDROOD");
+    }
+    EXPECT_EQ(Prototypes::Get().Of(KindId::Buzzer)->GetName(), "Zoemer");
+    EXPECT_FALSE(MenuEnabled(ID_MENU_UNDO));
+    // A free name is taken: the row, the prototype and the project's name lines, as one edit.
+    rename("Toeter");
+    EXPECT_EQ(Names()->GetItemText(buzzer.item), "Toeter");
+    EXPECT_EQ(Names()->KindForName("Toeter"), "Buzzer");
+    EXPECT_TRUE(MenuEnabled(ID_MENU_UNDO));
+    EXPECT_NE(Saved().find("State Zoemer: Position:577,48.Param: '0'. Name: Toeter . "), std::string::npos);
+    rename("toeter"); // the same name in another spelling is taken at once
+    EXPECT_EQ(Names()->GetGroupNames(CMyListCtrl::ActuatorGroup)[1], "toeter");
+}
+
+TEST_F(Palette, ADragFromTheNamesListMakesABlockOrATestOfTheVariable)
+{
+    Open("compile/variables.tamek");
+    const wxArrayString before = Names()->GetGroupNames(CMyListCtrl::VariableGroup);
+    ASSERT_GE(before.size(), 2u);
+    Viewer()->SelectPage(CStateViewer::kNamesPage);
+    const auto row = [&](long item) {
+        wxRect rect;
+        Names()->GetItemRect(item, rect);
+        return Names()->RowArea()->ClientToScreen(rect.GetPosition() + wxPoint(40, rect.height / 2));
+    };
+    CState* last = nullptr;
+    TheProgram().ForEachBlock([&last](CState* b) { last = b; });
+    // The first variable's row, dragged below the last block and made a test.
+    Drag(row(Names()->ItemOf(CMyListCtrl::VariableGroup, 1)), Below(last), [&](CStateDialog* dialog) {
+        EXPECT_FALSE(dialog->NewVariableCheck()->IsEnabled());
+        EXPECT_EQ(dialog->VariableBox()->GetValue(), before[1]);
+        ClickOn(dialog->TestButton());
+        EXPECT_TRUE(dialog->ComparisonBox()->IsShown() && !dialog->AssignmentLabel()->IsShown());
+        dialog->ComparisonBox()->SetValue(">");
+        Answer("7")(dialog);
+    });
+    CState* test = GetCurrentBlock();
+    ASSERT_NE(test, nullptr);
+    EXPECT_EQ(std::make_tuple(test->GetKindWordRaw(), test->GetName(), test->GetConditionOperator(),
+                              test->GetParameterText(), test->GetVariableIndex()),
+              std::make_tuple(wxString("VariableIf"), before[1], wxString(">"), wxString("7"), 0));
+    EXPECT_EQ(Prototypes::Get().Of(KindId::Var)->GetVariableIndex(), -1); // the row only lent it
+    EXPECT_EQ(Names()->GetGroupNames(CMyListCtrl::VariableGroup), before);
+}
+
+TEST_F(Palette, AContinuousServoAsksASpeedInItsRange)
+{
+    CalibrationRecord continuous = CalibrationRecord::Defaults();
+    continuous.servo[0].flags |= 2;
+    frame->SetCalibration(continuous);
+    std::unique_ptr<CState> servo(Prototypes::Get().Of(KindId::Servo1)->Clone());
+    WhenShown<CStateDialog> dialog([](CStateDialog* shown) {
+        auto* prompt = static_cast<wxStaticText*>(shown->GetSizer()->GetItem(size_t(0))->GetWindow());
+        EXPECT_EQ(prompt->GetLabel(), "Stel snelheidsindicatie in [-10 ; 10]:");
+        Answer("50")(shown);
+    });
+    EXPECT_EQ(frame->ShowBlockProperties(servo.get(), false), CStateDialog::Confirmed);
+    EXPECT_EQ(servo->GetParameterText(), "10");
+    frame->SetCalibration(CalibrationRecord::Defaults());
+    EXPECT_EQ(servo->GetPrompt(), wxString(L"Stel verdraaiingshoek in [-90\u00b0 ; 90\u00b0]:"));
+}
