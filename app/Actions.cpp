@@ -24,6 +24,7 @@ const Action kTable[] = {
         .Key("Ctrl+P")
         .Groups(CMD_PRINT)
         .Tool(ID_TOOL_PRINT, "print-ico.png", 1, 4),
+    Item(P::File, ID_MENU_EXPORT_PICTURE, "Exporteer als afbeelding...").Groups(CMD_PRINT),
     Item(P::File, ID_MENU_RECENT, "Recente projecten").Separated().Opens(P::Recent),
     Item(P::File, ID_MENU_EMPTY_RECENT, "Lege projectenlijst"),
     Item(P::File, ID_MENU_EXIT, "Exit").Separated().Key("Ctrl+Q"),

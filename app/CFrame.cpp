@@ -3,6 +3,7 @@
 #include "app/AppPaths.h"
 #include "app/CommandIds.h"
 #include "app/DisplaySystem.h"
+#include "app/RecoveryKeeper.h"
 #include "base/Translation.h"
 #include "console/CConsoleViewer.h"
 #include "model/CProgram.h"
@@ -52,6 +53,7 @@ wxBEGIN_EVENT_TABLE(CFrame, wxFrame)
     EVT_MENU(ID_MENU_PRINT, CFrame::OnPrint)
     EVT_MENU(ID_TOOL_PRINT, CFrame::OnPrint)
     EVT_MENU(ID_MENU_PRINT_PREVIEW, CFrame::OnPrintPreview)
+    EVT_MENU(ID_MENU_EXPORT_PICTURE, CFrame::OnExportPicture)
     EVT_MENU(ID_MENU_UNDO, CFrame::OnUndo)
     EVT_MENU(ID_TOOL_UNDO, CFrame::OnUndo)
     EVT_MENU(ID_MENU_REDO, CFrame::OnRedo)
@@ -101,6 +103,7 @@ CFrame::CFrame(const wxString& title, const wxPoint& position, const wxSize& siz
     CreateStatusBar(3);
     m_printData.SetOrientation(wxLANDSCAPE);
     m_pageSetup.SetPrintData(m_printData);
+    StartRecovery();
     m_aui.Update();
 }
 

@@ -7,6 +7,7 @@
 #include "editor/CanvasOwner.h"
 
 #include <map>
+#include <memory>
 #include <wx/aui/aui.h>
 #include <wx/bitmap.h>
 #include <wx/cmndata.h>
@@ -15,6 +16,8 @@
 class CState;
 class CStateViewer;
 class RunValues;
+class RecoveryKeeper;
+struct RecoveryRecord;
 enum class MenuPlace;
 class wxAuiToolBar;
 class wxMenu;
@@ -36,6 +39,14 @@ public:
     bool IsModified() const { return m_modified; }
 
     bool IsSimulationRunning() const override { return false; }
+
+    // Questions of the canvas. The properties dialog opens 300 x 150 at least, centred on this
+    // window; the names list follows the variables (and the prototypes' names). Run control: sim12.
+    bool AskToStopSimulation() override;
+    int ShowBlockProperties(CState* block, bool newBlock) override;
+    void VariablesChanged() override;
+    // Stops the run in progress (none exists yet).
+    void StopRun();
     bool IsShiftHeld() const override { return m_shiftHeld; }
     void SetShiftHeld(bool held) { m_shiftHeld = held; }
     bool IsAltOnly() const { return m_altOnly; }
@@ -56,6 +67,12 @@ public:
     const wxString& GetProjectPath() const { return m_projectPath; }
     const RecentProjects& GetRecentProjects() const { return m_recent; }
     wxMenu* GetRecentMenu() const { return m_recentMenu; }
+
+    // Start-up: offers back the unsaved work of a copy that no longer runs (see RecoveryKeeper);
+    // true when some was restored, shown as an unsaved project with its own path.
+    bool OfferRecovery();
+    // This copy's recovery file, kept while the project has unsaved changes.
+    wxString RecoveryFile() const;
 
     // The one calibration in force: compiled into programs, saved with projects and settings.
     const CalibrationRecord& GetCalibration() const { return m_calibration; }
@@ -83,11 +100,6 @@ public:
     void ShowPalettePage(int page, bool show);
 
     // The palette, the properties dialog and the names list (palette11).
-    // Opens the properties dialog of a block, 300 x 150 at least and centred on this window, and
-    // answers 1000 (confirmed) or 1001 (abandoned). newBlock: a block just dropped from the palette.
-    int ShowBlockProperties(CState* block, bool newBlock);
-    // The program's variables changed: the names list shows them (and the names of the prototypes) anew.
-    void VariablesChanged();
     // The names list, where a run shows its values.
     RunValues* GetRunValues();
     CStateViewer* GetPalette() const { return m_stateViewer; }
@@ -123,6 +135,8 @@ private:
     void CanvasDeleteKey();
     bool CanvasRotateExits(CState* block);
     void CanvasCommitEdit();
+    // Ends a drag or a link path in progress on the canvas (Escape).
+    void CanvasCancelDrag();
 
     // Editing helpers.
     void AfterHistoryStep();
@@ -136,6 +150,14 @@ private:
     // Asks whether to take over an opened project's calibration when it differs from the one in force.
     void OfferProjectCalibration(const CalibrationRecord& project);
 
+    // Unsaved work kept for after a crash (CFrameRecovery.cpp).
+    void StartRecovery();
+    // Follows the modified flag: a change is kept after the interval; saved or dropped work goes.
+    void RecoveryFollowsChange(bool modified);
+    // Shows kept work as an unsaved project with its path; false, with nothing changed, when its
+    // text does not read.
+    bool RestoreRecovered(const RecoveryRecord& record);
+
     // Event handlers.
     void OnNew(wxCommandEvent& event);
     void OnOpen(wxCommandEvent& event);
@@ -146,6 +168,7 @@ private:
     void OnExit(wxCommandEvent& event);
     void OnPrint(wxCommandEvent& event);
     void OnPrintPreview(wxCommandEvent& event);
+    void OnExportPicture(wxCommandEvent& event);
     void OnUndo(wxCommandEvent& event);
     void OnRedo(wxCommandEvent& event);
     void OnZoomIn(wxCommandEvent& event);
@@ -178,6 +201,7 @@ private:
     wxString m_projectPath;
     RecentProjects m_recent;
     CalibrationRecord m_calibration = CalibrationRecord::Defaults();
+    std::unique_ptr<RecoveryKeeper> m_recovery;
 
     long m_commandState = 0;
     bool m_modified = false;

@@ -2,9 +2,11 @@
 #include "app/CFrame.h"
 
 #include "app/CommandIds.h"
+#include "base/Translation.h"
 #include "editor/CProjectViewer.h"
 
 #include <wx/menu.h>
+#include <wx/msgdlg.h>
 
 namespace {
 CProjectViewer* Viewer(wxWindow* canvas)
@@ -62,28 +64,38 @@ void CFrame::EnableZoomCommands(bool zoomIn, bool zoomOut, bool reset)
 
 void CFrame::CanvasProgramChanged()
 {
-    Viewer(m_canvas)->UpdateScrollBars();
-    m_canvas->Refresh();
-    VariablesChanged();
+    Viewer(m_canvas)->ProgramChanged();
 }
 
 void CFrame::CanvasDeleteKey()
 {
-    // The canvas deletes the selected block under the editing rules, whichever window has the focus.
-    wxKeyEvent key(wxEVT_KEY_DOWN);
-    key.m_keyCode = WXK_DELETE;
-    key.SetEventObject(m_canvas);
-    m_canvas->GetEventHandler()->ProcessEvent(key);
+    // The selected block is deleted under the editing rules, whichever window has the focus.
+    Viewer(m_canvas)->DeleteCurrentBlock();
 }
 
 bool CFrame::CanvasRotateExits(CState* block)
 {
-    // Rotating a condition's exits comes with the canvas editing tools.
-    (void)block;
-    return false;
+    return Viewer(m_canvas)->RotateExits(block);
 }
 
 void CFrame::CanvasCommitEdit()
 {
     Viewer(m_canvas)->CommitEdit();
 }
+
+void CFrame::CanvasCancelDrag()
+{
+    Viewer(m_canvas)->CancelPaletteDrag();
+}
+
+bool CFrame::AskToStopSimulation()
+{
+    if (!IsSimulationRunning())
+        return true;
+    if (wxMessageBox(_("Een simulatie loopt, onderbreken?"), _("Simulatie loopt"), wxOK | wxCANCEL, this) != wxOK)
+        return false;
+    StopRun();
+    return true;
+}
+
+void CFrame::StopRun() {}

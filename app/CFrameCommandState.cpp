@@ -36,8 +36,10 @@ void CFrame::ApplyCommandGroups(long mask, bool enable)
     m_toolbar->Freeze();
     EnableActionsOfGroups(mask);
 
-    if (mask & CMD_SAVE)
+    if (mask & CMD_SAVE) {
         m_modified = enable;
+        RecoveryFollowsChange(enable);
+    }
     if (enable && (mask & CMD_START)) {
         if (IsStartLinked()) {
             SetModeToolPictures(kModesVirtualActiveOthersGreyed);

@@ -72,6 +72,7 @@ bool CFrame::PassGuardQuestions()
 
 void CFrame::ClearProgramAndViews()
 {
+    CanvasCancelDrag();
     SetCurrentBlock(nullptr);
     CProgram& program = TheProgram();
     program.EnsureRoot();
@@ -134,6 +135,7 @@ bool CFrame::OpenProjectByPath(const wxString& path)
     OfferProjectCalibration(project);
     TheEditHistory().Reset();
     CanvasProgramChanged();
+    VariablesChanged();
 
     if (!read) {
         // What was read stays on screen, but without the path: a later save must not silently

@@ -3,11 +3,13 @@
 
 #include "app/AppPaths.h"
 #include "app/CommandIds.h"
+#include "app/ExportPicture.h"
 #include "app/WebSite.h"
 #include "base/Translation.h"
 #include "model/CProgram.h"
 #include "model/EditHistory.h"
 #include "print/PrintCommands.h"
+#include "print/PrintToFile.h"
 
 #include <wx/filename.h>
 #include <wx/log.h>
@@ -51,7 +53,10 @@ void CFrame::OnCanvasToolCommand(wxCommandEvent& event)
 
 void CFrame::OnUndo(wxCommandEvent&)
 {
+    if (!AskToStopSimulation())
+        return;
     // The program is rebuilt from text: no block of the old graph may stay highlighted.
+    CanvasCancelDrag();
     SetCurrentBlock(nullptr);
     if (!TheEditHistory().Undo())
         return;
@@ -60,6 +65,9 @@ void CFrame::OnUndo(wxCommandEvent&)
 
 void CFrame::OnRedo(wxCommandEvent&)
 {
+    if (!AskToStopSimulation())
+        return;
+    CanvasCancelDrag();
     SetCurrentBlock(nullptr);
     if (!TheEditHistory().Redo())
         return;
@@ -79,7 +87,7 @@ void CFrame::AfterHistoryStep()
     else
         DisableCommands(CMD_REDO);
     CanvasProgramChanged();
-    RefreshCanvas();
+    VariablesChanged();
 }
 
 void CFrame::OnHelp(wxCommandEvent&)
@@ -102,7 +110,16 @@ void CFrame::OnAbout(wxCommandEvent&)
 
 void CFrame::OnPrint(wxCommandEvent&)
 {
+    // Printed to a file, a saved project is proposed as a PDF of its own name beside it.
+    if (!m_projectPath.empty())
+        ProposePdfFile(m_printData,
+                       wxFileName(m_projectPath).GetPathWithSep() + wxFileName(m_projectPath).GetName() + ".pdf");
     PrintProject(this, m_printData, m_pageSetup);
+}
+
+void CFrame::OnExportPicture(wxCommandEvent&)
+{
+    ExportPictureWithDialog(this, TheProgram(), m_projectPath);
 }
 
 void CFrame::OnPrintPreview(wxCommandEvent&)

@@ -8,7 +8,7 @@
 #include "app/SingleInstance.h"
 #include "app/SplashOverlay.h"
 #include "base/Translation.h"
-#include "editor/WxImageStore.h"
+#include "drawing/WxImageStore.h"
 
 #include <wx/image.h>
 #include <wx/log.h>
@@ -30,7 +30,9 @@ bool MyApp::OnInit()
     InstallGuiUserInterface();
 
     CFrame* frame = CreateMainWindow();
-    if (argc > 1)
+    // Work that a crash left comes first; restored, it stays on screen instead of a project named
+    // on the command line.
+    if (!frame->OfferRecovery() && argc > 1)
         frame->OpenProjectByPath(argv[1]);
     ShowSplash();
     Yield();

@@ -83,8 +83,10 @@ def splash():
 
 
 def window_icon_sources():
-    """PNG pictures of the window icon in three sizes; the build joins them into Img/Tamek.ico."""
-    return {"Img/Tamek-%d.png" % s: (svg.document(s, s, robot_face(), "0 0 64 64"), s, s) for s in (16, 32, 48)}
+    """PNG pictures of the window icon; the build joins the three small ones into Img/Tamek.ico, and
+    the larger ones are the icon that menus and software centres show."""
+    return {"Img/Tamek-%d.png" % s: (svg.document(s, s, robot_face(), "0 0 64 64"), s, s)
+            for s in (16, 32, 48, 128, 256)}
 
 
 def pictures():

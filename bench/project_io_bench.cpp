@@ -2,6 +2,7 @@
 // rows, branches, joins, variables and a loop): the snapshot in memory, and the project file.
 
 #include "ProjectGenerator.h"
+#include "base/RecoveryStore.h"
 #include "calibration/CalibrationRecord.h"
 #include "model/ProjectWriter.h"
 
@@ -46,6 +47,29 @@ void BM_WriteProjectFile(benchmark::State& state)
     wxRemoveFile(path);
 }
 BENCHMARK(BM_WriteProjectFile)->Unit(benchmark::kMillisecond);
+
+// What the recovery keeper does every interval while there are unsaved changes: the project text
+// with its calibration block, wrapped as a recovery file and written atomically.
+void BM_KeepRecovery(benchmark::State& state)
+{
+    CProgram program;
+    BuildLargeProject(program, kPieces);
+    const wxString folder = wxFileName::CreateTempFileName("tamek-bench");
+    wxRemoveFile(folder);
+    const CalibrationRecord calibration = CalibrationRecord::Defaults();
+    {
+        RecoveryStore store(folder);
+        for (auto _ : state) {
+            RecoveryRecord record;
+            record.projectPath = "/home/leerling/project.tamek";
+            record.projectBytes = ProjectWriter::Text(program, CalibrationBlock(calibration));
+            if (!store.Keep(record))
+                state.SkipWithError("cannot write");
+        }
+    }
+    wxFileName::Rmdir(folder, wxPATH_RMDIR_RECURSIVE);
+}
+BENCHMARK(BM_KeepRecovery)->Unit(benchmark::kMillisecond);
 
 void BM_ReadText(benchmark::State& state)
 {

@@ -9,7 +9,7 @@
 namespace {
 void PrintHelp(std::FILE* out)
 {
-    std::fprintf(out, "Usage: tamekc COMMAND [ARGUMENTS]\n\nCommands:\n");
+    std::fprintf(out, "Usage: tamekc COMMAND [ARGUMENTS]\n       tamekc --help | --version\n\nCommands:\n");
     for (const CliCommand& command : CliCommands())
         std::fprintf(out, "  %s %s\n", command.name, command.usage);
     std::fprintf(out, "\nExit status: 0 success, 1 wrong usage, 2 a file that cannot be read or used,\n"
@@ -30,6 +30,10 @@ int main(int argc, char** argv)
     }
     if (!std::strcmp(argv[1], "--help") || !std::strcmp(argv[1], "-h") || !std::strcmp(argv[1], "help")) {
         PrintHelp(stdout);
+        return CliExit::Ok;
+    }
+    if (!std::strcmp(argv[1], "--version")) {
+        std::printf("tamekc %s\n", TAMEK_VERSION);
         return CliExit::Ok;
     }
     for (const CliCommand& command : CliCommands())

@@ -1,10 +1,11 @@
 #include "editor/CMyListCtrl.h"
 
 #include "base/Translation.h"
+#include "drawing/WxImageStore.h"
 #include "editor/CStateDialog.h"
-#include "editor/WxImageStore.h"
 #include "model/CProgram.h"
 #include "model/KindInfo.h"
+#include "model/NameGroups.h"
 #include "model/Names.h"
 #include "model/Prototypes.h"
 #include "model/Variables.h"
@@ -33,18 +34,7 @@ int PictureOf(const CState* prototype)
 // The rows of the sensor and actuator groups, in the numbers the run uses.
 std::vector<CState*> RowPrototypes(int group)
 {
-    static const KindId sensors[] = {KindId::Switch1, KindId::Switch2, KindId::Switch3, KindId::Detector1,
-                                     KindId::Detector2};
-    static const KindId actuators[] = {KindId::Wait,   KindId::Buzzer, KindId::DelR,   KindId::Motor1,
-                                       KindId::Motor2, KindId::Servo1, KindId::Servo2, KindId::Stop};
-    std::vector<CState*> prototypes;
-    if (group == CMyListCtrl::SensorGroup)
-        for (KindId kind : sensors)
-            prototypes.push_back(Prototypes::Get().Of(kind));
-    else
-        for (KindId kind : actuators)
-            prototypes.push_back(Prototypes::Get().Of(kind));
-    return prototypes;
+    return GroupPrototypes(group == CMyListCtrl::SensorGroup ? NameGroup::Sensors : NameGroup::Actuators);
 }
 
 // The word that says what an entry is: "actuator", "sensor" or "variabele".
@@ -214,8 +204,8 @@ bool CMyListCtrl::EditValue(long item)
     int group = 0, position = 0;
     if (!m_inputs || !m_inputs->IsVirtualRunActive() || !PlaceOf(item, &group, &position) || group != SensorGroup)
         return false;
-    wxRect cell;
-    if (!GetSubItemRect(item, ValueColumn, cell))
+    const wxRect cell = ValueCell(item);
+    if (cell.IsEmpty())
         return false;
     const int height = std::min(cell.height, 20);
     m_editor->SetSize(cell.x, cell.y + (cell.height - height) / 2, 64, height);
@@ -225,6 +215,16 @@ bool CMyListCtrl::EditValue(long item)
     m_editor->SelectAll();
     m_editedItem = item;
     return true;
+}
+
+wxRect CMyListCtrl::ValueCell(long item) const
+{
+    // The toolkit gives the cell in the list's coordinates, where the header stands above the rows.
+    wxRect cell;
+    if (!GetSubItemRect(item, ValueColumn, cell))
+        return wxRect();
+    cell.SetPosition(RowArea()->ScreenToClient(ClientToScreen(cell.GetPosition())));
+    return cell;
 }
 
 void CMyListCtrl::CommitValue()
@@ -303,8 +303,7 @@ void CMyListCtrl::OnLeftDoubleClick(wxMouseEvent& event)
 {
     int flags = 0;
     const long item = HitTest(event.GetPosition(), flags);
-    wxRect cell;
-    if (item >= 0 && GetSubItemRect(item, ValueColumn, cell) && cell.Contains(event.GetPosition()) && EditValue(item))
+    if (item >= 0 && ValueCell(item).Contains(event.GetPosition()) && EditValue(item))
         return;
     event.Skip();
 }

@@ -61,6 +61,8 @@ public:
     // The value editor over the "Waarde" cell of a sensor row; false when it may not open there.
     bool EditValue(long item);
     wxTextCtrl* ValueEditor() const { return m_editor; }
+    // The "Waarde" cell of a row in the coordinates of the rows' window (RowArea), empty when hidden.
+    wxRect ValueCell(long item) const;
 
     // RunValues.
     void SetRowValue(int row, const wxString& text) override;

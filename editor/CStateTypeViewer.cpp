@@ -1,6 +1,6 @@
 #include "editor/CStateTypeViewer.h"
 
-#include "editor/BlockDrawing.h"
+#include "drawing/BlockDrawing.h"
 #include "model/Prototypes.h"
 
 #include <memory>

@@ -1,7 +1,7 @@
 #include "editor/CStateViewer.h"
 
 #include "base/Translation.h"
-#include "editor/BlockDrawing.h"
+#include "drawing/BlockDrawing.h"
 #include "editor/CProjectViewer.h"
 #include "editor/CStateDialog.h"
 #include "editor/CStateTypeViewer.h"

@@ -7,9 +7,10 @@ CWinListCtrl::CWinListCtrl(wxWindow* parent, wxWindowID id, const wxPoint& posit
 
 wxWindow* CWinListCtrl::RowArea() const
 {
-    // The toolkit's own list is made of a header window and the window of the rows.
+    // The toolkit's own list is made of a header window and the window of the rows, which it
+    // names only by an incomplete type: the child at that address is the window of the rows.
     for (wxWindow* child : GetChildren())
-        if (wxString(child->GetClassInfo()->GetClassName()) == "wxListMainWindow")
+        if (static_cast<const void*>(child) == static_cast<const void*>(m_mainWin))
             return child;
     return const_cast<CWinListCtrl*>(this);
 }

@@ -39,10 +39,6 @@ bool IsStepBlock(const CState* block)
     return block->GetCategory() == Category::Action || block->GetCategory() == Category::Variable;
 }
 
-bool InRow(const CState* block)
-{
-    return block->GetRowNeighbour(0) || block->GetRowNeighbour(1);
-}
 bool HasExtraParent(const CState* block)
 {
     return block->GetExtraParent(0) || block->GetExtraParent(1);
@@ -179,12 +175,12 @@ CState* EditingRules::HeadOfRow(CState* block) const
 
 bool EditingRules::CanOwnSuccessor(const CState* block) const
 {
-    return !InRow(block) || block->GetParent() || block == m_program.GetRoot();
+    return !block->IsInRow() || block->GetParent() || block == m_program.GetRoot();
 }
 
 bool EditingRules::IsLoose(const CState* block) const
 {
-    if (block->GetParent() || InRow(block) || block == m_program.GetRoot())
+    if (block->GetParent() || block->IsInRow() || block == m_program.GetRoot())
         return false;
     return block->IsLinkPiece() || !HasExtraParent(block);
 }
@@ -202,10 +198,9 @@ void EditingRules::Attach(CState* block, CState* after, bool asSon)
     }
     // An empty place: the block keeps whatever follows it already.
     if (asSon)
-        after->SetSon(block);
+        m_program.AttachSon(after, block);
     else
-        after->SetBranchSon(0, block);
-    block->SetParent(after);
+        m_program.AttachBranch(after, block);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -277,8 +272,7 @@ bool EditingRules::JoinStep(CState* target, CState* block, int direction)
     CState* inPlace = target->GetRowNeighbour(slot);
     if (!inPlace) {
         block->SetConnectorMask(Connector::FullHorizontal);
-        target->SetRowNeighbour(slot, block);
-        block->SetRowNeighbour(1 - slot, target);
+        m_program.InsertInRow(target, slot, block);
         return true;
     }
     if (inPlace->GetCategory() == block->GetCategory() && !inPlace->IsLinkPiece())
@@ -296,9 +290,7 @@ bool EditingRules::JoinStepOfWait(CState* wait, CState* block)
     if (!waitWasHead)
         block->SetConnectorMask(Connector::FullHorizontal);
     CState* last = block->RightmostOfRow();
-    last->SetRowNeighbour(1, wait);
-    wait->SetRowNeighbour(0, last);
-    wait->SetRowNeighbour(1, nullptr);
+    m_program.InsertInRow(last, 1, wait);
     wait->SetConnectorMask(Connector::FullHorizontal);
     const CGraphicState::Point point = last->GetNeighbourPoint(Direction::Right);
     wait->SetPosition(point.x, point.y);
@@ -407,7 +399,7 @@ bool EditingRules::Remove(CState* block)
     switch (block->GetCategory()) {
     case Category::Action:
     case Category::Variable:
-        return InRow(block) ? RemoveFromStep(block) : RemoveAction(block);
+        return block->IsInRow() ? RemoveFromStep(block) : RemoveAction(block);
     case Category::SensorCondition:
     case Category::VariableCondition:
         return RemoveCondition(block);
@@ -437,7 +429,7 @@ void EditingRules::RemoveHalfParent(CState* parent)
 {
     if (!parent || !parent->IsLinkPiece() || !parent->IsHalf() || parent == m_program.GetRoot())
         return;
-    if (HasSuccessor(parent) || InRow(parent))
+    if (HasSuccessor(parent) || parent->IsInRow())
         return;
     m_program.DestroyBlock(parent);
 }
@@ -465,12 +457,7 @@ bool EditingRules::RemoveFromStep(CState* block)
             x = oldX, y = oldY;
         }
     }
-    if (left)
-        left->SetRowNeighbour(1, right);
-    if (right)
-        right->SetRowNeighbour(0, left);
-    block->SetRowNeighbour(0, nullptr);
-    block->SetRowNeighbour(1, nullptr);
+    m_program.LeaveRow(block);
     if (block == head && taker)
         TakeOverChainLinks(block, taker);
     m_program.DestroyBlock(block);
@@ -519,7 +506,7 @@ void EditingRules::TakeOverChainLinks(CState* from, CState* to)
 
 bool EditingRules::RemoveCondition(CState* block)
 {
-    if (HasSuccessor(block) || InRow(block))
+    if (HasSuccessor(block) || block->IsInRow())
         return false;
     CState* parent = block->GetParent();
     m_program.DestroyBlock(block);
@@ -532,7 +519,7 @@ bool EditingRules::RemoveCondition(CState* block)
 // on to a block stays as it is.
 bool EditingRules::RemoveLinkChain(CState* piece)
 {
-    if (HasBranchSon(piece) || InRow(piece))
+    if (HasBranchSon(piece) || piece->IsInRow())
         return false;
 
     std::vector<CState*> below;
@@ -545,7 +532,7 @@ bool EditingRules::RemoveLinkChain(CState* piece)
         }
         if (!son->IsLinkPiece())
             return true;
-        if (HasBranchSon(son) || InRow(son))
+        if (HasBranchSon(son) || son->IsInRow())
             return false;
         below.push_back(son);
         last = son;
@@ -554,7 +541,7 @@ bool EditingRules::RemoveLinkChain(CState* piece)
     std::vector<CState*> above;
     CState* top = piece;
     for (CState* parent = piece->GetParent(); parent; parent = parent->GetParent()) {
-        if (!parent->IsLinkPiece() || HasExtraParent(parent) || HasBranchSon(parent) || InRow(parent) ||
+        if (!parent->IsLinkPiece() || HasExtraParent(parent) || HasBranchSon(parent) || parent->IsInRow() ||
             parent->GetSon() != top || parent == m_program.GetRoot())
             break;
         if (parent->GetParent() && parent->GetParent()->IsCondition())
@@ -565,14 +552,11 @@ bool EditingRules::RemoveLinkChain(CState* piece)
 
     // A join that the path owned passes to another path that reaches it, outside its own subtree.
     CState* heir = nullptr;
-    int heirSlot = -1;
     if (join && join->GetParent() == last) {
         for (int i = 0; i < 2 && !heir; ++i) {
             CState* extra = join->GetExtraParent(i);
-            if (extra && extra->GetSon() == join && CanOwnSuccessor(extra) && !OwnsBlock(join, extra)) {
+            if (extra && extra->GetSon() == join && CanOwnSuccessor(extra) && !OwnsBlock(join, extra))
                 heir = extra;
-                heirSlot = i;
-            }
         }
         if (!heir)
             return false; // the join would be lost with the path
@@ -583,12 +567,9 @@ bool EditingRules::RemoveLinkChain(CState* piece)
     const int dy = remaining ? top->GetY() - remaining->GetY() : 0;
 
     if (heir) {
-        join->SetExtraParent(heirSlot, nullptr);
-        if (heirSlot == 0) {
-            join->SetExtraParent(0, join->GetExtraParent(1));
-            join->SetExtraParent(1, nullptr);
-        }
-        join->SetParent(heir);
+        m_program.Unjoin(heir);
+        m_program.DetachFromParent(join);
+        m_program.AttachSon(heir, join);
     }
     // From the bottom up, so that each piece's owner is still there when it goes.
     for (auto it = below.rbegin(); it != below.rend(); ++it)

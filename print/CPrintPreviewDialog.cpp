@@ -1,9 +1,8 @@
 #include "print/CPrintPreviewDialog.h"
 
 #include "base/Translation.h"
-#include "editor/BlockDrawing.h"
+#include "drawing/FlowchartPicture.h"
 #include "model/CProgram.h"
-#include "print/ProgramExtent.h"
 
 #include <algorithm>
 #include <memory>
@@ -71,19 +70,22 @@ bool CPrintPreviewDialog::OnPrintPage(int page)
 
     if (std::unique_ptr<wxGraphicsContext> gc{ContextFor(dc)}) {
         gc->Translate(-extent.x, 0);
-        // The current block is printed like every other one, with the blue tile.
-        CState* current = GetCurrentBlock();
-        SetCurrentBlock(nullptr);
-        if (CState* root = TheProgram().GetRoot()) {
-            // Printers resolve finer than screens: the sharper pictures.
-            DrawBlock(*root, gc.get(), false, true);
-            DrawTree(root, gc.get(), true);
-        }
-        SetCurrentBlock(current);
+        DrawFlowchart(TheProgram(), gc.get());
     }
 
     MapScreenSizeToPage();
     dc->SetTextForeground(*wxBLACK);
     dc->DrawText(wxString::Format(_("PAGE %d"), page), 0, 0);
     return true;
+}
+
+wxPrintOrientation OrientationFor(const wxRect& extent)
+{
+    return extent.width > extent.height ? wxLANDSCAPE : wxPORTRAIT;
+}
+
+wxRect& ThePrintExtent()
+{
+    static wxRect extent;
+    return extent;
 }

@@ -22,3 +22,8 @@ public:
 private:
     wxPageSetupDialogData m_pageSetup;
 };
+
+// Landscape when the extent is wider than high, portrait otherwise.
+wxPrintOrientation OrientationFor(const wxRect& extent);
+// The extent of the last print command, read by the printout.
+wxRect& ThePrintExtent();

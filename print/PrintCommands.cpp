@@ -1,9 +1,9 @@
 #include "print/PrintCommands.h"
 
 #include "base/Translation.h"
+#include "drawing/ProgramExtent.h"
 #include "model/CProgram.h"
 #include "print/CPrintPreviewDialog.h"
-#include "print/ProgramExtent.h"
 
 #include <wx/frame.h>
 #include <wx/intl.h>

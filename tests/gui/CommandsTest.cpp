@@ -32,7 +32,7 @@ std::vector<Row> Rows()
 
 // Each menu's items, each submenu's, then the tools, in order; -2 is a separator (0 on the toolbar).
 const std::vector<std::vector<int>> kOrder = {
-    {2, 4, -2, 8, 4100, -2, 4101, 16, -2, 4105, 4106, -2, 5006},
+    {2, 4, -2, 8, 4100, -2, 4101, 16, 4102, -2, 4105, 4106, -2, 5006},
     {4353, 4354, -2, 4355, -2, 4356, 4357},
     {4609, 4613, -2, 4614, -2, 4621},
     {4865, 4866, -2, 4867, -2, 4871, 4873, 4874, 4875, -2, 4876},
@@ -84,7 +84,7 @@ TEST_F(Commands, EveryCommandCarriesItsIdsLabelsKeyKindPictureAndPlace)
     EXPECT_EQ(toolbar->FindTool(6006), nullptr); // named by the mask, never placed
 
     const std::vector<Row> rows = Rows();
-    EXPECT_EQ(rows.size(), 39u);
+    EXPECT_EQ(rows.size(), 40u);
     for (const Row& row : rows) {
         if (wxMenuItem* item = bar->FindItem(row.Id(0))) {
             const char* kinds[] = {"normal", "check", "radio"};

@@ -12,6 +12,7 @@
 #include "model/Names.h"
 #include "model/Prototypes.h"
 
+#include <wx/app.h>
 #include <wx/checkbox.h>
 #include <wx/combobox.h>
 #include <wx/notebook.h>
@@ -19,6 +20,7 @@
 #include <wx/scrolbar.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
+#include <wx/uiaction.h>
 
 namespace {
 struct Palette : MainWindowTest
@@ -101,6 +103,14 @@ std::function<void(CStateDialog*)> Answer(const wxString& value, bool confirm = 
     };
 }
 
+// The screen point near the left of a cell of the names list (the toolkit gives the cell in the list's coordinates).
+wxPoint ScreenPointOf(CMyListCtrl* list, long item, int column)
+{
+    wxRect cell;
+    list->GetSubItemRect(item, column, cell);
+    return list->ClientToScreen(cell.GetPosition() + wxPoint(8, cell.height / 2));
+}
+
 wxArrayString Items(wxComboBox* box)
 {
     return box->GetStrings();
@@ -121,7 +131,7 @@ TEST_F(Palette, WaitAndStopDroppedUnderTheStartBlockSaveTheWorkedExamplesProgram
     ASSERT_NE(wait, nullptr);
     EXPECT_EQ(GetCurrentBlock(), wait);
     EXPECT_EQ(Prototypes::Get().Of(KindId::Wait)->GetParameterText(), "10"); // the next drop offers it
-    Drag(OnPage(1, KindId::Stop), Below(wait)); // no parameter: no dialog
+    Drag(OnPage(1, KindId::Stop), Below(wait));                              // no parameter: no dialog
     EXPECT_EQ(Saved(), ReadTextFile(DataPath("gui/dropped_worked_example.tamek")));
     EXPECT_TRUE(MenuEnabled(ID_MENU_UNDO));
 }
@@ -163,8 +173,8 @@ TEST_F(Palette, ValuesAreKeptInTheKindsRangeAndExpressionsAsTyped)
 
 TEST_F(Palette, ASwitchComparesWithTwoOperatorsADetectorWithSix)
 {
-    const std::pair<KindId, wxArrayString> kinds[] = {
-        {KindId::Switch1, wxSplit("==,!=", ',')}, {KindId::Detector2, wxSplit("<,<=,==,>=,>,!=", ',')}};
+    const std::pair<KindId, wxArrayString> kinds[] = {{KindId::Switch1, wxSplit("==,!=", ',')},
+                                                      {KindId::Detector2, wxSplit("<,<=,==,>=,>,!=", ',')}};
     for (const auto& [kind, operators] : kinds) {
         std::unique_ptr<CState> block(Prototypes::Get().Of(kind)->Clone());
         block->SetConditionOperator("!=");
@@ -258,7 +268,7 @@ TEST_F(Palette, RenamingZoemerTakesAFreeNameOnly)
     EXPECT_EQ(Names()->GetItemText(buzzer.item), "Toeter");
     EXPECT_EQ(Names()->KindForName("Toeter"), "Buzzer");
     EXPECT_TRUE(MenuEnabled(ID_MENU_UNDO));
-    EXPECT_NE(Saved().find("State Zoemer: Position:577,48.Param: '0'. Name: Toeter . "), std::string::npos);
+    EXPECT_NE(Saved().find("State Buzzer: Position:577,48.Param: '0'. Name: Toeter . "), std::string::npos);
     rename("toeter"); // the same name in another spelling is taken at once
     EXPECT_EQ(Names()->GetGroupNames(CMyListCtrl::ActuatorGroup)[1], "toeter");
 }
@@ -269,10 +279,11 @@ TEST_F(Palette, ADragFromTheNamesListMakesABlockOrATestOfTheVariable)
     const wxArrayString before = Names()->GetGroupNames(CMyListCtrl::VariableGroup);
     ASSERT_GE(before.size(), 2u);
     Viewer()->SelectPage(CStateViewer::kNamesPage);
+    ASSERT_TRUE(WaitFor([&] { return IsMapped(Names()); }));
     const auto row = [&](long item) {
-        wxRect rect;
-        Names()->GetItemRect(item, rect);
-        return Names()->RowArea()->ClientToScreen(rect.GetPosition() + wxPoint(40, rect.height / 2));
+        Names()->EnsureVisible(item);
+        wxTheApp->Yield(true);
+        return ScreenPointOf(Names(), item, CMyListCtrl::NameColumn);
     };
     CState* last = nullptr;
     TheProgram().ForEachBlock([&last](CState* b) { last = b; });
@@ -308,5 +319,107 @@ TEST_F(Palette, AContinuousServoAsksASpeedInItsRange)
     EXPECT_EQ(frame->ShowBlockProperties(servo.get(), false), CStateDialog::Confirmed);
     EXPECT_EQ(servo->GetParameterText(), "10");
     frame->SetCalibration(CalibrationRecord::Defaults());
-    EXPECT_EQ(servo->GetPrompt(), wxString(L"Stel verdraaiingshoek in [-90\u00b0 ; 90\u00b0]:"));
+    EXPECT_EQ(servo->GetPrompt(), wxString(L"Stel verdraaiingshoek in [-60\u00b0 ; 60\u00b0]:"));
+}
+
+namespace {
+// The simulator's inputs as a run would take them from the names list.
+struct RecordedInputs : SimulatedInputs
+{
+    bool running = true;
+    std::pair<int, int> last{-1, -1};
+    bool IsVirtualRunActive() const override { return running; }
+    void SetRawInput(int port, int raw) override { last = {port, raw}; }
+};
+
+// A real double-click at a screen point over a window, waited for.
+void DoubleClickAt(wxWindow* window, const wxPoint& screen)
+{
+    bool arrived = false;
+    const auto notice = [&arrived](wxMouseEvent& event) { arrived = true, event.Skip(); };
+    window->Bind(wxEVT_LEFT_DCLICK, notice);
+    MoveMouseTo(screen);
+    wxUIActionSimulator().MouseDblClick();
+    EXPECT_TRUE(WaitFor([&] { return arrived; })) << "the double-click did not arrive";
+    window->Unbind(wxEVT_LEFT_DCLICK, notice);
+    wxTheApp->Yield(true);
+}
+} // namespace
+
+TEST_F(Palette, ASensorValueTypedDuringAVirtualRunSetsTheSimulatedInput)
+{
+    RecordedInputs inputs;
+    auto* window = new wxFrame(frame, wxID_ANY, "Namen", wxDefaultPosition, wxSize(320, 640));
+    auto* list = new CMyListCtrl(window, &inputs);
+    window->Show();
+    ASSERT_TRUE(WaitFor([&] { return IsMapped(window); }));
+    const struct
+    {
+        int row;
+        bool running;
+        const char* typed;
+        std::pair<int, int> input; // {-1, -1}: no editor opens
+    } cases[] = {                  // no two clicks in a row at one place: the toolkit would count a third click
+                 {0, true, "0", {0, 1023}},
+                 {4, true, "300", {1, 723}},
+                 {0, true, "1", {0, 0}},
+                 {5, true, "", {-1, -1}},
+                 {1, false, "", {-1, -1}}};
+    for (const auto& c : cases) {
+        inputs = RecordedInputs();
+        inputs.running = c.running;
+        const long item = list->ItemOfRow(c.row);
+        DoubleClickAt(list->RowArea(), ScreenPointOf(list, item, CMyListCtrl::ValueColumn));
+        EXPECT_EQ(list->ValueEditor()->IsShown(), c.input.first >= 0) << c.row;
+        if (c.input.first < 0)
+            continue;
+        TypeText(c.typed);
+        PressKey(WXK_RETURN);
+        EXPECT_TRUE(WaitFor([&] { return !list->ValueEditor()->IsShown(); }));
+        EXPECT_EQ(inputs.last, c.input) << c.typed;
+        EXPECT_EQ(list->GetRowValue(c.row), c.typed);
+    }
+    window->Destroy();
+}
+
+TEST_F(Palette, EveryPageAndTheDialogShowTheirWholeContent)
+{
+    // Screenshots of each with TAMEK_SCREENSHOTS=folder.
+    Viewer()->ShowPage(3, true);
+    const char* const names[] = {"sensors", "actions", "macros", "links"};
+    for (int index = 0; index < 4; ++index) {
+        Viewer()->SelectPage(index);
+        CStateTypeViewer* page = Viewer()->GetPage(index);
+        ASSERT_TRUE(WaitFor([&] { return IsMapped(page); }));
+        for (const CState* prototype : page->GetPrototypes())
+            EXPECT_LE(prototype->GetX() + prototype->ImageWidth(), page->GetClientSize().x) << index;
+        WaitForRepaint(frame);
+        SaveScreenshot(wxString("palette-") + names[index]);
+    }
+    Viewer()->SelectPage(CStateViewer::kNamesPage);
+    int columns = 0;
+    for (int column = 0; column < Names()->GetColumnCount(); ++column)
+        columns += Names()->GetColumnWidth(column);
+    EXPECT_LE(columns, Names()->GetClientSize().x);
+    WaitForRepaint(frame);
+    SaveScreenshot("palette-names");
+
+    // An action, a condition and a variable block (whose variable box lists the program's variables).
+    Open("compile/variables.tamek");
+    std::unique_ptr<CState> wait(Prototypes::Get().Of(KindId::Wait)->Clone());
+    std::unique_ptr<CState> detector(Prototypes::Get().Of(KindId::Detector1)->Clone());
+    for (CState* block : {wait.get(), detector.get(), BlockNumbered(2)}) {
+        WhenShown<CStateDialog> dialog([&](CStateDialog* shown) {
+            for (wxWindow* child : shown->GetChildren()) {
+                if (!child->IsShown())
+                    continue;
+                EXPECT_TRUE(shown->GetClientRect().Contains(child->GetRect())) << child->GetLabel();
+                EXPECT_GE(child->GetSize().x, child->GetBestSize().x) << child->GetLabel();
+            }
+            WaitForRepaint(shown);
+            SaveScreenshot(wxString::Format("dialog-%s", block->GetKindWordRaw().Lower()));
+            ClickOn(shown->FindWindow(wxID_CANCEL));
+        });
+        frame->ShowBlockProperties(block, false);
+    }
 }

@@ -252,25 +252,6 @@ TEST_F(Projects, AProjectCalibrationIsOfferedAndTakenOnYesOnly)
     frame->SetCalibration(CalibrationRecord::Defaults());
 }
 
-TEST_F(Projects, DeleteRemovesTheSelectedPlacedBlockAsOneUndoableEdit)
-{
-    Open("examples/switch.tamek");
-    const int before = CountBlocks();
-    for (CState* kept : {TheProgram().GetRoot(), BlockNumbered(5)}) { // a block read from a file keeps the key off
-        SetCurrentBlock(kept);
-        Key(WXK_DELETE);
-    }
-    EXPECT_EQ(CountBlocks(), before);
-    BlockNumbered(5)->SetDeletable(true); // as a block placed by the pupil
-    SetCurrentBlock(BlockNumbered(5));
-    Key(WXK_DELETE);
-    EXPECT_LT(CountBlocks(), before);
-    EXPECT_EQ(GetCurrentBlock(), nullptr);
-    EXPECT_TRUE(frame->IsModified() && MenuEnabled(ID_MENU_UNDO));
-    Command(ID_TOOL_UNDO);
-    EXPECT_EQ(CountBlocks(), before);
-}
-
 TEST_F(Projects, UndoAndRedoFromTheMenuAndToolbarFollowTheHistory)
 {
     Open("examples/blink.tamek");

@@ -2,7 +2,7 @@
 // and every picture the program asks for by name present in the build.
 #include "GuiTest.h"
 
-#include "editor/WxImageStore.h"
+#include "drawing/WxImageStore.h"
 #include "model/CGraphicState.h"
 
 #include <sstream>

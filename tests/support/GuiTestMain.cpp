@@ -162,6 +162,21 @@ wxString DataPath(const wxString& name)
                                         : wxString(TAMEK_TEST_DATA) + "/" + name;
 }
 
+::testing::AssertionResult ImagesMatch(const wxImage& actual, const wxImage& expected)
+{
+    if (expected.GetSize() != actual.GetSize())
+        return ::testing::AssertionFailure() << "size " << actual.GetWidth() << "x" << actual.GetHeight();
+    const unsigned char *a = actual.GetData(), *e = expected.GetData();
+    const long pixels = static_cast<long>(actual.GetWidth()) * actual.GetHeight();
+    long differing = 0;
+    for (long i = 0; i < 3 * pixels; i += 3)
+        differing +=
+            std::abs(a[i] - e[i]) > 48 || std::abs(a[i + 1] - e[i + 1]) > 48 || std::abs(a[i + 2] - e[i + 2]) > 48;
+    if (differing * 200 > pixels)
+        return ::testing::AssertionFailure() << differing << " of " << pixels << " pixels differ";
+    return ::testing::AssertionSuccess();
+}
+
 ::testing::AssertionResult MatchesGolden(const wxImage& actual, const wxString& name)
 {
     const wxString reference = wxString(TAMEK_TEST_DATA) + "/render/" + name;
@@ -173,17 +188,18 @@ wxString DataPath(const wxString& name)
     wxImage expected;
     if (!wxFileName::FileExists(reference) || !expected.LoadFile(reference, wxBITMAP_TYPE_PNG))
         return ::testing::AssertionFailure() << "no reference picture " << reference;
-    if (expected.GetSize() != actual.GetSize())
-        return ::testing::AssertionFailure() << "size " << actual.GetWidth() << "x" << actual.GetHeight();
-    const unsigned char *a = actual.GetData(), *e = expected.GetData();
-    const long pixels = static_cast<long>(actual.GetWidth()) * actual.GetHeight();
-    long differing = 0;
-    for (long i = 0; i < 3 * pixels; i += 3)
-        differing +=
-            std::abs(a[i] - e[i]) > 48 || std::abs(a[i + 1] - e[i + 1]) > 48 || std::abs(a[i + 2] - e[i + 2]) > 48;
-    if (differing * 200 > pixels)
-        return ::testing::AssertionFailure() << differing << " of " << pixels << " pixels differ from " << reference;
-    return ::testing::AssertionSuccess();
+    return ImagesMatch(actual, expected) << " (" << reference << ")";
+}
+
+::testing::AssertionResult MatchesGoldenText(const std::string& actual, const wxString& name)
+{
+    const wxString reference = wxString(TAMEK_TEST_DATA) + "/" + name;
+    if (wxString(getenv("TAMEK_UPDATE_GOLDEN")) == "1")
+        return ::testing::AssertionResult(WriteTextFile(reference, actual));
+    const std::string expected = ReadTextFile(reference);
+    if (expected == actual)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << name << " differs; the text is:\n" << actual;
 }
 
 void MainWindowTest::SetUp()
@@ -191,6 +207,7 @@ void MainWindowTest::SetUp()
     wxFileName::Rmdir(wxString(getenv("XDG_DATA_HOME")) + "/Tamek", wxPATH_RMDIR_RECURSIVE);
     TheViewZoom() = ViewZoom();
     frame = CreateMainWindow();
+    TheEditHistory().Reset(); // the history starts from this window's program, with its Start block
     ASSERT_TRUE(WaitFor([this] { return frame->IsShownOnScreen(); }));
     TheEditHistory().Reset(); // the history starts with the window's program, as at start-up
 }
@@ -250,6 +267,62 @@ void MainWindowTest::Click(const wxPoint& point, int button)
     mouse.MouseClick(button);
     EXPECT_TRUE(WaitFor([&] { return released; })) << "the click did not reach the canvas";
     Canvas()->Unbind(up, release);
+}
+
+namespace {
+// Sends one part of a gesture with the simulated mouse and waits until the canvas has seen an
+// event of that type at that window point.
+void SimulateAndWait(wxWindow* canvas, wxEventType type, const wxPoint& point, const std::function<void()>& act)
+{
+    bool seen = false;
+    auto notice = [&](wxMouseEvent& event) {
+        if (event.GetPosition() == point)
+            seen = true;
+        event.Skip();
+    };
+    canvas->Bind(wxEventTypeTag<wxMouseEvent>(type), notice);
+    act();
+    EXPECT_TRUE(WaitFor([&] { return seen; })) << "the mouse did not reach the canvas at " << point.x << "," << point.y;
+    canvas->Unbind(wxEventTypeTag<wxMouseEvent>(type), notice);
+}
+} // namespace
+
+void MainWindowTest::PressAt(const wxPoint& point)
+{
+    if (OnWayland())
+        return Mouse(wxEVT_LEFT_DOWN, point.x, point.y);
+    wxUIActionSimulator mouse;
+    const wxPoint screen = Canvas()->ClientToScreen(point);
+    mouse.MouseMove(screen);
+    WaitFor([&] { return wxGetMousePosition() == screen; }, 1000);
+    SimulateAndWait(Canvas(), wxEVT_LEFT_DOWN, point, [&] { mouse.MouseDown(); });
+}
+
+void MainWindowTest::DragTo(const wxPoint& point)
+{
+    if (OnWayland())
+        return Mouse(wxEVT_MOTION, point.x, point.y);
+    wxUIActionSimulator mouse;
+    SimulateAndWait(Canvas(), wxEVT_MOTION, point, [&] { mouse.MouseMove(Canvas()->ClientToScreen(point)); });
+}
+
+void MainWindowTest::ReleaseAt(const wxPoint& point)
+{
+    if (OnWayland())
+        return Mouse(wxEVT_LEFT_UP, point.x, point.y);
+    wxUIActionSimulator mouse;
+    if (wxGetMousePosition() != Canvas()->ClientToScreen(point))
+        DragTo(point);
+    SimulateAndWait(Canvas(), wxEVT_LEFT_UP, point, [&] { mouse.MouseUp(); });
+}
+
+void MainWindowTest::Gesture(std::initializer_list<wxPoint> points)
+{
+    const wxPoint* point = points.begin();
+    PressAt(*point);
+    for (++point; point != points.end(); ++point)
+        DragTo(*point);
+    ReleaseAt(*(points.end() - 1));
 }
 
 void MainWindowTest::Command(int id, bool checked)

@@ -16,12 +16,14 @@ struct TamekcResult
     std::string out, err;
 };
 
-// Runs tamekc with arguments (as a shell reads them), in directory when one is given.
-inline TamekcResult Tamekc(const std::string& arguments, const std::string& directory = std::string())
+// Runs tamekc with arguments (as a shell reads them), in directory when one is given, after an
+// environment prefix when one is given ("env -u DISPLAY ").
+inline TamekcResult Tamekc(const std::string& arguments, const std::string& directory = std::string(),
+                           const std::string& environment = std::string())
 {
     const std::string errPath = wxFileName::CreateTempFileName("tamekc-err").ToStdString();
-    const std::string command = (directory.empty() ? std::string() : "cd '" + directory + "' && ") + "'" + TAMEKC_PATH +
-                                "' " + arguments + " 2>'" + errPath + "'";
+    const std::string command = (directory.empty() ? std::string() : "cd '" + directory + "' && ") + environment + "'" +
+                                TAMEKC_PATH + "' " + arguments + " 2>'" + errPath + "'";
     TamekcResult run;
     if (FILE* pipe = popen(command.c_str(), "r")) {
         char buffer[4096];

@@ -1,12 +1,15 @@
-#include "editor/BlockDrawing.h"
+#include "drawing/BlockDrawing.h"
 
-#include "editor/WxImageStore.h"
+#include "drawing/WxImageStore.h"
 #include "model/CState.h"
+#include "model/LinkPath.h"
 
 #include <algorithm>
 #include <unordered_set>
 #include <vector>
+#include <wx/brush.h>
 #include <wx/font.h>
+#include <wx/pen.h>
 #include <wx/graphics.h>
 
 namespace {
@@ -15,14 +18,35 @@ namespace {
 constexpr double kTextBandTop = 54;
 constexpr double kTextBandBottom = 77;
 constexpr double kTextMaxWidth = 50;
-
-int StepDirection(const CState& from, const CState& to)
-{
-    if (from.GetY() == to.GetY())
-        return to.GetX() > from.GetX() ? Direction::Right : Direction::Left;
-    return to.GetY() > from.GetY() ? Direction::Down : Direction::Up;
-}
+// A condition's comparison stands on a white plate over the diamond's upper half, inside the
+// block's 60-unit cell (19 to 77) so that no neighbour covers it.
+constexpr double kPlateTop = 21;
+constexpr double kPlateBottom = 37;
+constexpr double kPlateTextMaxWidth = 54;
 } // namespace
+
+wxString BlockCaption(const CState& block)
+{
+    if (!block.HasParameter())
+        return wxString();
+    const wxString name = block.ResolvedName(), text = block.GetParameterText();
+    switch (block.GetCategory()) {
+    case Category::Action:
+        return text;
+    case Category::Variable:
+        // A block with no variable yet shows its value alone.
+        return name.empty() ? text : wxString::Format("%s = %s", name, text);
+    case Category::SensorCondition:
+        // A switch reads as its picture; a detector's threshold is what makes it readable.
+        if (block.ParameterMaximum() - block.ParameterMinimum() <= 1)
+            return wxString();
+        [[fallthrough]];
+    case Category::VariableCondition:
+        return wxString::Format("%s %s %s", name, block.GetConditionOperator(), text);
+    default:
+        return wxString();
+    }
+}
 
 BlockPainter::BlockPainter(wxGraphicsContext* gc) : m_gc(gc)
 {
@@ -62,7 +86,11 @@ void BlockPainter::DrawPicture(const ImageHandle& picture, double x, double y, d
 
 void BlockPainter::DrawBlock(CState& block, bool highlighted)
 {
-    block.RefreshShape();
+    const int shape = m_path ? m_path->ShapeOf(block) : -1;
+    if (shape >= 0)
+        block.ShowShape(shape);
+    else
+        block.RefreshShape();
     if (!IsVisible(block))
         return;
     const int x = block.GetX(), y = block.GetY();
@@ -73,8 +101,8 @@ void BlockPainter::DrawBlock(CState& block, bool highlighted)
         DrawPicture(m_overlays[block.GetBranchExitSide() & 3], x, y);
     }
     DrawExitLabel(block);
-    if (block.GetCategory() == Category::Action && block.HasParameter() && block.IsOnCanvas())
-        DrawParameterText(block);
+    if (m_allTexts || block.IsOnCanvas())
+        DrawCaption(block);
 }
 
 void BlockPainter::DrawExitLabel(CState& block)
@@ -97,27 +125,39 @@ void BlockPainter::DrawExitLabel(CState& block)
     DrawPicture(*label, lx, ly, 32, 32);
 }
 
-void BlockPainter::DrawParameterText(CState& block)
+void BlockPainter::DrawCaption(CState& block)
 {
+    const wxString caption = BlockCaption(block);
+    if (caption.empty())
+        return;
     if (!m_fontSet) {
         m_gc->SetFont(wxFont(9, wxFONTFAMILY_SWISS, wxFONTSTYLE_NORMAL, wxFONTWEIGHT_NORMAL), *wxBLACK);
         m_fontSet = true;
     }
-    // Most parameters of a drawing repeat ("0", "10", ...): each is measured (and shortened) once.
-    const wxString& text = block.GetParameterText();
-    auto found = m_texts.find(text);
+    // Most captions of a drawing repeat ("0", "10", ...): each is measured (and shortened) once.
+    const bool onPlate = block.IsCondition();
+    auto found = m_texts.find({caption, onPlate});
     if (found == m_texts.end())
-        found = m_texts.emplace(text, FitText(text)).first;
+        found = m_texts
+                    .emplace(std::make_pair(caption, onPlate),
+                             FitText(caption, onPlate ? kPlateTextMaxWidth : kTextMaxWidth))
+                    .first;
     const FittedText& fitted = found->second;
-    m_gc->DrawText(fitted.shown, block.GetX() + 48 - fitted.width / 2,
-                   block.GetY() + (kTextBandTop + kTextBandBottom - fitted.height) / 2);
+    const double top = onPlate ? kPlateTop : kTextBandTop, bottom = onPlate ? kPlateBottom : kTextBandBottom;
+    const double x = block.GetX() + 48 - fitted.width / 2, y = block.GetY() + (top + bottom - fitted.height) / 2;
+    if (onPlate) {
+        m_gc->SetPen(wxPen(wxColour(120, 120, 120)));
+        m_gc->SetBrush(*wxWHITE_BRUSH);
+        m_gc->DrawRoundedRectangle(x - 2, block.GetY() + top, fitted.width + 4, bottom - top, 3);
+    }
+    m_gc->DrawText(fitted.shown, x, y);
 }
 
-BlockPainter::FittedText BlockPainter::FitText(const wxString& text) const
+BlockPainter::FittedText BlockPainter::FitText(const wxString& text, double maxWidth) const
 {
     FittedText fitted{text, 0, 0};
     m_gc->GetTextExtent(text, &fitted.width, &fitted.height);
-    if (fitted.width <= kTextMaxWidth)
+    if (fitted.width <= maxWidth)
         return fitted;
     // The longest start of the text that fits with an ellipsis after it; the tooltip shows it whole.
     const wxString ellipsis = wxString::FromUTF8("\u2026");
@@ -126,7 +166,7 @@ BlockPainter::FittedText BlockPainter::FitText(const wxString& text) const
     while (fails - fits > 1) {
         const size_t length = (fits + fails) / 2;
         m_gc->GetTextExtent(text.Left(length) + ellipsis, &width, &height);
-        (width <= kTextMaxWidth ? fits : fails) = length;
+        (width <= maxWidth ? fits : fails) = length;
     }
     fitted.shown = text.Left(fits) + ellipsis;
     m_gc->GetTextExtent(fitted.shown, &fitted.width, &fitted.height);
@@ -145,6 +185,9 @@ void BlockPainter::DrawTree(CState* root, const CState* skipped)
         stack.pop_back();
         if (!seen.insert(block).second)
             continue;
+        if (m_path && IsReplaced(block))
+            continue; // the path being laid takes its place
+
         if (block != skipped)
             DrawBlock(*block, false);
         std::vector<CState*> next;
@@ -159,6 +202,41 @@ void BlockPainter::DrawTree(CState* root, const CState* skipped)
         for (auto it = next.rbegin(); it != next.rend(); ++it)
             stack.push_back(*it);
     }
+}
+
+bool BlockPainter::IsReplaced(const CState* block) const
+{
+    const std::vector<CState*>& replaced = m_path->Replaced();
+    return std::find(replaced.begin(), replaced.end(), block) != replaced.end();
+}
+
+wxImage BlendedDragPicture(const CState& block)
+{
+    CState& shown = const_cast<CState&>(block);
+    const WxBlockImage* tile = AsWx(shown.GetBlueTile());
+    const WxBlockImage* picture = AsWx(shown.DisplayedImage());
+    wxImage result = tile ? tile->Image().Copy() : picture ? picture->Image().Copy() : wxImage();
+    if (!result.IsOk() || !picture || !tile)
+        return result;
+    if (!result.HasAlpha())
+        result.InitAlpha();
+    const wxImage& top = picture->Image();
+    const int width = std::min(result.GetWidth(), top.GetWidth());
+    const int height = std::min(result.GetHeight(), top.GetHeight());
+    unsigned char* rgb = result.GetData();
+    unsigned char* alpha = result.GetAlpha();
+    const unsigned char* topRgb = top.GetData();
+    const unsigned char* topAlpha = top.HasAlpha() ? top.GetAlpha() : nullptr;
+    // The picture over the tile, each pixel mixed by the picture's own alpha.
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const int i = y * result.GetWidth() + x, j = y * top.GetWidth() + x;
+            const int a = topAlpha ? topAlpha[j] : 255;
+            for (int c = 0; c < 3; ++c)
+                rgb[3 * i + c] = static_cast<unsigned char>((topRgb[3 * j + c] * a + rgb[3 * i + c] * (255 - a)) / 255);
+            alpha[i] = static_cast<unsigned char>(a + alpha[i] * (255 - a) / 255);
+        }
+    return result;
 }
 
 void DrawBlock(CState& block, wxGraphicsContext* gc, bool highlighted, bool sharp)

@@ -1,4 +1,4 @@
-#include "editor/WxImageStore.h"
+#include "drawing/WxImageStore.h"
 
 #include "model/CGraphicState.h"
 

@@ -1,4 +1,4 @@
-#include "print/ProgramExtent.h"
+#include "drawing/ProgramExtent.h"
 
 #include "model/CProgram.h"
 
@@ -34,16 +34,5 @@ wxRect ComputeProgramExtent(const CProgram& program)
         if (picture.GetBottom() > extent.GetBottom())
             extent.height = picture.GetBottom() - extent.y + 1;
     });
-    return extent;
-}
-
-wxPrintOrientation OrientationFor(const wxRect& extent)
-{
-    return extent.width > extent.height ? wxLANDSCAPE : wxPORTRAIT;
-}
-
-wxRect& ThePrintExtent()
-{
-    static wxRect extent;
     return extent;
 }
