@@ -14,6 +14,7 @@
 #include <wx/imaglist.h>
 #include <wx/menu.h>
 #include <wx/msgdlg.h>
+#include <wx/settings.h>
 #include <wx/textctrl.h>
 
 namespace {
@@ -296,6 +297,9 @@ void CMyListCtrl::ResetAllValues()
 void CMyListCtrl::OnLeftDown(wxMouseEvent& event)
 {
     HideEditor();
+    int flags = 0;
+    m_pressedItem = HitTest(event.GetPosition(), flags);
+    m_pressedAt = event.GetPosition();
     event.Skip();
 }
 
@@ -310,6 +314,17 @@ void CMyListCtrl::OnLeftDoubleClick(wxMouseEvent& event)
 
 void CMyListCtrl::OnMotion(wxMouseEvent& event)
 {
+    // The toolkit's own list starts no drag once the mouse has left the rows: a drag starts here.
+    if (event.Dragging() && m_pressedItem >= 0 &&
+        (std::abs(event.GetX() - m_pressedAt.x) > wxSystemSettings::GetMetric(wxSYS_DRAG_X) ||
+         std::abs(event.GetY() - m_pressedAt.y) > wxSystemSettings::GetMetric(wxSYS_DRAG_Y))) {
+        const Entry entry = EntryOf(m_pressedItem);
+        m_pressedItem = -1;
+        if (entry.item >= 0 && onBeginDrag)
+            onBeginDrag(entry);
+    }
+    if (!event.LeftIsDown())
+        m_pressedItem = -1;
     // The tip shows the whole name of the row under the mouse, which a narrow column cuts.
     int flags = 0;
     const long item = HitTest(event.GetPosition(), flags);
@@ -323,6 +338,7 @@ void CMyListCtrl::OnMotion(wxMouseEvent& event)
 void CMyListCtrl::OnBeginDrag(wxListEvent& event)
 {
     HideEditor();
+    m_pressedItem = -1;
     const Entry entry = EntryOf(event.GetIndex());
     if (entry.item >= 0 && onBeginDrag)
         onBeginDrag(entry);

@@ -94,4 +94,7 @@ private:
     long m_editedItem = -1;
     Entry m_menuEntry;
     long m_tipItem = -1;
+    // The row pressed, until a drag of it starts or the button is released.
+    long m_pressedItem = -1;
+    wxPoint m_pressedAt;
 };

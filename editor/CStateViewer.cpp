@@ -7,6 +7,7 @@
 #include "editor/CStateTypeViewer.h"
 #include "model/CProgram.h"
 #include "model/EditHistory.h"
+#include "model/FlowchartEdits.h"
 #include "model/Prototypes.h"
 #include "model/Variables.h"
 
@@ -169,7 +170,8 @@ void CStateViewer::BeginDrag(CState* prototype, wxWindow* holder)
     holder->Bind(wxEVT_MOUSE_CAPTURE_LOST, &CStateViewer::OnCaptureLost, this);
     if (!holder->HasCapture())
         holder->CaptureMouse();
-    m_canvas->BeginPaletteDrag(prototype, wxBitmap(picture), wxPoint(size.x / 2, size.y / 2));
+    m_grab = wxPoint(size.x / 2, size.y / 2);
+    m_canvas->BeginPaletteDrag(prototype, wxBitmap(picture), m_grab);
     m_canvas->MovePaletteDrag(wxGetMousePosition());
 }
 
@@ -187,7 +189,9 @@ void CStateViewer::OnDragRelease(wxMouseEvent& event)
     ReleaseHolder();
     // The canvas drops only inside itself; outside, the drag ends without a change.
     CState* placed = m_canvas->IsPaletteDragActive() ? m_canvas->EndPaletteDrag(screen) : nullptr;
-    FinishDrop(placed, screen);
+    // Where the canvas held the prototype's corner, should the drop be made again as a test.
+    m_dropCorner = m_canvas->ToDrawing(m_canvas->ScreenToClient(screen) - m_grab);
+    FinishDrop(placed);
 }
 
 void CStateViewer::OnCaptureLost(wxMouseCaptureLostEvent&)
@@ -217,7 +221,7 @@ void CStateViewer::CancelDrag()
     EndDrag();
 }
 
-void CStateViewer::FinishDrop(CState* placed, const wxPoint& screen)
+void CStateViewer::FinishDrop(CState* placed)
 {
     // The drop is recorded as one edit once the new block has its properties, or taken back.
     if (placed && placed->HasParameter()) {
@@ -226,7 +230,7 @@ void CStateViewer::FinishDrop(CState* placed, const wxPoint& screen)
             TakeBackDrop();
             placed = nullptr;
         } else if (answer.test && placed->GetCategory() == Category::Variable) {
-            placed = DropAgainAsTest(placed, screen);
+            placed = DropAgainAsTest(placed);
         } else if (answer.newVariable) {
             m_names->AddVariable(placed->GetName());
         }
@@ -238,22 +242,21 @@ void CStateViewer::FinishDrop(CState* placed, const wxPoint& screen)
     EndDrag();
 }
 
-CState* CStateViewer::DropAgainAsTest(CState* assignment, const wxPoint& screen)
+CState* CStateViewer::DropAgainAsTest(CState* assignment)
 {
     const wxString name = assignment->GetName(), op = assignment->GetConditionOperator();
     const wxString text = assignment->GetParameterText();
     const int value = assignment->GetParameterValue();
-    TakeBackDrop(); // the assignment goes; the test is dropped where it was, under the editing rules
-    CState* prototype = Prototypes::Get().Of(KindId::VarIf);
-    prototype->SetGrabOffset(prototype->ImageWidth() / 2, prototype->ImageHeight() / 2);
-    m_canvas->BeginPaletteDrag(prototype, wxBitmap(BlendedDragPicture(*prototype)), wxPoint());
-    CState* test = m_canvas->EndPaletteDrag(screen);
+    TakeBackDrop(); // the assignment goes; the test is dropped as it was, under the editing rules
+    CState* test =
+        DropPrototype(TheProgram(), Prototypes::Get().Of(KindId::VarIf), m_dropCorner.x, m_dropCorner.y, m_canvas);
     if (!test)
         return nullptr;
     AssignVariable(TheProgram(), *test, name);
     test->SetConditionOperator(op);
     test->SetParameterText(text);
     test->SetParameterValue(value);
+    m_canvas->ProgramChanged();
     return test;
 }
 

@@ -65,9 +65,9 @@ private:
     void OnDragRelease(wxMouseEvent& event);
     void OnCaptureLost(wxMouseCaptureLostEvent& event);
     // The properties of the placed block, and the edit recorded or taken back.
-    void FinishDrop(CState* placed, const wxPoint& screen);
-    // The dropped assignment, confirmed as a test, dropped again at screen as a variable test.
-    CState* DropAgainAsTest(CState* assignment, const wxPoint& screen);
+    void FinishDrop(CState* placed);
+    // The dropped assignment, confirmed as a test, dropped again as a variable test.
+    CState* DropAgainAsTest(CState* assignment);
     void EndDrag();
     void TakeBackDrop();
     void NamesChanged();
@@ -85,6 +85,8 @@ private:
     wxWindow* m_holder = nullptr;
     bool m_fromList = false;
     int m_savedTool = 0;
+    // Where the mouse holds the picture, and the corner of the last drop (drawing units).
+    wxPoint m_grab, m_dropCorner;
     // The variable prototype's name and number, lent to a drag of a variable row.
     wxString m_lentName;
     int m_lentVariable = -1;

@@ -275,7 +275,7 @@ TEST_F(Palette, RenamingZoemerTakesAFreeNameOnly)
 
 TEST_F(Palette, ADragFromTheNamesListMakesABlockOrATestOfTheVariable)
 {
-    Open("compile/variables.tamek");
+    Open("canvas/variables.tamek");
     const wxArrayString before = Names()->GetGroupNames(CMyListCtrl::VariableGroup);
     ASSERT_GE(before.size(), 2u);
     Viewer()->SelectPage(CStateViewer::kNamesPage);
@@ -285,10 +285,8 @@ TEST_F(Palette, ADragFromTheNamesListMakesABlockOrATestOfTheVariable)
         wxTheApp->Yield(true);
         return ScreenPointOf(Names(), item, CMyListCtrl::NameColumn);
     };
-    CState* last = nullptr;
-    TheProgram().ForEachBlock([&last](CState* b) { last = b; });
-    // The first variable's row, dragged below the last block and made a test.
-    Drag(row(Names()->ItemOf(CMyListCtrl::VariableGroup, 1)), Below(last), [&](CStateDialog* dialog) {
+    // The first variable's row, dragged below the closing test and made a test itself.
+    Drag(row(Names()->ItemOf(CMyListCtrl::VariableGroup, 1)), Below(BlockNumbered(4)), [&](CStateDialog* dialog) {
         EXPECT_FALSE(dialog->NewVariableCheck()->IsEnabled());
         EXPECT_EQ(dialog->VariableBox()->GetValue(), before[1]);
         ClickOn(dialog->TestButton());
