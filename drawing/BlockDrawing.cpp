@@ -9,8 +9,8 @@
 #include <vector>
 #include <wx/brush.h>
 #include <wx/font.h>
-#include <wx/pen.h>
 #include <wx/graphics.h>
+#include <wx/pen.h>
 
 namespace {
 // The white band at the bottom of an action's picture that holds its parameter text, and the
@@ -18,11 +18,12 @@ namespace {
 constexpr double kTextBandTop = 54;
 constexpr double kTextBandBottom = 77;
 constexpr double kTextMaxWidth = 50;
-// A condition's comparison stands on a white plate over the diamond's upper half, inside the
-// block's 60-unit cell (19 to 77) so that no neighbour covers it.
+// A variable's assignment and a condition's comparison are longer: they may use the whole picture's
+// width (less a margin), on a white plate where they leave the card: a variable's in its band, a
+// condition's over the diamond's upper half, where no exit mark stands but an upward one.
+constexpr double kWideTextMaxWidth = 90;
 constexpr double kPlateTop = 21;
 constexpr double kPlateBottom = 37;
-constexpr double kPlateTextMaxWidth = 54;
 } // namespace
 
 wxString BlockCaption(const CState& block)
@@ -135,17 +136,16 @@ void BlockPainter::DrawCaption(CState& block)
         m_fontSet = true;
     }
     // Most captions of a drawing repeat ("0", "10", ...): each is measured (and shortened) once.
-    const bool onPlate = block.IsCondition();
-    auto found = m_texts.find({caption, onPlate});
+    const bool condition = block.IsCondition(), wide = condition || block.GetCategory() == Category::Variable;
+    auto found = m_texts.find({caption, wide});
     if (found == m_texts.end())
-        found = m_texts
-                    .emplace(std::make_pair(caption, onPlate),
-                             FitText(caption, onPlate ? kPlateTextMaxWidth : kTextMaxWidth))
-                    .first;
+        found =
+            m_texts.emplace(std::make_pair(caption, wide), FitText(caption, wide ? kWideTextMaxWidth : kTextMaxWidth))
+                .first;
     const FittedText& fitted = found->second;
-    const double top = onPlate ? kPlateTop : kTextBandTop, bottom = onPlate ? kPlateBottom : kTextBandBottom;
+    const double top = condition ? kPlateTop : kTextBandTop, bottom = condition ? kPlateBottom : kTextBandBottom;
     const double x = block.GetX() + 48 - fitted.width / 2, y = block.GetY() + (top + bottom - fitted.height) / 2;
-    if (onPlate) {
+    if (condition || fitted.width > kTextMaxWidth) {
         m_gc->SetPen(wxPen(wxColour(120, 120, 120)));
         m_gc->SetBrush(*wxWHITE_BRUSH);
         m_gc->DrawRoundedRectangle(x - 2, block.GetY() + top, fitted.width + 4, bottom - top, 3);

@@ -56,7 +56,7 @@ private:
     ImageHandle m_overlays[4];
     ImageHandle m_yes, m_no;
     bool m_fontSet = false;
-    // By caption and whether it stands on a condition's plate.
+    // By caption and whether it may take the wide room of a variable or a condition.
     std::map<std::pair<wxString, bool>, FittedText> m_texts;
     bool m_clipped = false;
     bool m_sharp = false;
