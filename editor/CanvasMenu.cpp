@@ -56,7 +56,7 @@ wxMenu* CProjectViewer::BuildContextMenu(CState* block, int x, int y)
         item->Enable(!ChangeRefused(*block, *prototype));
     }
     menu->AppendSubMenu(names, _("Verander"))->SetId(kMenuChange);
-    menu->Append(kMenuDelete, _("Verwijder"))->Enable(!block->GetSon() && !block->GetBranchSon(0));
+    menu->Append(kMenuDelete, _("Verwijder"))->Enable(TheProgram().CanRemoveWithItsExits(block));
     menu->AppendSeparator();
     menu->Append(kMenuProperties, _("Eigenschappen"));
     if (block->IsCondition()) {

@@ -105,6 +105,9 @@ public:
     // 8 left), and remove a block closing the gap. Questions and warnings go through Ui().
     bool ConnectBlock(CState* target, CState* block, int side);
     bool RemoveBlock(CState* block);
+    // Whether nothing follows block, so that removing it loses no path: for a condition, nothing
+    // but the bare link pieces on its exits, which go with it.
+    bool CanRemoveWithItsExits(const CState* block) const;
 
     // The compiled program image (the compiler in bytecode/ fills it).
     const unsigned char* Image() const { return m_code; }

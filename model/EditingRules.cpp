@@ -52,6 +52,21 @@ bool HasSuccessor(const CState* block)
     return block->GetSon() || HasBranchSon(block);
 }
 
+// The link pieces that hang on a condition's exits and lead nowhere: each exit a chain of owned
+// pieces with nothing beyond them, nothing joining into them and no row. False when an exit leads
+// on (to a block, a loop or a join), so the condition is not bare.
+bool CollectBareExits(const CState* condition, std::vector<CState*>& pieces)
+{
+    for (CState* exit : {condition->GetSon(), condition->GetBranchSon(0), condition->GetBranchSon(1)})
+        for (CState* piece = exit; piece; piece = piece->GetSon()) {
+            if (!piece->IsLinkPiece() || piece->GetParent() != (piece == exit ? condition : pieces.back()) ||
+                HasBranchSon(piece) || HasExtraParent(piece) || piece->IsInRow())
+                return false;
+            pieces.push_back(piece);
+        }
+    return true;
+}
+
 // Whether block stands in step with another block (a kind is set once per step, opposite
 // movements never together); variable assignments may share a step.
 bool ClashesInStep(const CState* member, const CState* block)
@@ -151,6 +166,14 @@ bool CProgram::ConnectBlock(CState* target, CState* block, int side)
 bool CProgram::RemoveBlock(CState* block)
 {
     return EditingRules(*this).Remove(block);
+}
+
+bool CProgram::CanRemoveWithItsExits(const CState* block) const
+{
+    if (!block->IsCondition())
+        return !HasSuccessor(block);
+    std::vector<CState*> pieces;
+    return CollectBareExits(block, pieces);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -506,8 +529,13 @@ void EditingRules::TakeOverChainLinks(CState* from, CState* to)
 
 bool EditingRules::RemoveCondition(CState* block)
 {
-    if (HasSuccessor(block) || block->IsInRow())
+    // A condition goes with the bare link pieces on its exits (those a drop gives it), never with
+    // a path that leads on.
+    std::vector<CState*> pieces;
+    if (!CollectBareExits(block, pieces) || block->IsInRow())
         return false;
+    for (auto it = pieces.rbegin(); it != pieces.rend(); ++it)
+        m_program.DestroyBlock(*it);
     CState* parent = block->GetParent();
     m_program.DestroyBlock(block);
     RemoveHalfParent(parent);

@@ -16,7 +16,6 @@ bool HasFreeExit(const CState* block)
     return !block->GetSon() || (block->IsCondition() && !block->GetBranchSon(0));
 }
 
-
 // The first block that is no link piece, going up from block through link pieces (block itself
 // when it is none).
 const CState* FirstBlockAbove(const CState* block)
@@ -202,8 +201,8 @@ void LinkPath::ExtendToward(int x, int y, int probe)
     for (int axis = 0; axis < 2 && !m_target; ++axis)
         for (int i = 0; i < kLegLimit && !m_target; ++i) {
             const CState* last = Last();
-            const int distance = axis == 0 ? x - (last->GetX() + last->ImageWidth() / 2)
-                                           : y - (last->GetY() + last->ImageHeight() / 2);
+            const int distance =
+                axis == 0 ? x - (last->GetX() + last->ImageWidth() / 2) : y - (last->GetY() + last->ImageHeight() / 2);
             if (std::abs(distance) < half)
                 break;
             const int direction = axis == 0 ? (distance > 0 ? Direction::Right : Direction::Left)

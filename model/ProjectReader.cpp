@@ -198,10 +198,7 @@ private:
         return nullptr;
     }
 
-    bool IsRowMember(const CState* block) const
-    {
-        return block != m_root && !block->GetParent() && block->IsInRow();
-    }
+    bool IsRowMember(const CState* block) const { return block != m_root && !block->GetParent() && block->IsInRow(); }
 
     // The first block in graph-search order that expects number as a son.
     CState* FindExpectingSon(int number)

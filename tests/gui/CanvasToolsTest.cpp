@@ -14,6 +14,8 @@
 #include "support/ProjectText.h"
 #include "support/ScriptedCanvasOwner.h"
 
+#include <algorithm>
+
 #include <wx/menu.h>
 #include <wx/uiaction.h>
 
@@ -330,6 +332,8 @@ TEST_F(CanvasTools, ALoopDrawnWithTheLinkToolCompilesToABackwardJump)
     EXPECT_EQ(Canvas()->PendingPath().Target(), condition);
     ReleaseAt(Centre(condition));
     EXPECT_TRUE(MatchesGoldenText(Text(), "canvas/loop.tamek"));
+    ASSERT_TRUE(WaitForRepaint(Canvas()));
+    SaveScreenshot("canvas-built-with-the-mouse");
     EXPECT_TRUE(condition->GetExtraParent(0) && condition->GetExtraParent(0)->GetSon() == condition);
 
     const unsigned char* image = nullptr;
@@ -459,4 +463,48 @@ TEST_F(CanvasTools, HoveringShowsTheLabelAndWhichPathALinkPieceIsOn)
         Hover(block);
         EXPECT_EQ(Canvas()->GetToolTipText(), tip);
     }
+}
+
+TEST_F(CanvasTools, ARightClickOpensTheMenuAndANewConditionGoesWithItsBareExits)
+{
+    if (OnWayland())
+        GTEST_SKIP() << "the headless compositor takes no simulated input";
+    CState* condition = DropNextTo(KindId::Switch1, Root(), 0);
+    ASSERT_TRUE(condition && condition->GetSon() && condition->GetBranchSon(0));
+    const std::string dropped = Text();
+    // Gone with both exit pieces; the piece the drop laid above it stays, as it does for an action.
+    const auto removed = [&] {
+        const std::string text = Text();
+        return text.find("Switch1") == std::string::npos && std::count(text.begin(), text.end(), '\n') == 2;
+    };
+    // Right-clicked with the real mouse the menu opens; the keyboard takes its second item,
+    // "Verwijder", offered because the exits lead only to the bare pieces the drop gave them.
+    int opened = 0;
+    Canvas()->Bind(wxEVT_MENU_OPEN, [&](wxMenuEvent& event) {
+        if (event.GetMenu() && !event.GetMenu()->GetParent() && opened++ == 0)
+            Canvas()->CallAfter([] {
+                wxUIActionSimulator keys;
+                keys.Char(WXK_DOWN), keys.Char(WXK_DOWN), keys.Char(WXK_RETURN);
+            });
+        event.Skip();
+    });
+    Click(Centre(condition), wxMOUSE_BTN_RIGHT);
+    EXPECT_TRUE(WaitFor(removed)) << Text();
+    EXPECT_EQ(opened, 1);
+    // One edit: undone, the condition is back with both pieces; the Delete key takes them too.
+    Command(ID_MENU_UNDO);
+    ASSERT_EQ(Text(), dropped);
+    SetCurrentBlock(FindKind("Switch1"));
+    Key(WXK_DELETE);
+    EXPECT_TRUE(removed()) << Text();
+    // With a block on an exit the condition stays, and so does everything.
+    Command(ID_MENU_UNDO);
+    condition = FindKind("Switch1");
+    ASSERT_NE(DropNextTo(KindId::Wait, condition->GetBranchSon(0), 0), nullptr);
+    const std::string continued = Text();
+    SetCurrentBlock(condition);
+    Key(WXK_DELETE);
+    EXPECT_EQ(Text(), continued);
+    std::unique_ptr<wxMenu> menu(Canvas()->BuildContextMenu(condition, condition->GetX() + 48, condition->GetY() + 48));
+    EXPECT_FALSE(menu->IsEnabled(kMenuDelete));
 }

@@ -133,10 +133,12 @@ TEST_F(Primitives, ExitsTurnByTheTable)
         const CGraphicState::Point yes = condition->GetNeighbourPoint(c.yAfter);
         EXPECT_EQ(std::make_pair(condition->GetSon()->GetX(), condition->GetSon()->GetY()),
                   std::make_pair(yes.x, yes.y));
-        if (after[0])
+        if (after[0]) {
             EXPECT_EQ(condition->GetSon()->GetSon(), after[0]);
-        if (after[1])
+        }
+        if (after[1]) {
             EXPECT_EQ(condition->GetBranchSon(0)->GetSon(), after[1]);
+        }
         EXPECT_EQ(GraphFault(program), "");
     }
 }
