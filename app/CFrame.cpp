@@ -7,6 +7,7 @@
 #include "base/Translation.h"
 #include "console/CConsoleViewer.h"
 #include "model/CProgram.h"
+#include "robot/RobotLink.h"
 
 #include <wx/filename.h>
 #include <wx/icon.h>
@@ -105,6 +106,7 @@ CFrame::CFrame(const wxString& title, const wxPoint& position, const wxSize& siz
     m_pageSetup.SetPrintData(m_printData);
     StartRecovery();
     m_aui.Update();
+    StartRobotLink();
 }
 
 CFrame::~CFrame()

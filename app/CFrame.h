@@ -5,25 +5,30 @@
 #include "app/RecentProjects.h"
 #include "calibration/CalibrationRecord.h"
 #include "editor/CanvasOwner.h"
+#include "robot/RobotPresencePoll.h"
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <wx/aui/aui.h>
 #include <wx/bitmap.h>
 #include <wx/cmndata.h>
 #include <wx/frame.h>
+#include <wx/timer.h>
 
 class CState;
 class CStateViewer;
 class RunValues;
+class CTamekConfigDialog;
 class RecoveryKeeper;
 struct RecoveryRecord;
 enum class MenuPlace;
+class RobotLink;
 class wxAuiToolBar;
 class wxMenu;
 class wxPanel;
 
-class CFrame : public wxFrame, public CanvasOwner
+class CFrame : public wxFrame, public CanvasOwner, private RobotPresenceView
 {
 public:
     CFrame(const wxString& title, const wxPoint& position, const wxSize& size);
@@ -110,6 +115,16 @@ public:
     wxAuiToolBar* GetTamekToolBar() const { return m_toolbar; }
     wxWindow* GetCanvas() const { return m_canvas; }
 
+    // The robot link, its presence poll and the calibration dialog (calib14; CFrameRobot.cpp). The
+    // input poll, the upload and the robot's run modes join them there.
+    RobotLink& GetRobotLink() { return *m_robotLink; }
+    // The open calibration dialog, or null.
+    CTamekConfigDialog* GetConfigDialog() const { return m_configDialog; }
+    // How a window makes its robot link (by default the USB robot, else this user's virtual robot).
+    // Tests give one that reaches their virtual robot only; an empty maker restores the default.
+    using RobotLinkMaker = std::function<std::unique_ptr<RobotLink>()>;
+    static void SetRobotLinkMaker(RobotLinkMaker maker);
+
 private:
     // Construction pieces (each in its own source file).
     void BuildPanes();
@@ -188,6 +203,20 @@ private:
     void OnSize(wxSizeEvent& event);
     void OnClose(wxCloseEvent& event);
 
+    // The robot (calib14): the presence poll's view of the window, and the robot commands.
+    void StartRobotLink();
+    bool RobotShownConnected() const override;
+    bool CalibrationDialogOpen() const override { return m_configDialog != nullptr; }
+    bool StandaloneRunActive() const override;
+    void TellCalibrationDialogRobotGone() override;
+    void ShowRunStopsMessage() override;
+    void StopStandaloneRun() override;
+    void ShowRobotConnected(bool connected) override;
+    void ReportRobotProblem(const wxString& message) override;
+    void OnPresenceTimer(wxTimerEvent& event);
+    void OnConfiguration(wxCommandEvent& event);
+    void OnStopActuators(wxCommandEvent& event);
+
     wxAuiManager m_aui;
     wxAuiToolBar* m_toolbar = nullptr;
     wxMenu* m_recentMenu = nullptr;
@@ -217,6 +246,12 @@ private:
     bool m_deleteKey = false;
     bool m_tabKey = false;
     bool m_spaceKey = false;
+
+    // The robot (calib14). The timer stops before the link goes.
+    std::unique_ptr<RobotLink> m_robotLink;
+    RobotPresencePoll m_presencePoll;
+    wxTimer m_presenceTimer;
+    CTamekConfigDialog* m_configDialog = nullptr;
 
     wxDECLARE_EVENT_TABLE();
 };

@@ -3,10 +3,15 @@
 
 #include "editor/CStateDialog.h"
 #include "editor/CStateViewer.h"
+#include "model/CState.h"
 
 int CFrame::ShowBlockProperties(CState* block, bool newBlock)
 {
-    return ShowPropertiesDialog(this, block, newBlock).code;
+    const int code = ShowPropertiesDialog(this, block, newBlock).code;
+    // A variable block given another name may have made a variable or left one unused.
+    if (code == CStateDialog::Confirmed && block->IsVariableKind())
+        VariablesChanged();
+    return code;
 }
 
 void CFrame::VariablesChanged()

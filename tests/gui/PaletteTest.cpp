@@ -11,6 +11,7 @@
 #include "model/EditHistory.h"
 #include "model/Names.h"
 #include "model/Prototypes.h"
+#include "model/Variables.h"
 
 #include <wx/app.h>
 #include <wx/checkbox.h>
@@ -229,6 +230,21 @@ TEST_F(Palette, ANewVariableThenASecondBlockOnTheSameVariable)
               std::make_tuple(wxString("teller"), 0, wxString("teller + 1")));
     EXPECT_EQ(TheProgram().Variables().GetCount(), 1u);
     EXPECT_EQ(Names()->GroupSize(CMyListCtrl::VariableGroup), 2); // "Toevoegen" and "teller"
+}
+
+TEST_F(Palette, AVariableBlockGivenAnotherVariableShowsTheProgramsVariablesInTheList)
+{
+    Open("canvas/variables.tamek"); // x, y and z; x on its first block only
+    const wxArrayString before = VariableNames(TheProgram());
+    WhenShown<CStateDialog> dialog([](CStateDialog* shown) {
+        shown->VariableBox()->SetStringSelection("y");
+        ClickOn(shown->FindWindow(wxID_OK));
+    });
+    EXPECT_EQ(frame->ShowBlockProperties(BlockNumbered(1), false), CStateDialog::Confirmed);
+    wxArrayString rows = VariableNames(TheProgram());
+    EXPECT_NE(rows, before);
+    rows.Insert("Toevoegen", 0);
+    EXPECT_EQ(Names()->GetGroupNames(CMyListCtrl::VariableGroup), rows);
 }
 
 TEST_F(Palette, RenamingZoemerTakesAFreeNameOnly)

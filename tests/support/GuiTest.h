@@ -17,9 +17,9 @@
 #include <wx/image.h>
 #include <wx/log.h>
 #include <wx/menu.h>
+#include <wx/modalhook.h>
 #include <wx/msgdlg.h>
 #include <wx/testing.h>
-#include <wx/modalhook.h>
 #include <wx/timer.h>
 
 // Reports a dialog that no test expected (or one that did not come) as a test failure.
@@ -77,6 +77,18 @@ inline void PrintTo(const wxString& text, std::ostream* out)
 
 // Lets the event loop run until the predicate holds or the time is up; true when it holds.
 bool WaitFor(const std::function<bool()>& predicate, int timeoutMs = 3000);
+
+// Real input (X11 only) at client points of a window, waiting until the window has had it
+// (wxMOUSE_BTN_NONE: only a move); a key goes to window, which has the focus.
+void ClickAt(wxWindow* window, const wxPoint& point, int button = wxMOUSE_BTN_LEFT);
+void DragAt(wxWindow* window, const wxPoint& from, const wxPoint& to);
+void PressKey(wxWindow* window, int key);
+
+// Whether a toolbar bitmap shows the picture of a file.
+bool SamePicture(const wxBitmap& shown, const wxString& file);
+
+// Windows of the tests link to a virtual robot in the test run's runtime folder, never a USB robot.
+void InstallTestRobotLink();
 
 // Real input through the simulated mouse and keyboard (X11 only), each step waited for.
 // Moves the pointer to a screen point.
