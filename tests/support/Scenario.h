@@ -182,9 +182,9 @@ private:
         const std::string& c = w[0];
         // The blocks a command works on must exist; a failed expectation before must not crash the test.
         static const std::map<std::string, std::vector<size_t>> kBlockWords = {
-            {"son", {1, 2}}, {"branch", {1, 2}}, {"join", {1, 2}}, {"row", {1, 2}}, {"drop", {3}},  {"refuse", {3}},
-            {"link", {1}},   {"nolink", {1}},    {"set", {1}},     {"exit", {1}},   {"chain", {1}}, {"register", {1}},
-            {"assign", {1}}};
+            {"son", {1, 2}}, {"branch", {1, 2}}, {"join", {1, 2}}, {"row", {1, 2}}, {"drop", {3}},
+            {"refuse", {3}}, {"link", {1}},      {"nolink", {1}},  {"set", {1}},    {"exit", {1}},
+            {"chain", {1}},  {"register", {1}},  {"assign", {1}}};
         if (const auto words = kBlockWords.find(c); words != kBlockWords.end())
             for (size_t i : words->second)
                 if (!Ref(w[i])) {
