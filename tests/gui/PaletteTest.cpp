@@ -399,7 +399,11 @@ TEST_F(Palette, ASensorValueTypedDuringAVirtualRunSetsTheSimulatedInput)
 TEST_F(Palette, EveryPageAndTheDialogShowTheirWholeContent)
 {
     // Screenshots of each with TAMEK_SCREENSHOTS=folder.
-    Viewer()->ShowPage(3, true);
+    Viewer()->ShowPage(3, true); // after the lower pages shown, before the names list
+    wxArrayString labels;
+    for (size_t i = 0; i < Viewer()->GetNotebook()->GetPageCount(); ++i)
+        labels.Add(Viewer()->GetNotebook()->GetPageText(i));
+    EXPECT_EQ(wxJoin(labels, ','), "Sensoren,Actuatoren,Macro,Link,Alle");
     const char* const names[] = {"sensors", "actions", "macros", "links"};
     for (int index = 0; index < 4; ++index) {
         Viewer()->SelectPage(index);
