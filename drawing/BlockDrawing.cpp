@@ -5,6 +5,7 @@
 #include "model/LinkPath.h"
 
 #include <algorithm>
+#include <tuple>
 #include <unordered_set>
 #include <vector>
 #include <wx/brush.h>
@@ -137,11 +138,12 @@ void BlockPainter::DrawCaption(CState& block)
     }
     // Most captions of a drawing repeat ("0", "10", ...): each is measured (and shortened) once.
     const bool condition = block.IsCondition(), wide = condition || block.GetCategory() == Category::Variable;
-    auto found = m_texts.find({caption, wide});
+    // A comparison too long keeps its operator and value whole and shortens the name before them.
+    const size_t tail = condition ? caption.length() - block.ResolvedName().length() : 0;
+    const auto key = std::make_tuple(caption, wide, tail);
+    auto found = m_texts.find(key);
     if (found == m_texts.end())
-        found =
-            m_texts.emplace(std::make_pair(caption, wide), FitText(caption, wide ? kWideTextMaxWidth : kTextMaxWidth))
-                .first;
+        found = m_texts.emplace(key, FitText(caption, wide ? kWideTextMaxWidth : kTextMaxWidth, tail)).first;
     const FittedText& fitted = found->second;
     const double top = condition ? kPlateTop : kTextBandTop, bottom = condition ? kPlateBottom : kTextBandBottom;
     const double x = block.GetX() + 48 - fitted.width / 2, y = block.GetY() + (top + bottom - fitted.height) / 2;
@@ -153,22 +155,27 @@ void BlockPainter::DrawCaption(CState& block)
     m_gc->DrawText(fitted.shown, x, y);
 }
 
-BlockPainter::FittedText BlockPainter::FitText(const wxString& text, double maxWidth) const
+BlockPainter::FittedText BlockPainter::FitText(const wxString& text, double maxWidth, size_t tail) const
 {
     FittedText fitted{text, 0, 0};
     m_gc->GetTextExtent(text, &fitted.width, &fitted.height);
     if (fitted.width <= maxWidth)
         return fitted;
-    // The longest start of the text that fits with an ellipsis after it; the tooltip shows it whole.
+    // The longest start of the text that fits with an ellipsis (and the tail) after it; the
+    // tooltip shows it whole. A tail that does not fit even alone is shortened like the rest.
     const wxString ellipsis = wxString::FromUTF8("\u2026");
-    size_t fits = 0, fails = text.length();
+    const wxString end = ellipsis + text.Right(tail);
     double width = 0, height = 0;
+    m_gc->GetTextExtent(end, &width, &height);
+    if (tail > 0 && width > maxWidth)
+        return FitText(text, maxWidth, 0);
+    size_t fits = 0, fails = text.length() - tail;
     while (fails - fits > 1) {
         const size_t length = (fits + fails) / 2;
-        m_gc->GetTextExtent(text.Left(length) + ellipsis, &width, &height);
+        m_gc->GetTextExtent(text.Left(length) + end, &width, &height);
         (width <= maxWidth ? fits : fails) = length;
     }
-    fitted.shown = text.Left(fits) + ellipsis;
+    fitted.shown = text.Left(fits) + end;
     m_gc->GetTextExtent(fitted.shown, &fitted.width, &fitted.height);
     return fitted;
 }

@@ -5,6 +5,7 @@
 #include "model/ImageStore.h"
 
 #include <map>
+#include <tuple>
 #include <wx/image.h>
 #include <wx/string.h>
 
@@ -50,14 +51,15 @@ private:
         wxString shown;
         double width, height;
     };
-    FittedText FitText(const wxString& text, double maxWidth) const;
+    // tail: the characters at the end that stay whole (the ellipsis stands before them).
+    FittedText FitText(const wxString& text, double maxWidth, size_t tail) const;
 
     wxGraphicsContext* m_gc;
     ImageHandle m_overlays[4];
     ImageHandle m_yes, m_no;
     bool m_fontSet = false;
-    // By caption and whether it may take the wide room of a variable or a condition.
-    std::map<std::pair<wxString, bool>, FittedText> m_texts;
+    // By caption, whether it may take the wide room of a variable or a condition, and its tail.
+    std::map<std::tuple<wxString, bool, size_t>, FittedText> m_texts;
     bool m_clipped = false;
     bool m_sharp = false;
     const LinkPath* m_path = nullptr;
