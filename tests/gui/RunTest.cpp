@@ -1,12 +1,15 @@
-// Running programs in the real window with real keys and clicks: the road of one action from F5 to
-// the end of the run, the robot pane's switch changing a program's path, and the simulated inputs
-// as the names list sets them. The run window's own timers drive these runs.
+// Running programs in the real window with real keys and clicks: the robot pane's switch and
+// detector changing a program's path, the pane's outputs, a program too long to run, and the run
+// question before undo, redo, New and another mode. The run window's own timers drive these runs
+// (the road from a drop on the canvas to a run is a palette test).
 
 #include "GuiTest.h"
 
 #include "app/CRobotApp.h"
 #include "app/CommandIds.h"
 #include "console/CConsoleViewer.h"
+#include "editor/RunValues.h"
+#include "simulation/RunPanel.h"
 #include "simulator/CRobotPane.h"
 
 namespace {
@@ -15,32 +18,7 @@ struct Run : MainWindowTest
 };
 } // namespace
 
-TEST_F(Run, F5RunsTheWaitHighlightedThenStopThenEndsAndStartComesBack)
-{
-    Open("worked_example.tamek"); // Start, Wait 10, Stop
-    frame->ShowRobotPane(true);
-    EXPECT_EQ(frame->GetStatusBar()->GetStatusText(2), wxString::Format("%d / 1024 bytes", TheProgram().ImageLength()));
-    Screenshot("run-1-opened");
-
-    PressCommandKey(WXK_F5, wxMOD_NONE, ID_MENU_START);
-    ASSERT_TRUE(frame->IsRunActive());
-    EXPECT_TRUE(RunToolsAre(false, true, true));
-    ASSERT_TRUE(WaitFor([&] { return Highlighted("Wait"); }, 2000));
-    EXPECT_TRUE(DrawnRed(BlockOfKind("Wait")));
-    Screenshot("run-2-wait-highlighted");
-
-    ASSERT_TRUE(WaitFor([&] { return Highlighted("Stop"); }, 4000));
-    EXPECT_FALSE(DrawnRed(BlockOfKind("Wait")));
-    Screenshot("run-3-stop-highlighted");
-
-    ASSERT_TRUE(WaitFor([&] { return !frame->IsRunActive(); }, 3000));
-    EXPECT_EQ(GetCurrentBlock(), nullptr);
-    EXPECT_TRUE(RunToolsAre(true, false, false));
-    EXPECT_EQ(frame->GetRobotPane()->View().state, RobotView::NoRun);
-    Screenshot("run-4-ended");
-}
-
-TEST_F(Run, TheRobotPanesSwitchAndTheNamesListsSetterChangeTheProgramsPath)
+TEST_F(Run, TheRobotPanesSwitchChangesTheProgramsPath)
 {
     Open("simulation/wait_for_switch.tamek"); // waits for Schakelaar1, then the LED, then Stop
     frame->ShowRobotPane(true);
@@ -56,19 +34,12 @@ TEST_F(Run, TheRobotPanesSwitchAndTheNamesListsSetterChangeTheProgramsPath)
     const wxRect switch1 = pane->Layout().SwitchRect(0);
     Click(switch1.GetPosition() + switch1.GetSize() / 2, wxMOUSE_BTN_LEFT, pane);
     EXPECT_TRUE(pane->View().SwitchPressed(0));
+    EXPECT_EQ(frame->GetRunValues()->GetRowValue(RunRow::Switch1), SensorText(1)); // as if typed there
     ASSERT_TRUE(WaitFor([&] { return Highlighted("LedR"); }, 6000)); // the LED's path
     EXPECT_TRUE(WaitFor([&] { return pane->View().led; }, 1000));
     Screenshot("run-6-switch-pressed");
     ASSERT_TRUE(WaitFor([&] { return !frame->IsRunActive(); }, 4000));
-
-    // A new run starts with every input free: the names list's setter presses the switch.
-    PressCommandKey(WXK_F5, wxMOD_NONE, ID_MENU_START);
-    ASSERT_TRUE(frame->IsVirtualRunActive());
-    EXPECT_FALSE(pane->View().SwitchPressed(0));
-    ASSERT_TRUE(WaitFor([&] { return Highlighted("Wait", "1"); }, 2000));
-    static_cast<SimulatedInputs*>(frame)->SetRawInput(0, 0);
-    EXPECT_TRUE(WaitFor([&] { return Highlighted("LedR"); }, 6000));
-    EXPECT_TRUE(WaitFor([&] { return !frame->IsRunActive(); }, 4000));
+    EXPECT_EQ(pane->View().state, RobotView::NoRun);
 }
 
 TEST_F(Run, ADetectorDraggedInTheRobotPaneChangesTheProgramsPath)
