@@ -2,6 +2,7 @@
 #include "app/CFrame.h"
 
 #include "app/CommandIds.h"
+#include "base/Translation.h"
 #include "editor/CProjectViewer.h"
 #include "model/CProgram.h"
 
@@ -63,24 +64,18 @@ void CFrame::EnableZoomCommands(bool zoomIn, bool zoomOut, bool reset)
 
 void CFrame::CanvasProgramChanged()
 {
-    Viewer(m_canvas)->UpdateScrollBars();
-    m_canvas->Refresh();
+    Viewer(m_canvas)->ProgramChanged();
 }
 
 void CFrame::CanvasDeleteKey()
 {
-    // The canvas deletes the selected block under the editing rules, whichever window has the focus.
-    wxKeyEvent key(wxEVT_KEY_DOWN);
-    key.m_keyCode = WXK_DELETE;
-    key.SetEventObject(m_canvas);
-    m_canvas->GetEventHandler()->ProcessEvent(key);
+    // The selected block is deleted under the editing rules, whichever window has the focus.
+    Viewer(m_canvas)->DeleteCurrentBlock();
 }
 
 bool CFrame::CanvasRotateExits(CState* block)
 {
-    // Rotating a condition's exits comes with the canvas editing tools.
-    (void)block;
-    return false;
+    return Viewer(m_canvas)->RotateExits(block);
 }
 
 void CFrame::CanvasCommitEdit()
@@ -92,4 +87,9 @@ void CFrame::CanvasShowBlock(CState* block)
 {
     SetCurrentBlock(block);
     Viewer(m_canvas)->ScrollIntoView(*block);
+}
+
+void CFrame::CanvasCancelDrag()
+{
+    Viewer(m_canvas)->CancelPaletteDrag();
 }

@@ -4,6 +4,7 @@
 #include "app/CommandIds.h"
 #include "base/Translation.h"
 #include "calibration/Settings.h"
+#include "editor/CStateViewer.h"
 #include "model/CProgram.h"
 
 #include <wx/msgdlg.h>
@@ -23,17 +24,22 @@ void CFrame::OnCharHook(wxKeyEvent& event)
         CanvasDeleteKey();
         return; // handled: the canvas must not see the same key again
     }
-    if (m_tabKey)
+    if (m_tabKey && GetCurrentBlock() && GetCurrentBlock()->IsCondition()) {
         RotateSelectedExits();
-    else if (m_escapeKey)
+        return; // handled: Tab turns the exits instead of moving the focus
+    }
+    if (m_escapeKey) {
+        m_stateViewer->CancelDrag(); // a block dragged from the palette is dropped nowhere
         SelectCanvasTool(TOOL_SELECT);
+        CanvasCancelDrag();
+    }
     event.Skip();
 }
 
 void CFrame::RotateSelectedExits()
 {
     CState* block = GetCurrentBlock();
-    if (!block || !block->IsCondition())
+    if (!block || !block->IsCondition() || !AskToStopSimulation())
         return;
     if (CanvasRotateExits(block)) {
         CanvasCommitEdit();

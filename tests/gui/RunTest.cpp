@@ -1,12 +1,15 @@
-// Running programs in the real window with real keys and clicks: the road of one action from F5 to
-// the end of the run, the robot pane's switch changing a program's path, and the simulated inputs
-// as the names list sets them. The run window's own timers drive these runs.
+// Running programs in the real window with real keys and clicks: the robot pane's switch and
+// detector changing a program's path, the pane's outputs, a program too long to run, and the run
+// question before undo, redo, New and another mode. The run window's own timers drive these runs
+// (the road from a drop on the canvas to a run is a palette test).
 
 #include "GuiTest.h"
 
 #include "app/CRobotApp.h"
 #include "app/CommandIds.h"
 #include "console/CConsoleViewer.h"
+#include "editor/RunValues.h"
+#include "simulation/RunPanel.h"
 #include "simulator/CRobotPane.h"
 
 namespace {
@@ -15,32 +18,7 @@ struct Run : MainWindowTest
 };
 } // namespace
 
-TEST_F(Run, F5RunsTheWaitHighlightedThenStopThenEndsAndStartComesBack)
-{
-    Open("worked_example.tamek"); // Start, Wait 10, Stop
-    frame->ShowRobotPane(true);
-    EXPECT_EQ(frame->GetStatusBar()->GetStatusText(2), wxString::Format("%d / 1024 bytes", TheProgram().ImageLength()));
-    Screenshot("run-1-opened");
-
-    PressCommandKey(WXK_F5, wxMOD_NONE, ID_MENU_START);
-    ASSERT_TRUE(frame->IsRunActive());
-    EXPECT_TRUE(RunToolsAre(false, true, true));
-    ASSERT_TRUE(WaitFor([&] { return Highlighted("Wait"); }, 2000));
-    EXPECT_TRUE(DrawnRed(BlockOfKind("Wait")));
-    Screenshot("run-2-wait-highlighted");
-
-    ASSERT_TRUE(WaitFor([&] { return Highlighted("Stop"); }, 4000));
-    EXPECT_FALSE(DrawnRed(BlockOfKind("Wait")));
-    Screenshot("run-3-stop-highlighted");
-
-    ASSERT_TRUE(WaitFor([&] { return !frame->IsRunActive(); }, 3000));
-    EXPECT_EQ(GetCurrentBlock(), nullptr);
-    EXPECT_TRUE(RunToolsAre(true, false, false));
-    EXPECT_EQ(frame->GetRobotPane()->View().state, RobotView::NoRun);
-    Screenshot("run-4-ended");
-}
-
-TEST_F(Run, TheRobotPanesSwitchAndTheNamesListsSetterChangeTheProgramsPath)
+TEST_F(Run, TheRobotPanesSwitchChangesTheProgramsPath)
 {
     Open("simulation/wait_for_switch.tamek"); // waits for Schakelaar1, then the LED, then Stop
     frame->ShowRobotPane(true);
@@ -56,19 +34,12 @@ TEST_F(Run, TheRobotPanesSwitchAndTheNamesListsSetterChangeTheProgramsPath)
     const wxRect switch1 = pane->Layout().SwitchRect(0);
     Click(switch1.GetPosition() + switch1.GetSize() / 2, wxMOUSE_BTN_LEFT, pane);
     EXPECT_TRUE(pane->View().SwitchPressed(0));
+    EXPECT_EQ(frame->GetRunValues()->GetRowValue(RunRow::Switch1), SensorText(1)); // as if typed there
     ASSERT_TRUE(WaitFor([&] { return Highlighted("LedR"); }, 6000)); // the LED's path
     EXPECT_TRUE(WaitFor([&] { return pane->View().led; }, 1000));
     Screenshot("run-6-switch-pressed");
     ASSERT_TRUE(WaitFor([&] { return !frame->IsRunActive(); }, 4000));
-
-    // A new run starts with every input free: the names list's setter presses the switch.
-    PressCommandKey(WXK_F5, wxMOD_NONE, ID_MENU_START);
-    ASSERT_TRUE(frame->IsVirtualRunActive());
-    EXPECT_FALSE(pane->View().SwitchPressed(0));
-    ASSERT_TRUE(WaitFor([&] { return Highlighted("Wait", "1"); }, 2000));
-    static_cast<SimulatedInputs*>(frame)->SetRawInput(0, 0);
-    EXPECT_TRUE(WaitFor([&] { return Highlighted("LedR"); }, 6000));
-    EXPECT_TRUE(WaitFor([&] { return !frame->IsRunActive(); }, 4000));
+    EXPECT_EQ(pane->View().state, RobotView::NoRun);
 }
 
 TEST_F(Run, ADetectorDraggedInTheRobotPaneChangesTheProgramsPath)
@@ -81,13 +52,9 @@ TEST_F(Run, ADetectorDraggedInTheRobotPaneChangesTheProgramsPath)
     // Slid from the left end of its track to three quarters along, before the first tick.
     const wxRect track = pane->Layout().DetectorTrack(0);
     const int y = track.GetTop() + track.height / 2, from = track.GetLeft() + 10;
-    const int to = from + (track.GetRight() - 10 - from) * 3 / 4;
-    Mouse(wxEVT_LEFT_DOWN, from, y, pane);
-    EXPECT_EQ(pane->View().DetectorValue(0), 0);
-    for (int x = from; x <= to; x += 10)
-        Mouse(wxEVT_MOTION, x, y, pane);
-    Mouse(wxEVT_MOTION, to, y, pane);
-    Mouse(wxEVT_LEFT_UP, to, y, pane);
+    for (int x = from; x <= from + (track.width - 20) * 3 / 4; ++x)
+        Mouse(x == from ? wxEVT_LEFT_DOWN : wxEVT_MOTION, x, y, pane);
+    Mouse(wxEVT_LEFT_UP, 0, y, pane);
     EXPECT_NEAR(pane->View().DetectorValue(0), 767, 8);
     EXPECT_EQ(pane->View().DetectorValue(1), 0); // the other detector stays where it was
     ASSERT_TRUE(WaitFor([&] { return Highlighted("Buzzer"); }, 4000));
@@ -104,22 +71,18 @@ TEST_F(Run, TheRobotPaneShowsTheOutputsAndIsRememberedWhenShown)
     EXPECT_EQ(pane->View().state, RobotView::NoRun);
     PressCommandKey(WXK_F5, wxMOD_NONE, ID_MENU_START);
     ASSERT_TRUE(WaitFor([&] { return pane->View().buzzer; }, 4000));
-    const RobotView& view = pane->View();
-    EXPECT_EQ(view.servo[0], -45);
-    EXPECT_EQ(view.servo[1], 6);
-    EXPECT_EQ(view.motor[0], -6);
-    EXPECT_EQ(view.motor[1], 10);
-    EXPECT_EQ(view.direction[1], TamekMachine::Forward);
-    EXPECT_NE(view.direction[0], view.direction[1]);
-    EXPECT_TRUE(view.led && view.runLight && view.continuous[1] && !view.continuous[0]);
+    const RobotView& v = pane->View();
+    EXPECT_EQ(wxString::Format("servos %d %d, motors %d %d, forward %d %d, led %d, run light %d, continuous %d %d",
+                               v.servo[0], v.servo[1], v.motor[0], v.motor[1], v.direction[0] == TamekMachine::Forward,
+                               v.direction[1] == TamekMachine::Forward, v.led, v.runLight, v.continuous[0],
+                               v.continuous[1]),
+              "servos -45 6, motors -6 10, forward 0 1, led 1, run light 1, continuous 0 1");
     Screenshot("robot-pane-outputs");
     PressCommandKey(WXK_F5, wxMOD_SHIFT, ID_MENU_STOP);
     EXPECT_FALSE(frame->IsRunActive());
 
     frame->Close();
     ASSERT_TRUE(WaitFor([] { return MainFrameIfAny() == nullptr; }));
-    EXPECT_NE(ReadTextFile(wxString(getenv("XDG_DATA_HOME")) + "/Tamek/.config").find("RobotPane:1\n"),
-              std::string::npos);
     frame = CreateMainWindow();
     EXPECT_TRUE(frame->IsPaneShown("Robot"));
     EXPECT_TRUE(frame->GetMenuBar()->IsChecked(ID_MENU_SHOW_ROBOT));
@@ -137,7 +100,7 @@ TEST_F(Run, ATooLongProgramIsToldBeforeAndWhenARunIsRefused)
     EXPECT_TRUE(MenuEnabled(ID_MENU_START));
 }
 
-TEST_F(Run, ModeUndoAndNewAskBeforeTheyEndARun)
+TEST_F(Run, ModeUndoRedoAndNewAskBeforeTheyEndARun)
 {
     const wxString question = "Een simulatie loopt, onderbreken?", caption = "Simulatie loopt";
     Open("worked_example.tamek");
@@ -147,18 +110,11 @@ TEST_F(Run, ModeUndoAndNewAskBeforeTheyEndARun)
     Command(ID_MENU_START);
     ASSERT_TRUE(frame->IsRunActive());
 
-    // Another mode: Cancel keeps the run and the virtual mode checked; the same mode asks nothing.
+    // Another mode: Cancel keeps the run and the virtual mode checked.
     wxTEST_DIALOG(Command(ID_MENU_MODE_STANDALONE, true), ExpectMessage(question, caption, wxID_CANCEL));
-    EXPECT_TRUE(frame->IsRunActive());
-    EXPECT_EQ(frame->GetRunMode(), 1);
-    EXPECT_TRUE(frame->GetMenuBar()->IsChecked(ID_MENU_MODE_VIRTUAL));
-    Command(ID_MENU_MODE_VIRTUAL, true);
-    EXPECT_TRUE(frame->IsRunActive());
+    EXPECT_TRUE(frame->IsRunActive() && frame->GetMenuBar()->IsChecked(ID_MENU_MODE_VIRTUAL));
 
-    // Undo: Cancel keeps the run and the edit; OK ends the run and undoes.
-    wxTEST_DIALOG(Command(ID_MENU_UNDO), ExpectMessage(question, caption, wxID_CANCEL));
-    EXPECT_TRUE(frame->IsRunActive());
-    EXPECT_EQ(BlockOfKind("Wait")->GetParameterText(), "20");
+    // Undo: OK ends the run and undoes.
     wxTEST_DIALOG(Command(ID_MENU_UNDO), ExpectMessage(question, caption, wxID_OK));
     EXPECT_FALSE(frame->IsRunActive());
     EXPECT_EQ(BlockOfKind("Wait")->GetParameterText(), "10");
@@ -173,15 +129,4 @@ TEST_F(Run, ModeUndoAndNewAskBeforeTheyEndARun)
     wxTEST_DIALOG(Command(ID_MENU_NEW), ExpectMessage(question, caption, wxID_OK), ExpectSaveQuestion(wxID_NO));
     EXPECT_FALSE(frame->IsRunActive());
     EXPECT_EQ(CountBlocks(), 1);
-
-    // Standalone mode without a robot: the run exists and watches nothing.
-    Open("worked_example.tamek");
-    Command(ID_MENU_START);
-    wxTEST_DIALOG(Command(ID_MENU_MODE_STANDALONE, true), ExpectMessage(question, caption, wxID_OK));
-    EXPECT_FALSE(frame->IsRunActive());
-    EXPECT_TRUE(frame->GetMenuBar()->IsChecked(ID_MENU_MODE_STANDALONE));
-    Command(ID_MENU_START);
-    EXPECT_TRUE(frame->IsRunActive() && frame->GetRunMode() == 3);
-    frame->StopRun();
-    EXPECT_FALSE(frame->IsRunActive());
 }
