@@ -45,7 +45,7 @@ TEST_F(Scenarios, ResultsGoToTheConsoleAsTamekcPrintsThemAndTheFailingBlockIsSho
     bar->SetThumbPosition(bar->GetRange() - bar->GetThumbSize());
     wxScrollEvent release(wxEVT_SCROLL_THUMBRELEASE, bar->GetId(), bar->GetThumbPosition(), wxHORIZONTAL);
     bar->GetEventHandler()->ProcessEvent(release);
-    CState* ledOn = BlockNumbered(2);
+    CState* ledOn = BlockOfKind("LedR", "1");
     const auto shownWhole = [&] { // the block's 96-unit box inside the canvas, scroll bars aside
         return wxRect(Canvas()->GetClientSize() - wxSize(15, 15))
             .Contains(wxRect(Canvas()->ToWindow(wxPoint(ledOn->GetX(), ledOn->GetY())), wxSize(96, 96)));
