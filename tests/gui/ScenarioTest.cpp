@@ -10,7 +10,7 @@
 
 namespace {
 const char* const kTestTitle = "Test met scenario...";
-const char* const kSaveTitle = "Opname bewaren als...";
+const char *const kSaveTitle = "Opname bewaren als...", *const kDrop = "De opname is niet bewaard. Weggooien?";
 
 struct Scenarios : MainWindowTest
 {
@@ -92,14 +92,12 @@ TEST_F(Scenarios, AManualRunsPolledInputsAreRecordedSavedAndPlayedIntoAVirtualRu
 
     // A failed write says why and asks again; a cancel drops the recording only when the pupil says so.
     const wxString unwritable = folder + "/nee/x.scenario";
-    const auto drop = [](int answer) {
-        return ExpectMessage("De opname is niet bewaard. Weggooien?", "Opnemen", answer);
-    };
     wxTEST_DIALOG(Command(ID_MENU_RECORD_SCENARIO, false), ExpectFileDialog(kSaveTitle, unwritable),
                   ExpectMessage("De opname kan niet bewaard worden in " + unwritable +
                                     " (No such file or directory). Kies een andere plaats.",
                                 "Schrijffout", wxID_OK),
-                  ExpectFileDialog(kSaveTitle, ""), drop(wxID_NO), ExpectFileDialog(kSaveTitle, saved));
+                  ExpectFileDialog(kSaveTitle, ""), ExpectMessage(kDrop, "Opnemen", wxID_NO),
+                  ExpectFileDialog(kSaveTitle, saved));
     EXPECT_FALSE(frame->IsRecording() || frame->GetInputPollListener());
     EXPECT_EQ(ReadTextFile(saved), "# Opgenomen met Tamek: de invoer van de robot, zonder verwachtingen.\n"
                                    "naam: Opname wait_for_switch\nduur: 1.5\n"
@@ -108,7 +106,7 @@ TEST_F(Scenarios, AManualRunsPolledInputsAreRecordedSavedAndPlayedIntoAVirtualRu
     // A recording going when the run ends is offered then.
     Command(ID_MENU_RECORD_SCENARIO, true);
     wxTEST_DIALOG((Command(ID_MENU_STOP), WaitFor([&] { return !frame->IsRecording(); })),
-                  ExpectFileDialog(kSaveTitle, ""), drop(wxID_YES));
+                  ExpectFileDialog(kSaveTitle, ""), ExpectMessage(kDrop, "Opnemen", wxID_YES));
 
     // Played back in a virtual run: the switch at 0.8 s (the loop takes ~1 s a pass) leads to the LED.
     wxTEST_DIALOG(Command(ID_MENU_PLAY_SCENARIO), ExpectFileDialog("Afspelen", saved));
