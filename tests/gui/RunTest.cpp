@@ -18,30 +18,7 @@ struct Run : MainWindowTest
 };
 } // namespace
 
-TEST_F(Run, TheRobotPanesSwitchChangesTheProgramsPath)
-{
-    Open("simulation/wait_for_switch.tamek"); // waits for Schakelaar1, then the LED, then Stop
-    frame->ShowRobotPane(true);
-    CRobotPane* pane = frame->GetRobotPane();
-    ASSERT_TRUE(WaitFor([&] { return pane->IsShownOnScreen() && pane->GetClientSize().y > 300; }));
-
-    PressCommandKey(WXK_F5, wxMOD_NONE, ID_MENU_START);
-    EXPECT_TRUE(WaitFor([&] { return Highlighted("Wait", "1"); }, 3000)); // the switch tested over and over
-    EXPECT_TRUE(pane->View().inputsActive);
-    Screenshot("run-5-waiting-for-switch");
-
-    const wxRect switch1 = pane->Layout().SwitchRect(0);
-    Click(switch1.GetPosition() + switch1.GetSize() / 2, wxMOUSE_BTN_LEFT, pane);
-    EXPECT_TRUE(pane->View().SwitchPressed(0));
-    EXPECT_EQ(frame->GetRunValues()->GetRowValue(RunRow::Switch1), SensorText(1)); // as if typed there
-    ASSERT_TRUE(WaitFor([&] { return Highlighted("LedR"); }, 6000));               // the LED's path
-    EXPECT_TRUE(WaitFor([&] { return pane->View().led; }, 1000));
-    Screenshot("run-6-switch-pressed");
-    ASSERT_TRUE(WaitFor([&] { return !frame->IsRunActive(); }, 4000));
-    EXPECT_EQ(pane->View().state, RobotView::NoRun);
-}
-
-TEST_F(Run, ADetectorDraggedInTheRobotPaneChangesTheProgramsPath)
+TEST_F(Run, TheRobotPanesDetectorAndSwitchChangeTheProgramsPath)
 {
     Open("compile/detector.tamek"); // Sensor1 > 512: the buzzer, else the LED
     frame->ShowRobotPane(true);
@@ -58,6 +35,18 @@ TEST_F(Run, ADetectorDraggedInTheRobotPaneChangesTheProgramsPath)
     EXPECT_EQ(pane->View().DetectorValue(1), 0); // the other detector stays where it was
     ASSERT_TRUE(WaitFor([&] { return Highlighted("Buzzer"); }, 4000));
     Screenshot("run-detector-dragged");
+    ASSERT_TRUE(WaitFor([&] { return !frame->IsRunActive(); }, 4000));
+    EXPECT_EQ(pane->View().state, RobotView::NoRun);
+
+    Open("simulation/wait_for_switch.tamek"); // waits for Schakelaar1, then the LED, then Stop
+    PressCommandKey(WXK_F5, wxMOD_NONE, ID_MENU_START);
+    EXPECT_TRUE(WaitFor([&] { return Highlighted("Wait", "1"); }, 3000)); // the switch tested over and over
+    const wxRect switch1 = pane->Layout().SwitchRect(0);
+    Click(switch1.GetPosition() + switch1.GetSize() / 2, wxMOUSE_BTN_LEFT, pane);
+    EXPECT_TRUE(pane->View().SwitchPressed(0));
+    EXPECT_EQ(frame->GetRunValues()->GetRowValue(RunRow::Switch1), SensorText(1)); // as if typed there
+    ASSERT_TRUE(WaitFor([&] { return Highlighted("LedR"); }, 6000));               // the LED's path
+    Screenshot("run-6-switch-pressed");
     EXPECT_TRUE(WaitFor([&] { return !frame->IsRunActive(); }, 4000));
 }
 
@@ -76,6 +65,10 @@ TEST_F(Run, TheRobotPaneShowsTheOutputsAndIsRememberedWhenShown)
                                v.continuous[1]),
               "servos -45 6, motors -6 10, forward 0 1, led 1, run light 1, continuous 0 1");
     Screenshot("robot-pane-outputs");
+    wxString rows; // the names list: buzzer, LED, motor 1 and 2, servo 1 and 2
+    for (int row = RunRow::Buzzer; row <= RunRow::Servo2; ++row)
+        rows << frame->GetRunValues()->GetRowValue(row) << ";";
+    EXPECT_EQ(rows, "1;1; -6; 10;-45;  6;");
     PressCommandKey(WXK_F5, wxMOD_SHIFT, ID_MENU_STOP);
     EXPECT_FALSE(frame->IsRunActive());
 
