@@ -17,6 +17,8 @@
 #include <wx/timer.h>
 
 class CState;
+class CStateViewer;
+class RunValues;
 class CTamekConfigDialog;
 class RecoveryKeeper;
 struct RecoveryRecord;
@@ -43,8 +45,8 @@ public:
 
     bool IsSimulationRunning() const override { return false; }
 
-    // Questions of the canvas (owned by the canvas tools; the run control, the properties dialog
-    // and the names list make them real).
+    // Questions of the canvas. The properties dialog opens 300 x 150 at least, centred on this
+    // window; the names list follows the variables (and the prototypes' names). Run control: sim12.
     bool AskToStopSimulation() override;
     int ShowBlockProperties(CState* block, bool newBlock) override;
     void VariablesChanged() override;
@@ -99,8 +101,13 @@ public:
     void ShowPalettePane(bool show);
     void ShowConsolePane(bool show);
     bool IsPaneShown(const wxString& name);
-    // Shows or hides one palette page (0, 1, 2 or 4); the pane follows whether any page is shown.
+    // Shows or hides one palette page (0 to 4); the pane follows whether any page is shown.
     void ShowPalettePage(int page, bool show);
+
+    // The palette, the properties dialog and the names list (palette11).
+    // The names list, where a run shows its values.
+    RunValues* GetRunValues();
+    CStateViewer* GetPalette() const { return m_stateViewer; }
 
     void RefreshCanvas();
     void UpdateTitle();
@@ -214,7 +221,7 @@ private:
     wxAuiToolBar* m_toolbar = nullptr;
     wxMenu* m_recentMenu = nullptr;
     wxWindow* m_canvas = nullptr;
-    wxPanel* m_palette = nullptr;
+    CStateViewer* m_stateViewer = nullptr; // palette11
 
     std::map<wxString, wxBitmap> m_pictures;
     wxPrintData m_printData;
@@ -230,7 +237,6 @@ private:
     bool m_connected = false;
     int m_runMode = 0;
     int m_canvasTool = 0;
-    unsigned m_visiblePalettePages = 0x17; // pages 0, 1, 2 and 4
     bool m_closing = false;
 
     bool m_shiftHeld = false;

@@ -99,15 +99,3 @@ bool CFrame::AskToStopSimulation()
 }
 
 void CFrame::StopRun() {}
-
-int CFrame::ShowBlockProperties(CState* block, bool newBlock)
-{
-    // The properties dialog comes with the palette.
-    (void)block, (void)newBlock;
-    return kPropertiesAbandoned;
-}
-
-void CFrame::VariablesChanged()
-{
-    // The names list, which shows the variables, comes with the palette.
-}
