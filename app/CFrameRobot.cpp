@@ -101,7 +101,9 @@ void CFrame::ShowRobotConnected(bool connected)
         CheckRadioItem(menuBar, ID_MENU_MODE_VIRTUAL);
         SetModeToolPictures(linked ? kModesVirtualActiveOthersGreyed : kModesAllGreyed);
         m_runControl.SetModeQuietly(1);
-        // The names list shows "-" in every value row (RunValues::ResetAllValues) once it exists.
+        // The robot's values are gone; a virtual run keeps showing its own.
+        if (RunValues* values = GetRunValues(); values && !IsVirtualRunActive())
+            values->ResetAllValues();
     }
     m_toolbar->Realize();
 }

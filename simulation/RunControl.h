@@ -88,6 +88,8 @@ private:
     // The robot commands of a standalone run go to this link, when there is one.
     RobotLink* StandaloneLink() const;
     void CloseRun();
+    // Without a run true; else the question, and OK ends the run as end does.
+    bool AskToEndRun(void (RunControl::*end)());
 
     CProgram& m_program;
     RunHost& m_host;

@@ -7,6 +7,7 @@
 
 #include "app/CRobotApp.h"
 #include "app/CommandIds.h"
+#include "app/DisplaySystem.h"
 #include "console/CConsoleViewer.h"
 #include "editor/RunValues.h"
 #include "simulation/RunPanel.h"
@@ -18,32 +19,10 @@ struct Run : MainWindowTest
 };
 } // namespace
 
-TEST_F(Run, TheRobotPanesSwitchChangesTheProgramsPath)
+TEST_F(Run, TheRobotPanesDetectorAndSwitchChangeTheProgramsPath)
 {
-    Open("simulation/wait_for_switch.tamek"); // waits for Schakelaar1, then the LED, then Stop
-    frame->ShowRobotPane(true);
-    CRobotPane* pane = frame->GetRobotPane();
-    ASSERT_TRUE(WaitFor([&] { return pane->IsShownOnScreen() && pane->GetClientSize().y > 300; }));
-
-    PressCommandKey(WXK_F5, wxMOD_NONE, ID_MENU_START);
-    ASSERT_TRUE(WaitFor([&] { return Highlighted("Switch1"); }, 2000)); // tested over and over
-    EXPECT_TRUE(WaitFor([&] { return Highlighted("Wait", "1"); }, 3000));
-    EXPECT_TRUE(pane->View().inputsActive);
-    Screenshot("run-5-waiting-for-switch");
-
-    const wxRect switch1 = pane->Layout().SwitchRect(0);
-    Click(switch1.GetPosition() + switch1.GetSize() / 2, wxMOUSE_BTN_LEFT, pane);
-    EXPECT_TRUE(pane->View().SwitchPressed(0));
-    EXPECT_EQ(frame->GetRunValues()->GetRowValue(RunRow::Switch1), SensorText(1)); // as if typed there
-    ASSERT_TRUE(WaitFor([&] { return Highlighted("LedR"); }, 6000)); // the LED's path
-    EXPECT_TRUE(WaitFor([&] { return pane->View().led; }, 1000));
-    Screenshot("run-6-switch-pressed");
-    ASSERT_TRUE(WaitFor([&] { return !frame->IsRunActive(); }, 4000));
-    EXPECT_EQ(pane->View().state, RobotView::NoRun);
-}
-
-TEST_F(Run, ADetectorDraggedInTheRobotPaneChangesTheProgramsPath)
-{
+    if (OnWayland())
+        GTEST_SKIP() << "a slid detector captures the mouse (docs/WAYLAND.md)";
     Open("compile/detector.tamek"); // Sensor1 > 512: the buzzer, else the LED
     frame->ShowRobotPane(true);
     CRobotPane* pane = frame->GetRobotPane();
@@ -56,9 +35,20 @@ TEST_F(Run, ADetectorDraggedInTheRobotPaneChangesTheProgramsPath)
         Mouse(x == from ? wxEVT_LEFT_DOWN : wxEVT_MOTION, x, y, pane);
     Mouse(wxEVT_LEFT_UP, 0, y, pane);
     EXPECT_NEAR(pane->View().DetectorValue(0), 767, 8);
-    EXPECT_EQ(pane->View().DetectorValue(1), 0); // the other detector stays where it was
     ASSERT_TRUE(WaitFor([&] { return Highlighted("Buzzer"); }, 4000));
     Screenshot("run-detector-dragged");
+    ASSERT_TRUE(WaitFor([&] { return !frame->IsRunActive(); }, 4000));
+    EXPECT_EQ(pane->View().state, RobotView::NoRun);
+
+    Open("simulation/wait_for_switch.tamek"); // waits for Schakelaar1, then the LED, then Stop
+    PressCommandKey(WXK_F5, wxMOD_NONE, ID_MENU_START);
+    EXPECT_TRUE(WaitFor([&] { return Highlighted("Wait", "1"); }, 3000)); // the switch tested over and over
+    const wxRect switch1 = pane->Layout().SwitchRect(0);
+    Click(switch1.GetPosition() + switch1.GetSize() / 2, wxMOUSE_BTN_LEFT, pane);
+    EXPECT_TRUE(pane->View().SwitchPressed(0));
+    EXPECT_EQ(frame->GetRunValues()->GetRowValue(RunRow::Switch1), SensorText(1)); // as if typed there
+    ASSERT_TRUE(WaitFor([&] { return Highlighted("LedR"); }, 6000));               // the LED's path
+    Screenshot("run-6-switch-pressed");
     EXPECT_TRUE(WaitFor([&] { return !frame->IsRunActive(); }, 4000));
 }
 
@@ -67,7 +57,6 @@ TEST_F(Run, TheRobotPaneShowsTheOutputsAndIsRememberedWhenShown)
     Open("simulation/outputs.tamek"); // both servos, both motors, the LED and the buzzer
     Command(ID_MENU_SHOW_ROBOT, true);
     CRobotPane* pane = frame->GetRobotPane();
-    EXPECT_TRUE(frame->GetMenuBar()->IsChecked(ID_MENU_SHOW_ROBOT));
     EXPECT_EQ(pane->View().state, RobotView::NoRun);
     PressCommandKey(WXK_F5, wxMOD_NONE, ID_MENU_START);
     ASSERT_TRUE(WaitFor([&] { return pane->View().buzzer; }, 4000));
@@ -78,14 +67,17 @@ TEST_F(Run, TheRobotPaneShowsTheOutputsAndIsRememberedWhenShown)
                                v.continuous[1]),
               "servos -45 6, motors -6 10, forward 0 1, led 1, run light 1, continuous 0 1");
     Screenshot("robot-pane-outputs");
+    wxString rows; // the names list: buzzer, LED, motor 1 and 2, servo 1 and 2
+    for (int row = RunRow::Buzzer; row <= RunRow::Servo2; ++row)
+        rows << frame->GetRunValues()->GetRowValue(row) << ";";
+    EXPECT_EQ(rows, "1;1; -6; 10;-45;  6;");
     PressCommandKey(WXK_F5, wxMOD_SHIFT, ID_MENU_STOP);
     EXPECT_FALSE(frame->IsRunActive());
 
     frame->Close();
     ASSERT_TRUE(WaitFor([] { return MainFrameIfAny() == nullptr; }));
     frame = CreateMainWindow();
-    EXPECT_TRUE(frame->IsPaneShown("Robot"));
-    EXPECT_TRUE(frame->GetMenuBar()->IsChecked(ID_MENU_SHOW_ROBOT));
+    EXPECT_TRUE(frame->IsPaneShown("Robot") && frame->GetMenuBar()->IsChecked(ID_MENU_SHOW_ROBOT));
     Command(ID_MENU_SHOW_ROBOT, false);
     EXPECT_FALSE(frame->IsPaneShown("Robot"));
 }
@@ -118,7 +110,6 @@ TEST_F(Run, ModeUndoRedoAndNewAskBeforeTheyEndARun)
     wxTEST_DIALOG(Command(ID_MENU_UNDO), ExpectMessage(question, caption, wxID_OK));
     EXPECT_FALSE(frame->IsRunActive());
     EXPECT_EQ(BlockOfKind("Wait")->GetParameterText(), "10");
-    EXPECT_TRUE(MenuEnabled(ID_MENU_START) && !MenuEnabled(ID_MENU_PAUSE) && !MenuEnabled(ID_MENU_STOP));
     Command(ID_MENU_START); // redo asks as undo does
     wxTEST_DIALOG(Command(ID_MENU_REDO), ExpectMessage(question, caption, wxID_OK));
     EXPECT_FALSE(frame->IsRunActive());
