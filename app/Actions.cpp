@@ -57,14 +57,13 @@ const Action kTable[] = {
 
     // Until the robot is found and a program is open, only the virtual mode can be chosen.
     Menu(P::Tamek, "Tamek"),
+    // The robot commands follow the robot's presence, menu items and tools together.
     Item(P::Tamek, ID_MENU_CONFIGURATION, "Configuratie")
-        .Disabled()
-        .ToolGroups(CMD_ROBOT)
+        .Groups(CMD_ROBOT)
         .Tool(ID_TOOL_CONFIGURATION, "setting-ico.png", 5, 1),
     Item(P::Tamek, ID_MENU_STOP_ACTUATORS, "Stop servo / motor")
         .Key("F8")
-        .Disabled()
-        .ToolGroups(CMD_ROBOT)
+        .Groups(CMD_ROBOT)
         .Tool(ID_TOOL_STOP_ACTUATORS, "stop_off-ico.png", 5, 2)
         .ToolText("Stop", "Stop servo / motor"),
     Item(P::Tamek, ID_MENU_MODE, "Mode").Separated().Opens(P::Mode),
@@ -100,8 +99,7 @@ const Action kTable[] = {
     Item(P::Tamek, ID_MENU_UPLOAD, "Upload programma naar Tamek.")
         .Separated()
         .Key("F12")
-        .Disabled()
-        .ToolGroups(CMD_ROBOT)
+        .Groups(CMD_ROBOT)
         .Tool(ID_TOOL_UPLOAD, "usb-ico.png", 5, 3)
         .ToolText("Upload via USB bezig", nullptr),
     Item(P::None, 0, "").Tool(ID_TOOL_EMPTY, "", 5, 4).Disabled(),

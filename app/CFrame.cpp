@@ -8,6 +8,7 @@
 #include "console/CConsoleViewer.h"
 #include "model/CProgram.h"
 #include "model/EditHistory.h"
+#include "robot/RobotLink.h"
 
 #include <wx/filename.h>
 #include <wx/icon.h>
@@ -107,6 +108,7 @@ CFrame::CFrame(const wxString& title, const wxPoint& position, const wxSize& siz
     StartRecovery();
     m_aui.Update();
     UpdateCodeBudget();
+    StartRobotLink();
 }
 
 CFrame::~CFrame()

@@ -6,26 +6,35 @@
 #include "calibration/CalibrationRecord.h"
 #include "editor/CanvasOwner.h"
 #include "editor/RunValues.h"
+#include "robot/RobotPresencePoll.h"
 #include "simulation/RunControl.h"
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <wx/aui/aui.h>
 #include <wx/bitmap.h>
 #include <wx/cmndata.h>
 #include <wx/frame.h>
+#include <wx/timer.h>
 
 class CRobotPane;
 class CSimulatorViewer;
 class CState;
+class CTamekConfigDialog;
 class RecoveryKeeper;
 struct RecoveryRecord;
 enum class MenuPlace;
+class RobotLink;
 class wxAuiToolBar;
 class wxMenu;
 class wxPanel;
 
-class CFrame : public wxFrame, public CanvasOwner, public SimulatedInputs, public RunHost
+class CFrame : public wxFrame,
+               public CanvasOwner,
+               public SimulatedInputs,
+               public RunHost,
+               private RobotPresenceView
 {
 public:
     CFrame(const wxString& title, const wxPoint& position, const wxSize& size);
@@ -128,6 +137,15 @@ public:
     wxAuiToolBar* GetTamekToolBar() const { return m_toolbar; }
     wxWindow* GetCanvas() const { return m_canvas; }
 
+    // The robot link, its presence poll and the calibration dialog (calib14; CFrameRobot.cpp). The
+    // input poll, the upload and the robot's run modes join them there.
+    // The open calibration dialog, or null.
+    CTamekConfigDialog* GetConfigDialog() const { return m_configDialog; }
+    // How a window makes its robot link (by default the USB robot, else this user's virtual robot).
+    // Tests give one that reaches their virtual robot only; an empty maker restores the default.
+    using RobotLinkMaker = std::function<std::unique_ptr<RobotLink>()>;
+    static void SetRobotLinkMaker(RobotLinkMaker maker);
+
 private:
     // Construction pieces (each in its own source file).
     void BuildPanes();
@@ -208,6 +226,19 @@ private:
     void OnSize(wxSizeEvent& event);
     void OnClose(wxCloseEvent& event);
 
+    // The robot (calib14): the presence poll's view of the window, and the robot commands.
+    void StartRobotLink();
+    bool RobotShownConnected() const override;
+    bool CalibrationDialogOpen() const override { return m_configDialog != nullptr; }
+    bool StandaloneRunActive() const override;
+    void TellCalibrationDialogRobotGone() override;
+    void ShowRunStopsMessage() override;
+    void StopStandaloneRun() override;
+    void ShowRobotConnected(bool connected) override;
+    void ReportRobotProblem(const wxString& message) override;
+    void OnPresenceTimer(wxTimerEvent& event);
+    void OnConfiguration(wxCommandEvent& event);
+
     wxAuiManager m_aui;
     wxAuiToolBar* m_toolbar = nullptr;
     wxMenu* m_recentMenu = nullptr;
@@ -246,6 +277,12 @@ private:
     CRobotPane* m_robotPane = nullptr;
     RunValues* m_runValues = nullptr;
     bool m_budgetTooLong = false;
+
+    // The robot (calib14). The timer stops before the link goes.
+    std::unique_ptr<RobotLink> m_robotLink;
+    RobotPresencePoll m_presencePoll;
+    wxTimer m_presenceTimer;
+    CTamekConfigDialog* m_configDialog = nullptr;
 
     wxDECLARE_EVENT_TABLE();
 };

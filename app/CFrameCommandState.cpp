@@ -9,12 +9,6 @@
 #include <wx/aui/auibar.h>
 #include <wx/menu.h>
 
-namespace {
-// Mode tool picture values: two bits per tool (virtual, manual, standalone).
-constexpr int kModesVirtualActiveOthersGreyed = 0x3 | 0x4 | 0x10;
-constexpr int kModesAllNormal = 0x2 | 0x8 | 0x20;
-} // namespace
-
 void CFrame::EnableActionsOfGroups(long mask)
 {
     // An item (a tool) is enabled while any of its groups is; the manual mode tool also belongs to

@@ -76,7 +76,7 @@ bool CFrame::ConfirmStopSimulation()
 
 RobotLink* CFrame::GetRobotLink()
 {
-    return nullptr; // the main window holds no robot link yet: the robot commands are skipped
+    return m_robotLink.get();
 }
 
 void CFrame::RunOpened(SimulationRun& run)

@@ -119,6 +119,12 @@ constexpr long kStateAtStart = 0x1284;
 constexpr long kStateAfterNew = 0x1084;
 constexpr long kStateAfterOpen = 0x45396;
 
+// Mode tool picture values (CFrame::SetModeToolPictures): two bits per tool (virtual, manual,
+// standalone), both set active, the higher alone normal, the lower alone greyed.
+constexpr int kModesAllGreyed = 0x1 | 0x4 | 0x10;
+constexpr int kModesAllNormal = 0x2 | 0x8 | 0x20;
+constexpr int kModesVirtualActiveOthersGreyed = 0x3 | 0x4 | 0x10;
+
 // The canvas tools, as the canvas numbers them.
 enum CanvasTool
 {

@@ -11,11 +11,11 @@ void RobotPresencePoll::Poll(RobotLink& link, RobotPresenceView& view)
         view.ReportRobotProblem(link.ProblemMessage());
     m_problemReported = unusable;
 
-    if (connected && !m_shownConnected) {
+    const bool shown = view.RobotShownConnected();
+    if (connected && !shown) {
         view.ShowRobotConnected(true);
-        m_shownConnected = true;
         m_disconnections = 0;
-    } else if (!connected && m_shownConnected) {
+    } else if (!connected && shown) {
         // The window still shows the robot while a message is on screen: a poll during the message
         // counts a second disconnection and says nothing.
         if (view.CalibrationDialogOpen()) {
@@ -24,14 +24,13 @@ void RobotPresencePoll::Poll(RobotLink& link, RobotPresenceView& view)
         } else if (view.StandaloneRunActive()) {
             if (++m_disconnections < 2) {
                 view.ShowRunStopsMessage();
-                view.StopRun();
+                view.StopStandaloneRun();
                 m_disconnections = 0;
             }
         } else {
             m_disconnections = 0;
         }
         view.ShowRobotConnected(false);
-        m_shownConnected = false;
     } else if (!connected) {
         m_disconnections = 0;
     }

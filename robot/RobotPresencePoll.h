@@ -1,8 +1,9 @@
 #pragma once
 // The presence poll, run by the main window every second, without the window: it searches the
-// robot, remembers whether the window shows it as connected, and tells the window what to change.
+// robot, compares with what the window shows, and tells the window what to change.
 // It counts disconnections so that a disconnection during a standalone run is announced once,
-// even though the message box is modal and polls keep firing while it is open.
+// even where polls keep firing while the modal message box is open. (Under GTK a timer does not
+// fire again while its own handler waits in a message box, so there the count stays below 2.)
 
 #include <wx/string.h>
 
@@ -13,6 +14,9 @@ class RobotPresenceView
 {
 public:
     virtual ~RobotPresenceView() = default;
+    // Whether the window shows the robot as connected. The window keeps this in its robot commands'
+    // state, so a command state set as a whole (opening a project) is mended by the next poll.
+    virtual bool RobotShownConnected() const = 0;
     virtual bool CalibrationDialogOpen() const = 0;
     virtual bool StandaloneRunActive() const = 0;
     // The calibration dialog shows "Apparaat is ontkoppeld, instellingen niet beschikbaar!".
@@ -20,7 +24,7 @@ public:
     // "Apparaat is ontkoppeld, simulatie stopt!!" (caption "USB ontkoppelen", OK), modal: returns
     // when the user answered. Polls may run again meanwhile.
     virtual void ShowRunStopsMessage() = 0;
-    virtual void StopRun() = 0;
+    virtual void StopStandaloneRun() = 0;
     // Enables the robot commands (connected), or disables them, falls back to virtual mode and
     // shows "-" in the names list's value column (not connected).
     virtual void ShowRobotConnected(bool connected) = 0;
@@ -33,12 +37,9 @@ class RobotPresencePoll
 public:
     // One poll: RobotLink::Open, then the changes to the window.
     void Poll(RobotLink& link, RobotPresenceView& view);
-    // Whether the window shows the robot as connected.
-    bool ShownConnected() const { return m_shownConnected; }
     int DisconnectionCount() const { return m_disconnections; }
 
 private:
-    bool m_shownConnected = false;
     int m_disconnections = 0;
     bool m_problemReported = false; // the robot that cannot be used was reported since it turned up
 };

@@ -1,8 +1,9 @@
 // Every menu item and tool: ids, label, key, kind, place, and whether it is enabled right after
-// start-up, after a project is opened and after clicks on it; the panes.
+// start-up, after a project is opened, after clicks on it and with the robot; the panes.
 #include "GuiTest.h"
 
 #include "app/CommandIds.h"
+#include "support/VirtualRobotProcess.h"
 
 #include <memory>
 #include <wx/accel.h>
@@ -45,7 +46,7 @@ const std::vector<std::vector<int>> kOrder = {
 
 struct Commands : MainWindowTest
 {
-    // Every menu item and tool enabled exactly when its row says so at this moment ('S' or 'O').
+    // Every menu item and tool enabled exactly when its row says so at this moment ('S', 'O', 'R', 'P').
     void ExpectStates(char moment)
     {
         for (const Row& row : Rows()) {
@@ -152,4 +153,27 @@ TEST_F(Commands, PanesCarryTheirNamesCaptionsAndPlaces)
     EXPECT_EQ(robot.caption, "Robot");
     EXPECT_EQ(robot.dock_direction, wxAUI_DOCK_LEFT);
     EXPECT_FALSE(robot.IsShown()); // until the pupil shows it
+}
+
+TEST_F(Commands, RobotCommandsFollowTheRobotWithinASecond)
+{
+    // The window shows the robot as connected in its upload tool; the presence poll runs every second.
+    auto shownWithin = [this](bool connected) {
+        return WaitFor([&] { return ToolEnabled(ID_TOOL_UPLOAD) == connected; }, 2000);
+    };
+    wxAuiToolBar* toolbar = frame->GetTamekToolBar();
+    testing_support::VirtualRobotProcess robot(getenv("XDG_RUNTIME_DIR"));
+    ASSERT_TRUE(shownWithin(true));
+    ExpectStates('R');
+    EXPECT_TRUE(SamePicture(toolbar->GetToolBitmap(ID_TOOL_MODE_MANUAL), "Img/Icons/pilotage-ico.png"));
+    // Opening a project sets the command state as a whole; the next poll gives the robot its commands back.
+    Open("examples/blink.tamek");
+    ASSERT_TRUE(shownWithin(true));
+    ExpectStates('P');
+    ASSERT_EQ(robot.Command("unplug"), "ok");
+    ASSERT_TRUE(shownWithin(false));
+    ExpectStates('O');
+    EXPECT_TRUE(SamePicture(toolbar->GetToolBitmap(ID_TOOL_MODE_VIRTUAL), "Img/Icons/ghost_on-ico.png"));
+    ASSERT_EQ(robot.Command("plug"), "ok");
+    EXPECT_TRUE(shownWithin(true));
 }

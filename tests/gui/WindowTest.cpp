@@ -5,7 +5,6 @@
 #include "app/CRobotApp.h"
 #include "app/CommandIds.h"
 #include "app/MenuRadio.h"
-#include "app/ToolPictures.h"
 #include "console/CConsoleViewer.h"
 #include "model/CProgram.h"
 #include "model/UserInterface.h"
@@ -14,12 +13,6 @@
 #include <wx/menu.h>
 
 namespace {
-bool SamePicture(const wxBitmap& shown, const wxString& file)
-{
-    const wxImage a = shown.ConvertToImage(), b = LoadToolPicture(file).ConvertToImage();
-    return a.GetSize() == b.GetSize() && memcmp(a.GetData(), b.GetData(), a.GetWidth() * a.GetHeight() * 3) == 0;
-}
-
 int Count(const wxString& text, const wxString& part)
 {
     int count = 0;

@@ -12,11 +12,12 @@ namespace {
 // Records what the poll does; the run-stops message runs nested polls, as the timers do while it is open.
 struct PresenceRecorder : RobotPresenceView
 {
-    bool calibrationOpen = false, standaloneRun = false;
+    bool calibrationOpen = false, standaloneRun = false, shown = false;
     int nestedPolls = 0;
     std::function<void()> nestedPoll;
     std::vector<std::string> calls;
 
+    bool RobotShownConnected() const override { return shown; }
     bool CalibrationDialogOpen() const override { return calibrationOpen; }
     bool StandaloneRunActive() const override { return standaloneRun; }
     void TellCalibrationDialogRobotGone() override { calls.push_back("tell dialog"); }
@@ -26,8 +27,8 @@ struct PresenceRecorder : RobotPresenceView
         for (int i = 0; i < nestedPolls; ++i)
             nestedPoll();
     }
-    void StopRun() override { calls.push_back("stop run"); }
-    void ShowRobotConnected(bool connected) override { calls.push_back(connected ? "connected" : "disconnected"); }
+    void StopStandaloneRun() override { calls.push_back("stop run"); }
+    void ShowRobotConnected(bool on) override { shown = on, calls.push_back(on ? "connected" : "disconnected"); }
     void ReportRobotProblem(const wxString&) override { calls.push_back("problem"); }
 };
 
@@ -57,7 +58,7 @@ TEST(Poll, DisconnectionDuringAStandaloneRunIsAnnouncedOnce)
     poll.Poll(*link, view);
     poll.Poll(*link, view);
     EXPECT_EQ(view.calls, std::vector<std::string>{"connected"});
-    EXPECT_TRUE(poll.ShownConnected());
+    EXPECT_TRUE(view.shown);
 
     // Five polls fire while the message is on screen: one message, one stop.
     view.calls.clear();
@@ -67,7 +68,7 @@ TEST(Poll, DisconnectionDuringAStandaloneRunIsAnnouncedOnce)
     poll.Poll(*link, view);
     EXPECT_EQ(view.calls, (std::vector<std::string>{"message", "disconnected", "stop run", "disconnected"}));
     EXPECT_EQ(poll.DisconnectionCount(), 0);
-    EXPECT_FALSE(poll.ShownConnected());
+    EXPECT_FALSE(view.shown);
 
     // Plugged back: shown again at the next poll; with the calibration dialog open it is told once.
     view.calls.clear();

@@ -76,6 +76,18 @@ inline void PrintTo(const wxString& text, std::ostream* out)
 // Lets the event loop run until the predicate holds or the time is up; true when it holds.
 bool WaitFor(const std::function<bool()>& predicate, int timeoutMs = 3000);
 
+// Real input (X11 only) at client points of a window, waiting until the window has had it
+// (wxMOUSE_BTN_NONE: only a move); a key goes to window, which has the focus.
+void ClickAt(wxWindow* window, const wxPoint& point, int button = wxMOUSE_BTN_LEFT);
+void DragAt(wxWindow* window, const wxPoint& from, const wxPoint& to);
+void PressKey(wxWindow* window, int key);
+
+// Whether a toolbar bitmap shows the picture of a file.
+bool SamePicture(const wxBitmap& shown, const wxString& file);
+
+// Windows of the tests link to a virtual robot in the test run's runtime folder, never a USB robot.
+void InstallTestRobotLink();
+
 // The titles of the top-level windows as the display itself lists them (the X server, or the
 // Wayland compositor's scene graph; tests/gui/display.sh), so a test sees what a pupil sees.
 wxArrayString DisplayedWindowTitles();

@@ -9,11 +9,17 @@
 #include "app/DisplaySystem.h"
 #include "app/GuiUserInterface.h"
 #include "app/Language.h"
+#include "app/ToolPictures.h"
 #include "model/CProgram.h"
 #include "model/EditHistory.h"
+#include "robot/HidTransport.h"
+#include "robot/RobotLink.h"
+#include "robot/VirtualRobotTransport.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <memory>
 #include <sstream>
@@ -43,6 +49,67 @@ bool WaitFor(const std::function<bool()>& predicate, int timeoutMs)
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
     return true;
+}
+
+namespace {
+// Does action, then waits until window has had an event of this type that answers true.
+template <class Event>
+void Await(
+    wxWindow* window, const wxEventTypeTag<Event>& type, const std::function<void()>& action,
+    const std::function<bool(const Event&)>& wanted = [](const Event&) { return true; })
+{
+    bool seen = false;
+    auto watch = [&](Event& event) { seen = seen || wanted(event), event.Skip(); };
+    window->Bind(type, watch);
+    action();
+    EXPECT_TRUE(WaitFor([&] { return seen; })) << "the input did not reach " << window->GetName();
+    window->Unbind(type, watch);
+}
+} // namespace
+
+void ClickAt(wxWindow* window, const wxPoint& point, int button)
+{
+    wxUIActionSimulator mouse;
+    const wxPoint screen = window->ClientToScreen(point);
+    mouse.MouseMove(screen);
+    WaitFor([&] { return wxGetMousePosition() == screen; }, 1000);
+    if (button != wxMOUSE_BTN_NONE)
+        Await(window, button == wxMOUSE_BTN_LEFT ? wxEVT_LEFT_UP : wxEVT_RIGHT_UP, [&] { mouse.MouseClick(button); });
+}
+
+void DragAt(wxWindow* window, const wxPoint& from, const wxPoint& to)
+{
+    wxUIActionSimulator mouse;
+    ClickAt(window, from, wxMOUSE_BTN_NONE);
+    mouse.MouseDown();
+    const int steps = std::max(std::abs(to.x - from.x), std::abs(to.y - from.y)) / 4 + 1;
+    for (int i = 1; i <= steps; ++i) {
+        const wxPoint point = from + (to - from) * i / steps;
+        Await<wxMouseEvent>(
+            window, wxEVT_MOTION, [&] { mouse.MouseMove(window->ClientToScreen(point)); },
+            [&](const wxMouseEvent& event) { return event.GetPosition() == point; });
+    }
+    Await(window, wxEVT_LEFT_UP, [&] { mouse.MouseUp(); });
+}
+
+void PressKey(wxWindow* window, int key)
+{
+    Await(window, wxEVT_KEY_UP, [&] { wxUIActionSimulator().Char(key); });
+}
+
+bool SamePicture(const wxBitmap& shown, const wxString& file)
+{
+    const wxImage a = shown.ConvertToImage(), b = LoadToolPicture(file).ConvertToImage();
+    return a.GetSize() == b.GetSize() && memcmp(a.GetData(), b.GetData(), a.GetWidth() * a.GetHeight() * 3) == 0;
+}
+
+void InstallTestRobotLink()
+{
+    const std::string noHidraw = std::string(getenv("TAMEK_TEST_TMP")) + "/no-hidraw";
+    CFrame::SetRobotLinkMaker([noHidraw] {
+        return std::make_unique<RobotLink>(std::make_unique<HidTransport>(noHidraw, noHidraw),
+                                           std::make_unique<VirtualRobotTransport>());
+    });
 }
 
 namespace {
@@ -195,17 +262,7 @@ void MainWindowTest::Click(const wxPoint& point, int button, wxWindow* window)
         Mouse(left ? wxEVT_LEFT_UP : wxEVT_RIGHT_UP, point.x, point.y, window);
         return;
     }
-    wxUIActionSimulator mouse;
-    const wxPoint screen = window->ClientToScreen(point);
-    mouse.MouseMove(screen);
-    WaitFor([&] { return wxGetMousePosition() == screen; }, 1000);
-    bool released = false;
-    auto release = [&released](wxMouseEvent& event) { released = true, event.Skip(); };
-    const wxEventTypeTag<wxMouseEvent> up = button == wxMOUSE_BTN_LEFT ? wxEVT_LEFT_UP : wxEVT_RIGHT_UP;
-    window->Bind(up, release);
-    mouse.MouseClick(button);
-    EXPECT_TRUE(WaitFor([&] { return released; })) << "the click did not reach the window";
-    window->Unbind(up, release);
+    ClickAt(window, point, button);
 }
 
 void MainWindowTest::PressKey(int key, int modifiers, int command)
@@ -277,6 +334,11 @@ int main(int argc, char** argv)
     setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
     setenv("TAMEK_TEST_TMP", temporary, 1);
     setenv("GSETTINGS_BACKEND", "memory", 1); // no session bus under Xvfb
+    // Screenshots show controls at rest: GTK's transitions are off in a configuration folder of our own.
+    const std::string config = std::string(temporary) + "/config";
+    wxFileName::Mkdir(config + "/gtk-3.0", 0700, wxPATH_MKDIR_FULL);
+    WriteTextFile(config + "/gtk-3.0/settings.ini", "[Settings]\ngtk-enable-animations=false\n");
+    setenv("XDG_CONFIG_HOME", config.c_str(), 1);
     if (dutch)
         SpeakDutchToTheSystem();
 
@@ -293,6 +355,7 @@ int main(int argc, char** argv)
     if (dutch && !locale)
         return 1;
     InstallGuiUserInterface();
+    InstallTestRobotLink();
 
     const int result = RUN_ALL_TESTS();
     wxTheApp->OnExit();

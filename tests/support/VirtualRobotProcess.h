@@ -1,6 +1,7 @@
 #pragma once
 // The virtual robot (TAMEK_ROBOT_PATH --headless) as a child process with a private runtime
-// folder, driven through its standard input; and links that reach it and never a USB robot.
+// folder (one of its own, or the one given), driven through its standard input; and links that
+// reach it and never a USB robot.
 
 #include "robot/HidTransport.h"
 #include "robot/RobotLink.h"
@@ -23,13 +24,16 @@ namespace testing_support {
 class VirtualRobotProcess
 {
 public:
-    VirtualRobotProcess()
+    // runtimeDir: a private folder shared with the caller; empty: one of its own, removed at the end.
+    explicit VirtualRobotProcess(const std::string& runtimeDir = std::string()) : m_runtimeDir(runtimeDir)
     {
         std::signal(SIGPIPE, SIG_IGN); // a robot that ended must fail a write, not end the test
         char folder[] = "/tmp/tamek-robot-test-XXXXXX";
-        if (!mkdtemp(folder))
+        if (m_runtimeDir.empty() && !mkdtemp(folder))
             throw std::runtime_error("cannot make a runtime folder");
-        m_runtimeDir = folder;
+        m_ownFolder = m_runtimeDir.empty();
+        if (m_ownFolder)
+            m_runtimeDir = folder;
         int toChild[2], fromChild[2];
         if (pipe2(toChild, O_CLOEXEC) != 0 || pipe2(fromChild, O_CLOEXEC) != 0)
             throw std::runtime_error("cannot make pipes");
@@ -60,7 +64,8 @@ public:
         int status;
         waitpid(m_pid, &status, 0);
         unlink(m_socketPath.c_str()); // gone already unless the robot was killed
-        wxRmdir(m_runtimeDir);
+        if (m_ownFolder)
+            wxRmdir(m_runtimeDir);
     }
     VirtualRobotProcess(const VirtualRobotProcess&) = delete;
     VirtualRobotProcess& operator=(const VirtualRobotProcess&) = delete;
@@ -139,6 +144,7 @@ private:
     }
 
     std::string m_runtimeDir, m_socketPath, m_buffer;
+    bool m_ownFolder = true;
     pid_t m_pid = -1;
     int m_in = -1, m_out = -1;
 };
