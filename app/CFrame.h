@@ -26,15 +26,12 @@ class RecoveryKeeper;
 struct RecoveryRecord;
 enum class MenuPlace;
 class RobotLink;
+struct RobotInputs;
 class wxAuiToolBar;
 class wxMenu;
 class wxPanel;
 
-class CFrame : public wxFrame,
-               public CanvasOwner,
-               public SimulatedInputs,
-               public RunHost,
-               private RobotPresenceView
+class CFrame : public wxFrame, public CanvasOwner, public SimulatedInputs, public RunHost, private RobotPresenceView
 {
 public:
     CFrame(const wxString& title, const wxPoint& position, const wxSize& size);
@@ -146,6 +143,15 @@ public:
     using RobotLinkMaker = std::function<std::unique_ptr<RobotLink>()>;
     static void SetRobotLinkMaker(RobotLinkMaker maker);
 
+    // The robot's runs (robot13gui; CFrameInputPoll.cpp, CFrameUpload.cpp): the input poll into the
+    // names list and the manual mode's simulator, and the upload that leads to standalone mode.
+    // Called after every input poll of a manual-mode run, with the robot's three inputs as
+    // ReadInputs answers them (a, b, c) and the run's simulated time in milliseconds.
+    using InputPollListener = std::function<void(long timeMs, int a, int b, int c)>;
+    void SetInputPollListener(InputPollListener listener);
+    // A manual-mode run takes the robot's three inputs as its raw input values.
+    void FeedRobotInputs(const RobotInputs& inputs);
+
 private:
     // Construction pieces (each in its own source file).
     void BuildPanes();
@@ -239,6 +245,11 @@ private:
     void OnPresenceTimer(wxTimerEvent& event);
     void OnConfiguration(wxCommandEvent& event);
 
+    // The robot's runs (robot13gui).
+    void StartRobotRuns();
+    void OnInputTimer(wxTimerEvent& event);
+    void OnUpload(wxCommandEvent& event);
+
     wxAuiManager m_aui;
     wxAuiToolBar* m_toolbar = nullptr;
     wxMenu* m_recentMenu = nullptr;
@@ -283,6 +294,10 @@ private:
     RobotPresencePoll m_presencePoll;
     wxTimer m_presenceTimer;
     CTamekConfigDialog* m_configDialog = nullptr;
+
+    // The robot's runs (robot13gui): the input poll's timer and who hears a manual run's polls.
+    wxTimer m_inputTimer;
+    InputPollListener m_inputPollListener;
 
     wxDECLARE_EVENT_TABLE();
 };

@@ -41,6 +41,7 @@ void CFrame::StartRobotLink()
     Bind(wxEVT_MENU, &CFrame::OnConfiguration, this, ID_MENU_CONFIGURATION);
     Bind(wxEVT_MENU, &CFrame::OnConfiguration, this, ID_TOOL_CONFIGURATION);
     m_presenceTimer.Start(kPresencePeriodMs);
+    StartRobotRuns();
 }
 
 void CFrame::OnPresenceTimer(wxTimerEvent&)

@@ -89,6 +89,8 @@ public:
 private:
     // The robot commands of a standalone run go to this link, when there is one.
     RobotLink* StandaloneLink() const;
+    // Step of a standalone run: the robot steps until its program counter leaves the block shown.
+    void StepRobot();
     void CloseRun();
 
     CProgram& m_program;

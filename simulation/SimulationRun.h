@@ -73,6 +73,8 @@ public:
     bool LastStepResult() const { return m_lastResult; }
     // The program counter when the last tick ended.
     int LastPc() const { return m_lastPc; }
+    // The simulated time the run has run, in milliseconds (it stands still while the run is paused).
+    long SimulatedMs() const { return m_simulatedMs; }
 
     // Raw value 0-1023 of sensor port 1-3 (the program reads 1023 minus it).
     void SetRawInput(int port, int raw);
@@ -95,6 +97,7 @@ private:
     CState* m_walk = nullptr;
     CState* m_pending = nullptr;
     int m_lastPc = 0;
+    long m_simulatedMs = 0;
     int m_mode = Virtual;
     bool m_running = true;
     bool m_stepRequest = false;

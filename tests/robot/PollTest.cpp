@@ -1,4 +1,5 @@
 // The presence and input polls without a window: what they tell the window, against the virtual robot.
+#include "support/FakeTransports.h"
 #include "support/VirtualRobotProcess.h"
 
 #include "robot/RobotInputPoll.h"
@@ -83,17 +84,7 @@ TEST(Poll, DisconnectionDuringAStandaloneRunIsAnnouncedOnce)
 
 TEST(Poll, RobotThatCannotBeOpenedIsReportedOnceAndNeverShownConnected)
 {
-    struct Denied : RobotTransport
-    {
-        bool Find(FoundDevice& found) override { return found.path = "/dev/hidraw2", true; }
-        OpenResult Open(const FoundDevice&) override { return OpenResult::NoPermission; }
-        bool IsOpen() override { return false; }
-        bool Write(const RobotReport&) override { return false; }
-        bool Read(RobotReport&, int) override { return false; }
-        void Close() override {}
-        bool IsVirtual() const override { return false; }
-    };
-    RobotLink link(std::make_unique<Denied>(), nullptr);
+    RobotLink link(std::make_unique<DeniedTransport>(), nullptr);
     RobotPresencePoll poll;
     PresenceRecorder view;
     for (int i = 0; i < 3; ++i)
@@ -127,6 +118,8 @@ TEST(Poll, InputPollRewritesOnlyChangedRowsAndFeedsManualMode)
     // A silent robot and a virtual run change nothing.
     ASSERT_EQ(robot.Command("silent"), "ok");
     view.fed = RobotInputs{};
+    PollRobotInputs(*link, view);
+    EXPECT_TRUE(link->RecentlySilent()); // the polls leave it alone for a second
     PollRobotInputs(*link, view);
     view.virtualRun = true;
     PollRobotInputs(*link, view);

@@ -162,6 +162,17 @@ protected:
     {
         return TheProgram().FindBlock(TheProgram().GetRoot(), [=](CState* b) { return b->GetNodeNumber() == node; });
     }
+    // The block of the program of this kind (and parameter), and whether a run highlights it.
+    static CState* Block(const char* word, const char* parameter = nullptr)
+    {
+        return TheProgram().FindBlock(TheProgram().GetRoot(), [=](CState* b) {
+            return b->GetKindWordRaw() == word && (!parameter || b->GetParameterText() == parameter);
+        });
+    }
+    static bool Highlighted(const char* word, const char* parameter = nullptr)
+    {
+        return GetCurrentBlock() && GetCurrentBlock() == Block(word, parameter);
+    }
 
     CFrame* frame = nullptr;
 };
