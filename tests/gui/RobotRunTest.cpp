@@ -53,8 +53,7 @@ protected:
     void SetUp() override
     {
         MainWindowTest::SetUp();
-        if (!frame->GetRunValues())
-            frame->SetRunValues(&column);
+        frame->SetRunValues(&column); // stands in for the names list, counting what is written
         ASSERT_TRUE(WaitFor([this] { return ToolEnabled(ID_TOOL_UPLOAD); }, 2500)) << "the robot was not found";
     }
     // Opens a project of tests/data; the robot commands, which the opening disables, come back.
@@ -96,7 +95,7 @@ TEST_F(RobotRun, ManualModeTakesTheRobotsSwitchIntoTheNamesListAndTheProgramsPat
 
     ASSERT_EQ(robot.Command("switch 1 on"), "ok");
     EXPECT_TRUE(WaitFor([&] { return column.rows[0] == "   1"; }, 1000));
-    EXPECT_EQ(column.writes[0], writes + 1);                    // each poll rewrote nothing that stood still
+    EXPECT_EQ(column.writes[0], writes + 1);                         // each poll rewrote nothing that stood still
     ASSERT_TRUE(WaitFor([&] { return Highlighted("LedR"); }, 4000)); // the LED's path
     Screenshot("robot-manual-switch-pressed");
     ASSERT_TRUE(WaitFor([&] { return !frame->IsRunActive(); }, 4000));
@@ -141,6 +140,10 @@ TEST_F(RobotRun, UploadGoTheRobotRunsOnItsOwnAndStepFollowsItBlockByBlock)
             Screenshot("robot-standalone-step");
     }
     EXPECT_EQ(robot.Field("motor"), "[10,-6]");
+    PressKey(WXK_F8, wxMOD_NONE, ID_MENU_STOP_ACTUATORS); // "Stop servo / motor"
+    EXPECT_TRUE(robot.WaitForField("motor", "[0,0]", 1000));
+    EXPECT_EQ(robot.Field("servo") + robot.Field("led") + robot.Field("buzzer") + robot.Field("runState"),
+              "[0,0]00\"idle\"");
     PressKey(WXK_F5, wxMOD_SHIFT, ID_MENU_STOP);
     EXPECT_FALSE(frame->IsRunActive());
     EXPECT_EQ(robot.Field("held"), "false");
