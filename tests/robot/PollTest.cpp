@@ -1,5 +1,4 @@
 // The presence and input polls without a window: what they tell the window, against the virtual robot.
-#include "support/FakeTransports.h"
 #include "support/VirtualRobotProcess.h"
 
 #include "robot/RobotInputPoll.h"
@@ -84,7 +83,17 @@ TEST(Poll, DisconnectionDuringAStandaloneRunIsAnnouncedOnce)
 
 TEST(Poll, RobotThatCannotBeOpenedIsReportedOnceAndNeverShownConnected)
 {
-    RobotLink link(std::make_unique<DeniedTransport>(), nullptr);
+    struct Denied : RobotTransport
+    {
+        bool Find(FoundDevice& found) override { return found.path = "/dev/hidraw2", true; }
+        OpenResult Open(const FoundDevice&) override { return OpenResult::NoPermission; }
+        bool IsOpen() override { return false; }
+        bool Write(const RobotReport&) override { return false; }
+        bool Read(RobotReport&, int) override { return false; }
+        void Close() override {}
+        bool IsVirtual() const override { return false; }
+    };
+    RobotLink link(std::make_unique<Denied>(), nullptr);
     RobotPresencePoll poll;
     PresenceRecorder view;
     for (int i = 0; i < 3; ++i)
