@@ -12,17 +12,6 @@
 namespace {
 struct Run : MainWindowTest
 {
-    // The block of the opened program of this kind (and parameter).
-    static CState* Block(const char* word, const char* parameter = nullptr)
-    {
-        return TheProgram().FindBlock(TheProgram().GetRoot(), [=](CState* b) {
-            return b->GetKindWordRaw() == word && (!parameter || b->GetParameterText() == parameter);
-        });
-    }
-    static bool Highlighted(const char* word, const char* parameter = nullptr)
-    {
-        return GetCurrentBlock() && GetCurrentBlock() == Block(word, parameter);
-    }
     // The block drawn with the red tile: the tile shows as a red ring round the block's 56-unit
     // picture (in the middle of its 96-unit square).
     bool DrawnRed(CState* block)
