@@ -107,8 +107,8 @@ CFrame::CFrame(const wxString& title, const wxPoint& position, const wxSize& siz
     m_pageSetup.SetPrintData(m_printData);
     StartRecovery();
     m_aui.Update();
-    UpdateCodeBudget();
     StartRobotLink();
+    UpdateCodeBudget();
 }
 
 CFrame::~CFrame()

@@ -124,7 +124,7 @@ public:
 
     // RunHost.
     bool ConfirmStopSimulation() override;
-    RobotLink* GetRobotLink() override;
+    RobotLink* RunRobotLink() override;
     void RunOpened(SimulationRun& run) override;
     void RunClosed() override;
     void ResetSensorRows() override;
@@ -136,6 +136,7 @@ public:
 
     // The robot link, its presence poll and the calibration dialog (calib14; CFrameRobot.cpp). The
     // input poll, the upload and the robot's run modes join them there.
+    RobotLink& GetRobotLink() { return *m_robotLink; }
     // The open calibration dialog, or null.
     CTamekConfigDialog* GetConfigDialog() const { return m_configDialog; }
     // How a window makes its robot link (by default the USB robot, else this user's virtual robot).
@@ -244,6 +245,7 @@ private:
     void ReportRobotProblem(const wxString& message) override;
     void OnPresenceTimer(wxTimerEvent& event);
     void OnConfiguration(wxCommandEvent& event);
+    void OnStopActuators(wxCommandEvent& event);
 
     // The robot's runs (robot13gui).
     void StartRobotRuns();

@@ -60,7 +60,8 @@ void CFrame::SetInputPollListener(InputPollListener listener)
 
 void CFrame::OnInputTimer(wxTimerEvent&)
 {
-    if (m_closing || !m_robotLink)
+    // While the calibration dialog is open it has the robot to itself (the names list lies behind it).
+    if (m_closing || !m_robotLink || m_configDialog)
         return;
     FrameInputView view(*this);
     PollRobotInputs(*m_robotLink, view);

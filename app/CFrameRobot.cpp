@@ -20,6 +20,7 @@
 namespace {
 constexpr int kPresenceTimerId = 1001;
 constexpr int kPresencePeriodMs = 1000;
+constexpr int kStandaloneMode = 3;
 
 CFrame::RobotLinkMaker& LinkMaker()
 {
@@ -40,6 +41,8 @@ void CFrame::StartRobotLink()
     Bind(wxEVT_TIMER, &CFrame::OnPresenceTimer, this, kPresenceTimerId);
     Bind(wxEVT_MENU, &CFrame::OnConfiguration, this, ID_MENU_CONFIGURATION);
     Bind(wxEVT_MENU, &CFrame::OnConfiguration, this, ID_TOOL_CONFIGURATION);
+    Bind(wxEVT_MENU, &CFrame::OnStopActuators, this, ID_MENU_STOP_ACTUATORS);
+    Bind(wxEVT_MENU, &CFrame::OnStopActuators, this, ID_TOOL_STOP_ACTUATORS);
     m_presenceTimer.Start(kPresencePeriodMs);
     StartRobotRuns();
 }
@@ -59,7 +62,7 @@ bool CFrame::RobotShownConnected() const
 
 bool CFrame::StandaloneRunActive() const
 {
-    return IsSimulationRunning() && GetRunMode() == SimulationRun::Standalone;
+    return IsSimulationRunning() && GetRunMode() == kStandaloneMode;
 }
 
 void CFrame::TellCalibrationDialogRobotGone()
@@ -121,4 +124,9 @@ void CFrame::OnConfiguration(wxCommandEvent&)
         return;
     SetCalibration(m_calibration);
     WriteSettingsFile();
+}
+
+void CFrame::OnStopActuators(wxCommandEvent&)
+{
+    m_robotLink->SwitchOffOutputs(true);
 }

@@ -49,7 +49,6 @@ void CFrame::BindRunCommands()
     bind({ID_MENU_STEP, ID_TOOL_STEP}, &RunControl::Step);
     bind({ID_MENU_PAUSE, ID_TOOL_PAUSE}, &RunControl::Pause);
     bind({ID_MENU_STOP, ID_TOOL_STOP}, &RunControl::StopRun);
-    bind({ID_MENU_STOP_ACTUATORS, ID_TOOL_STOP_ACTUATORS}, &RunControl::SwitchOffOutputs);
     const int modeCommands[] = {ID_MENU_MODE_VIRTUAL, ID_MENU_MODE_MANUAL, ID_MENU_MODE_STANDALONE,
                                 ID_TOOL_MODE_VIRTUAL, ID_TOOL_MODE_MANUAL, ID_TOOL_MODE_STANDALONE};
     for (int id : modeCommands)
@@ -74,7 +73,7 @@ bool CFrame::ConfirmStopSimulation()
     return wxMessageBox(_("Een simulatie loopt, onderbreken?"), _("Simulatie loopt"), wxOK | wxCANCEL, this) == wxOK;
 }
 
-RobotLink* CFrame::GetRobotLink()
+RobotLink* CFrame::RunRobotLink()
 {
     return m_robotLink.get();
 }

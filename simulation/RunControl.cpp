@@ -19,7 +19,7 @@ RunControl::~RunControl() = default;
 
 RobotLink* RunControl::StandaloneLink() const
 {
-    return m_run && m_run->GetMode() == SimulationRun::Standalone ? m_host.GetRobotLink() : nullptr;
+    return m_run && m_run->GetMode() == SimulationRun::Standalone ? m_host.RunRobotLink() : nullptr;
 }
 
 bool RunControl::OpenRun(bool start)
@@ -40,7 +40,7 @@ bool RunControl::OpenRun(bool start)
     m_run = std::make_unique<SimulationRun>(m_program, image, length);
     m_run->SetMode(m_mode);
     if (m_mode == SimulationRun::Standalone)
-        m_run->WatchRobot(m_host.GetRobotLink());
+        m_run->WatchRobot(m_host.RunRobotLink());
     m_host.RunOpened(*m_run);
 
     m_host.EnableCommands(RunGroups::Stop | (start ? RunGroups::Pause : 0));
@@ -203,11 +203,4 @@ void RunControl::SetModeQuietly(int mode)
 {
     if (!m_run && mode >= SimulationRun::Virtual && mode <= SimulationRun::Standalone)
         m_mode = mode;
-}
-
-void RunControl::SwitchOffOutputs()
-{
-    RobotLink* link = m_host.GetRobotLink();
-    if (link && link->IsConnected())
-        link->SwitchOffOutputs(true);
 }

@@ -1,6 +1,6 @@
 #pragma once
 // Run control: the run mode, the run of the moment, and what the run commands do with them (open a
-// run, start or continue, step, pause, stop, choose the mode, switch off the robot's outputs), with
+// run, start or continue, step, pause, stop, choose the mode), with
 // the enabled state of the run commands kept in step. The main window forwards its commands here
 // and answers, as the host, what a run needs of a window.
 
@@ -30,8 +30,8 @@ public:
     virtual bool ConfirmStopSimulation() = 0;
     // The calibration that the Start block's prologue loads.
     virtual const CalibrationRecord& GetCalibration() const = 0;
-    // The robot link when the window has one, else null.
-    virtual RobotLink* GetRobotLink() = 0;
+    // The robot link that a standalone run commands and watches, else null.
+    virtual RobotLink* RunRobotLink() = 0;
     // A run opened: the window makes the run window that owns its timers and gives it its display.
     virtual void RunOpened(SimulationRun& run) = 0;
     // The run ends: the window destroys the run window (no tick may reach the run any more).
@@ -64,8 +64,6 @@ public:
     // The mode commands: 1 virtual, 2 manual, 3 standalone. While a run of another mode exists the
     // question is asked first; false when the user kept the run.
     bool ChooseMode(int mode);
-    // "Stop servo / motor": the robot's program and outputs stop when the robot is connected.
-    void SwitchOffOutputs();
 
     // Before an edit of the canvas: without a run true; else the question, and OK stops the run.
     bool AskToStopSimulation();

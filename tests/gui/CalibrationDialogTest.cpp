@@ -83,7 +83,7 @@ protected:
     {
         ClickAt(slider, ThumbPoint(slider, thumb));
         for (int key : keys)
-            ::PressKey(slider, key);
+            PressKey(slider, key);
     }
     testing_support::VirtualRobotProcess robot{getenv("XDG_RUNTIME_DIR")};
 };
@@ -122,13 +122,13 @@ TEST_F(CalibrationDialog, ThumbsMoveWithinTheirRulesAreTriedOnTheRobotAndStopWhe
         ClickThumb(servo2, Thumb::Low, {WXK_LEFT});
         EXPECT_EQ(Values(servo2), std::make_tuple(59, 69, 79));
         EXPECT_EQ(robot.Field("servo"), "[0,59]");
-        ::PressKey(servo2, 'M');
+        PressKey(servo2, 'M');
         // A motor: the middle stops at 1, the high thumb at 198, however far the mouse goes.
         const wxPoint zero = ThumbPoint(motor1, Thumb::Middle), top = ThumbPoint(motor1, Thumb::High);
         DragAt(motor1, zero, wxPoint(-40, zero.y));
-        ::PressKey(motor1, 'L');
+        PressKey(motor1, 'L');
         DragAt(motor1, top, wxPoint(motor1->GetClientSize().x + 40, top.y));
-        ::PressKey(motor1, WXK_RIGHT);
+        PressKey(motor1, WXK_RIGHT);
         EXPECT_EQ(Values(motor1), std::make_tuple(0, 1, 198));
         EXPECT_EQ(robot.Field("motor"), "[0,198]");
         // Reversed: a motor's speed goes with the reverse flag, a continuous servo's low thumb mirrored.

@@ -85,7 +85,7 @@ TEST_F(Commands, EveryCommandCarriesItsIdsLabelsKeyKindPictureAndPlace)
     EXPECT_EQ(toolbar->FindTool(6006), nullptr); // named by the mask, never placed
 
     const std::vector<Row> rows = Rows();
-    EXPECT_EQ(rows.size(), 40u);
+    EXPECT_EQ(rows.size(), 41u);
     for (const Row& row : rows) {
         if (wxMenuItem* item = bar->FindItem(row.Id(0))) {
             const char* kinds[] = {"normal", "check", "radio"};

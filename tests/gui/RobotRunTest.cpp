@@ -41,7 +41,7 @@ struct RobotRun : MainWindowTest
     }
     void Upload(const wxString& message, const wxString& caption)
     {
-        wxTEST_DIALOG(PressKey(WXK_F12, wxMOD_NONE, ID_MENU_UPLOAD), ExpectMessage(message, caption, wxID_OK));
+        wxTEST_DIALOG(PressCommandKey(WXK_F12, wxMOD_NONE, ID_MENU_UPLOAD), ExpectMessage(message, caption, wxID_OK));
     }
     testing_support::VirtualRobotProcess robot{getenv("XDG_RUNTIME_DIR")};
 };
@@ -53,15 +53,14 @@ TEST_F(RobotRun, ManualModeTakesTheRobotsSwitch)
     std::vector<std::array<long, 2>> polls;            // the listener's simulated time and input a
     frame->SetInputPollListener([&](long ms, int a, int, int) { polls.push_back({ms, a}); });
     Command(ID_MENU_MODE_MANUAL, true);
-    PressKey(WXK_F5, wxMOD_NONE, ID_MENU_START);
+    PressCommandKey(WXK_F5, wxMOD_NONE, ID_MENU_START);
     ASSERT_TRUE(WaitFor([&] { return Highlighted("Switch1"); }, 3000));
     EXPECT_TRUE(WaitFor([&] { return Highlighted("Wait", "1"); }, 2000)); // round the loop again
     ASSERT_EQ(robot.Command("switch 1 on"), "ok");
     ASSERT_TRUE(WaitFor([&] { return Highlighted("LedR"); }, 4000));
     if (RunValues* names = frame->GetRunValues())
         EXPECT_EQ(names->GetRowValue(0) + names->GetRowValue(3), "   11023");
-    WaitForRepaint(Canvas());
-    SaveScreenshot("robot-manual-switch-pressed");
+    Screenshot("robot-manual-switch-pressed");
     ASSERT_TRUE(WaitFor([&] { return !frame->IsRunActive(); }, 4000));
     ASSERT_GT(polls.size(), 10u);
     EXPECT_TRUE(std::is_sorted(polls.begin(), polls.end(), [](auto& x, auto& y) { return x[0] < y[0]; }));
@@ -75,19 +74,18 @@ TEST_F(RobotRun, UploadGoStepFollowsTheRobotAndUnpluggingIsToldOnce)
     EXPECT_TRUE(frame->GetMenuBar()->IsChecked(ID_MENU_MODE_STANDALONE) && ToolEnabled(ID_TOOL_STEP));
     ASSERT_EQ(robot.Command("go"), "ok"); // the robot runs on its own
     EXPECT_TRUE(robot.WaitForField("servo", "[-45,6]", 1500));
-    PressKey(WXK_F5, wxMOD_NONE, ID_MENU_START); // restarted and followed to the block it repeats
+    PressCommandKey(WXK_F5, wxMOD_NONE, ID_MENU_START); // restarted and followed to the block it repeats
     EXPECT_TRUE(WaitFor([&] { return Highlighted("Buzzer"); }, 3000));
-    PressKey(WXK_F5, wxMOD_SHIFT, ID_MENU_STOP);
+    PressCommandKey(WXK_F5, wxMOD_SHIFT, ID_MENU_STOP);
 
     // Step from no run: each F10 holds the robot one block further, and the highlight follows.
     for (const char* kind : {"Start", "Servo1", "Servo2", "Motor2", "Motor1", "LedR", "Buzzer"}) {
-        PressKey(WXK_F10, wxMOD_NONE, ID_MENU_STEP);
+        PressCommandKey(WXK_F10, wxMOD_NONE, ID_MENU_STEP);
         ASSERT_TRUE(WaitFor([&] { return Highlighted(kind); }, 2000)) << kind;
         EXPECT_EQ(TheConsole()->GetLastMessage(), wxString::Format("PC:%04x", std::stoi(robot.Field("pc"))));
     }
-    WaitForRepaint(Canvas());
-    SaveScreenshot("robot-standalone-step");
-    PressKey(WXK_F8, wxMOD_NONE, ID_MENU_STOP_ACTUATORS); // "Stop servo / motor"
+    Screenshot("robot-standalone-step");
+    PressCommandKey(WXK_F8, wxMOD_NONE, ID_MENU_STOP_ACTUATORS); // "Stop servo / motor"
     EXPECT_TRUE(robot.WaitForField("motor", "[0,0]", 1500) && robot.Field("runState") == "\"idle\"");
 
     // Unplugged for 5 s, the message on screen for 2.5 s of them: it comes once, and the run ends.

@@ -12,33 +12,6 @@
 namespace {
 struct Run : MainWindowTest
 {
-    // The block drawn with the red tile: the tile shows as a red ring round the block's 56-unit
-    // picture (in the middle of its 96-unit square).
-    bool DrawnRed(CState* block)
-    {
-        const wxPoint corner = Canvas()->ToWindow(wxPoint(block->GetX(), block->GetY()));
-        const wxImage picture = Render(Canvas()->GetClientSize());
-        int red = 0;
-        for (int y = 14; y < 78; ++y)
-            for (int x = 14; x < 82; ++x) {
-                const bool ring = x < 20 || x >= 76 || y < 20 || y >= 76;
-                const int r = picture.GetRed(corner.x + x, corner.y + y),
-                          g = picture.GetGreen(corner.x + x, corner.y + y),
-                          b = picture.GetBlue(corner.x + x, corner.y + y);
-                red += ring && r > g + 60 && r > b + 60;
-            }
-        return red > 200;
-    }
-    bool RunToolsAre(bool start, bool pause, bool stop)
-    {
-        return ToolEnabled(ID_TOOL_START) == start && MenuEnabled(ID_MENU_START) == start &&
-               ToolEnabled(ID_TOOL_PAUSE) == pause && ToolEnabled(ID_TOOL_STOP) == stop;
-    }
-    void Screenshot(const char* name)
-    {
-        WaitForRepaint(Canvas());
-        SaveScreenshot(name);
-    }
 };
 } // namespace
 
@@ -49,15 +22,15 @@ TEST_F(Run, F5RunsTheWaitHighlightedThenStopThenEndsAndStartComesBack)
     EXPECT_EQ(frame->GetStatusBar()->GetStatusText(2), wxString::Format("%d / 1024 bytes", TheProgram().ImageLength()));
     Screenshot("run-1-opened");
 
-    PressKey(WXK_F5, wxMOD_NONE, ID_MENU_START);
+    PressCommandKey(WXK_F5, wxMOD_NONE, ID_MENU_START);
     ASSERT_TRUE(frame->IsRunActive());
     EXPECT_TRUE(RunToolsAre(false, true, true));
     ASSERT_TRUE(WaitFor([&] { return Highlighted("Wait"); }, 2000));
-    EXPECT_TRUE(DrawnRed(Block("Wait")));
+    EXPECT_TRUE(DrawnRed(BlockOfKind("Wait")));
     Screenshot("run-2-wait-highlighted");
 
     ASSERT_TRUE(WaitFor([&] { return Highlighted("Stop"); }, 4000));
-    EXPECT_FALSE(DrawnRed(Block("Wait")));
+    EXPECT_FALSE(DrawnRed(BlockOfKind("Wait")));
     Screenshot("run-3-stop-highlighted");
 
     ASSERT_TRUE(WaitFor([&] { return !frame->IsRunActive(); }, 3000));
@@ -74,7 +47,7 @@ TEST_F(Run, TheRobotPanesSwitchAndTheNamesListsSetterChangeTheProgramsPath)
     CRobotPane* pane = frame->GetRobotPane();
     ASSERT_TRUE(WaitFor([&] { return pane->IsShownOnScreen() && pane->GetClientSize().y > 300; }));
 
-    PressKey(WXK_F5, wxMOD_NONE, ID_MENU_START);
+    PressCommandKey(WXK_F5, wxMOD_NONE, ID_MENU_START);
     ASSERT_TRUE(WaitFor([&] { return Highlighted("Switch1"); }, 2000)); // tested over and over
     EXPECT_TRUE(WaitFor([&] { return Highlighted("Wait", "1"); }, 3000));
     EXPECT_TRUE(pane->View().inputsActive);
@@ -89,12 +62,36 @@ TEST_F(Run, TheRobotPanesSwitchAndTheNamesListsSetterChangeTheProgramsPath)
     ASSERT_TRUE(WaitFor([&] { return !frame->IsRunActive(); }, 4000));
 
     // A new run starts with every input free: the names list's setter presses the switch.
-    PressKey(WXK_F5, wxMOD_NONE, ID_MENU_START);
+    PressCommandKey(WXK_F5, wxMOD_NONE, ID_MENU_START);
     ASSERT_TRUE(frame->IsVirtualRunActive());
     EXPECT_FALSE(pane->View().SwitchPressed(0));
     ASSERT_TRUE(WaitFor([&] { return Highlighted("Wait", "1"); }, 2000));
     static_cast<SimulatedInputs*>(frame)->SetRawInput(0, 0);
     EXPECT_TRUE(WaitFor([&] { return Highlighted("LedR"); }, 6000));
+    EXPECT_TRUE(WaitFor([&] { return !frame->IsRunActive(); }, 4000));
+}
+
+TEST_F(Run, ADetectorDraggedInTheRobotPaneChangesTheProgramsPath)
+{
+    Open("compile/detector.tamek"); // Sensor1 > 512: the buzzer, else the LED
+    frame->ShowRobotPane(true);
+    CRobotPane* pane = frame->GetRobotPane();
+    ASSERT_TRUE(WaitFor([&] { return pane->IsShownOnScreen() && pane->GetClientSize().y > 300; }));
+    Command(ID_MENU_START);
+    // Slid from the left end of its track to three quarters along, before the first tick.
+    const wxRect track = pane->Layout().DetectorTrack(0);
+    const int y = track.GetTop() + track.height / 2, from = track.GetLeft() + 10;
+    const int to = from + (track.GetRight() - 10 - from) * 3 / 4;
+    Mouse(wxEVT_LEFT_DOWN, from, y, pane);
+    EXPECT_EQ(pane->View().DetectorValue(0), 0);
+    for (int x = from; x <= to; x += 10)
+        Mouse(wxEVT_MOTION, x, y, pane);
+    Mouse(wxEVT_MOTION, to, y, pane);
+    Mouse(wxEVT_LEFT_UP, to, y, pane);
+    EXPECT_NEAR(pane->View().DetectorValue(0), 767, 8);
+    EXPECT_EQ(pane->View().DetectorValue(1), 0); // the other detector stays where it was
+    ASSERT_TRUE(WaitFor([&] { return Highlighted("Buzzer"); }, 4000));
+    Screenshot("run-detector-dragged");
     EXPECT_TRUE(WaitFor([&] { return !frame->IsRunActive(); }, 4000));
 }
 
@@ -105,7 +102,7 @@ TEST_F(Run, TheRobotPaneShowsTheOutputsAndIsRememberedWhenShown)
     CRobotPane* pane = frame->GetRobotPane();
     EXPECT_TRUE(frame->GetMenuBar()->IsChecked(ID_MENU_SHOW_ROBOT));
     EXPECT_EQ(pane->View().state, RobotView::NoRun);
-    PressKey(WXK_F5, wxMOD_NONE, ID_MENU_START);
+    PressCommandKey(WXK_F5, wxMOD_NONE, ID_MENU_START);
     ASSERT_TRUE(WaitFor([&] { return pane->View().buzzer; }, 4000));
     const RobotView& view = pane->View();
     EXPECT_EQ(view.servo[0], -45);
@@ -116,7 +113,7 @@ TEST_F(Run, TheRobotPaneShowsTheOutputsAndIsRememberedWhenShown)
     EXPECT_NE(view.direction[0], view.direction[1]);
     EXPECT_TRUE(view.led && view.runLight && view.continuous[1] && !view.continuous[0]);
     Screenshot("robot-pane-outputs");
-    PressKey(WXK_F5, wxMOD_SHIFT, ID_MENU_STOP);
+    PressCommandKey(WXK_F5, wxMOD_SHIFT, ID_MENU_STOP);
     EXPECT_FALSE(frame->IsRunActive());
 
     frame->Close();
@@ -144,7 +141,7 @@ TEST_F(Run, ModeUndoAndNewAskBeforeTheyEndARun)
 {
     const wxString question = "Een simulatie loopt, onderbreken?", caption = "Simulatie loopt";
     Open("worked_example.tamek");
-    CState* wait = Block("Wait");
+    CState* wait = BlockOfKind("Wait");
     wait->SetParameterText("20");
     Canvas()->CommitEdit();
     Command(ID_MENU_START);
@@ -161,11 +158,15 @@ TEST_F(Run, ModeUndoAndNewAskBeforeTheyEndARun)
     // Undo: Cancel keeps the run and the edit; OK ends the run and undoes.
     wxTEST_DIALOG(Command(ID_MENU_UNDO), ExpectMessage(question, caption, wxID_CANCEL));
     EXPECT_TRUE(frame->IsRunActive());
-    EXPECT_EQ(Block("Wait")->GetParameterText(), "20");
+    EXPECT_EQ(BlockOfKind("Wait")->GetParameterText(), "20");
     wxTEST_DIALOG(Command(ID_MENU_UNDO), ExpectMessage(question, caption, wxID_OK));
     EXPECT_FALSE(frame->IsRunActive());
-    EXPECT_EQ(Block("Wait")->GetParameterText(), "10");
+    EXPECT_EQ(BlockOfKind("Wait")->GetParameterText(), "10");
     EXPECT_TRUE(MenuEnabled(ID_MENU_START) && !MenuEnabled(ID_MENU_PAUSE) && !MenuEnabled(ID_MENU_STOP));
+    Command(ID_MENU_START); // redo asks as undo does
+    wxTEST_DIALOG(Command(ID_MENU_REDO), ExpectMessage(question, caption, wxID_OK));
+    EXPECT_FALSE(frame->IsRunActive());
+    EXPECT_EQ(BlockOfKind("Wait")->GetParameterText(), "20");
 
     // New: the run question first, then the unsaved changes.
     Command(ID_MENU_START);

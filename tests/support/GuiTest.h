@@ -146,7 +146,7 @@ protected:
     void Click(const wxPoint& point, int button = wxMOUSE_BTN_LEFT, wxWindow* window = nullptr);
     // A real key press on the main window that should reach the menu command (on Wayland, which takes
     // no simulated keys, the command is sent instead).
-    void PressKey(int key, int modifiers, int command);
+    void PressCommandKey(int key, int modifiers, int command);
     // A menu or tool command as the menu or toolbar sends it; checked items carry their new state.
     void Command(int id, bool checked = false);
     // A key as the window's character hook sees it.
@@ -158,20 +158,19 @@ protected:
     // Opens a project of tests/data (or examples/) and expects it to be read.
     void Open(const wxString& name) { ASSERT_TRUE(frame->OpenProjectByPath(DataPath(name))) << name; }
     int CountBlocks() const;
+    // The block of the program of this kind word (and parameter text), or null.
+    static CState* BlockOfKind(const char* word, const char* parameter = nullptr);
+    // Whether the highlight (the current block) is on that block.
+    static bool Highlighted(const char* word, const char* parameter = nullptr);
+    // Whether the canvas draws block with the red tile (a red ring round its picture).
+    bool DrawnRed(const CState* block);
+    // Whether Start (menu and tool), Pause and Stop are enabled as given.
+    bool RunToolsAre(bool start, bool pause, bool stop) const;
+    // The canvas painted whole, then the screen saved as a screenshot (see SaveScreenshot).
+    void Screenshot(const char* name);
     CState* BlockNumbered(int node) const
     {
         return TheProgram().FindBlock(TheProgram().GetRoot(), [=](CState* b) { return b->GetNodeNumber() == node; });
-    }
-    // The block of the program of this kind (and parameter), and whether a run highlights it.
-    static CState* Block(const char* word, const char* parameter = nullptr)
-    {
-        return TheProgram().FindBlock(TheProgram().GetRoot(), [=](CState* b) {
-            return b->GetKindWordRaw() == word && (!parameter || b->GetParameterText() == parameter);
-        });
-    }
-    static bool Highlighted(const char* word, const char* parameter = nullptr)
-    {
-        return GetCurrentBlock() && GetCurrentBlock() == Block(word, parameter);
     }
 
     CFrame* frame = nullptr;

@@ -6,6 +6,7 @@
 
 #include "app/AppPaths.h"
 #include "app/CRobotApp.h"
+#include "app/CommandIds.h"
 #include "app/DisplaySystem.h"
 #include "app/GuiUserInterface.h"
 #include "app/Language.h"
@@ -265,7 +266,47 @@ void MainWindowTest::Click(const wxPoint& point, int button, wxWindow* window)
     ClickAt(window, point, button);
 }
 
-void MainWindowTest::PressKey(int key, int modifiers, int command)
+CState* MainWindowTest::BlockOfKind(const char* word, const char* parameter)
+{
+    return TheProgram().FindBlock(TheProgram().GetRoot(), [=](CState* b) {
+        return b->GetKindWordRaw() == word && (!parameter || b->GetParameterText() == parameter);
+    });
+}
+
+bool MainWindowTest::Highlighted(const char* word, const char* parameter)
+{
+    return GetCurrentBlock() && GetCurrentBlock() == BlockOfKind(word, parameter);
+}
+
+bool MainWindowTest::DrawnRed(const CState* block)
+{
+    // The red tile shows as a ring round the block's 56-unit picture, in the middle of its 96-unit square.
+    const wxPoint corner = Canvas()->ToWindow(wxPoint(block->GetX(), block->GetY()));
+    const wxImage picture = Render(Canvas()->GetClientSize());
+    int red = 0;
+    for (int y = 14; y < 78; ++y)
+        for (int x = 14; x < 82; ++x) {
+            const bool ring = x < 20 || x >= 76 || y < 20 || y >= 76;
+            const int r = picture.GetRed(corner.x + x, corner.y + y), g = picture.GetGreen(corner.x + x, corner.y + y),
+                      b = picture.GetBlue(corner.x + x, corner.y + y);
+            red += ring && r > g + 60 && r > b + 60;
+        }
+    return red > 200;
+}
+
+bool MainWindowTest::RunToolsAre(bool start, bool pause, bool stop) const
+{
+    return ToolEnabled(ID_TOOL_START) == start && MenuEnabled(ID_MENU_START) == start &&
+           ToolEnabled(ID_TOOL_PAUSE) == pause && ToolEnabled(ID_TOOL_STOP) == stop;
+}
+
+void MainWindowTest::Screenshot(const char* name)
+{
+    WaitForRepaint(Canvas());
+    SaveScreenshot(name);
+}
+
+void MainWindowTest::PressCommandKey(int key, int modifiers, int command)
 {
     if (OnWayland()) { // the display takes no simulated keys: the command the key stands for
         Command(command);

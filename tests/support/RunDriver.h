@@ -41,7 +41,7 @@ public:
         return answer;
     }
     const CalibrationRecord& GetCalibration() const override { return calibration; }
-    RobotLink* GetRobotLink() override { return link; }
+    RobotLink* RunRobotLink() override { return link; }
     void RunOpened(SimulationRun& run) override { run.SetDisplay(this); }
     void RunClosed() override { ++closed; }
     void ResetSensorRows() override { ++sensorResets; }

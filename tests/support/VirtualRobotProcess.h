@@ -1,7 +1,6 @@
 #pragma once
 // The virtual robot (TAMEK_ROBOT_PATH --headless) as a child process with a private runtime
-// folder (one of its own, or the one given), driven through its standard input; and links that
-// reach it and never a USB robot.
+// folder, driven through its standard input; and links that reach it and never a USB robot.
 
 #include "robot/HidTransport.h"
 #include "robot/RobotLink.h"
@@ -25,13 +24,13 @@ class VirtualRobotProcess
 {
 public:
     // runtimeDir: a private folder shared with the caller; empty: one of its own, removed at the end.
-    explicit VirtualRobotProcess(const std::string& runtimeDir = std::string()) : m_runtimeDir(runtimeDir)
+    explicit VirtualRobotProcess(const std::string& runtimeDir = std::string())
+        : m_runtimeDir(runtimeDir), m_ownFolder(runtimeDir.empty())
     {
         std::signal(SIGPIPE, SIG_IGN); // a robot that ended must fail a write, not end the test
         char folder[] = "/tmp/tamek-robot-test-XXXXXX";
-        if (m_runtimeDir.empty() && !mkdtemp(folder))
+        if (m_ownFolder && !mkdtemp(folder))
             throw std::runtime_error("cannot make a runtime folder");
-        m_ownFolder = m_runtimeDir.empty();
         if (m_ownFolder)
             m_runtimeDir = folder;
         int toChild[2], fromChild[2];
