@@ -145,7 +145,7 @@ TEST(Settings, TheRobotPaneLineIsWrittenWhileShownAndReadOnlyWhenWhole)
     EXPECT_EQ(text, "File0:/tmp/a.tamek\nRobotPane:1\n");
     for (const auto& [bytes, expected] : std::vector<std::pair<std::string, bool>>{
              {text, true},
-             {"File0:/tmp/a.tamek\n", false},                    // hidden, or written before the line existed
+             {"File0:/tmp/a.tamek\n", false},                   // hidden, or written before the line existed
              {"File0:/tmp/RobotPane:1\nRobotPane:10\n", false}, // only the whole line counts
          }) {
         CalibrationRecord calibration = CalibrationRecord::Defaults();
