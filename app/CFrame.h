@@ -46,6 +46,10 @@ public:
     // True while the project has unsaved changes (the Save group is enabled).
     bool IsModified() const { return m_modified; }
 
+    // Questions of the canvas (owned by the canvas tools; the properties dialog and the names list
+    // make them real).
+    int ShowBlockProperties(CState* block, bool newBlock) override;
+    void VariablesChanged() override;
     bool IsShiftHeld() const override { return m_shiftHeld; }
     void SetShiftHeld(bool held) { m_shiftHeld = held; }
     bool IsAltOnly() const { return m_altOnly; }
@@ -108,7 +112,7 @@ public:
     void StopRun() { m_runControl.StopRun(); }
     bool IsSimulationRunning() const override { return IsRunActive(); }
     // Before an edit while a run exists: "Een simulatie loopt, onderbreken?"; OK stops the run.
-    bool AskToStopSimulation();
+    bool AskToStopSimulation() override;
     RunControl& GetRunControl() { return m_runControl; }
     // The names list's values, or null while there is none.
     RunValues* GetRunValues() { return m_runValues; }
@@ -178,6 +182,8 @@ private:
     void CanvasDeleteKey();
     bool CanvasRotateExits(CState* block);
     void CanvasCommitEdit();
+    // Ends a drag or a link path in progress on the canvas (Escape).
+    void CanvasCancelDrag();
 
     // Run commands (CFrameRun.cpp).
     void BindRunCommands();

@@ -2,6 +2,7 @@
 #include "app/CFrame.h"
 
 #include "app/CommandIds.h"
+#include "base/Translation.h"
 #include "editor/CProjectViewer.h"
 
 #include <wx/menu.h>
@@ -62,27 +63,38 @@ void CFrame::EnableZoomCommands(bool zoomIn, bool zoomOut, bool reset)
 
 void CFrame::CanvasProgramChanged()
 {
-    Viewer(m_canvas)->UpdateScrollBars();
-    m_canvas->Refresh();
+    Viewer(m_canvas)->ProgramChanged();
 }
 
 void CFrame::CanvasDeleteKey()
 {
-    // The canvas deletes the selected block under the editing rules, whichever window has the focus.
-    wxKeyEvent key(wxEVT_KEY_DOWN);
-    key.m_keyCode = WXK_DELETE;
-    key.SetEventObject(m_canvas);
-    m_canvas->GetEventHandler()->ProcessEvent(key);
+    // The selected block is deleted under the editing rules, whichever window has the focus.
+    Viewer(m_canvas)->DeleteCurrentBlock();
 }
 
 bool CFrame::CanvasRotateExits(CState* block)
 {
-    // Rotating a condition's exits comes with the canvas editing tools.
-    (void)block;
-    return false;
+    return Viewer(m_canvas)->RotateExits(block);
 }
 
 void CFrame::CanvasCommitEdit()
 {
     Viewer(m_canvas)->CommitEdit();
+}
+
+void CFrame::CanvasCancelDrag()
+{
+    Viewer(m_canvas)->CancelPaletteDrag();
+}
+
+int CFrame::ShowBlockProperties(CState* block, bool newBlock)
+{
+    // The properties dialog comes with the palette.
+    (void)block, (void)newBlock;
+    return kPropertiesAbandoned;
+}
+
+void CFrame::VariablesChanged()
+{
+    // The names list, which shows the variables, comes with the palette.
 }

@@ -23,17 +23,21 @@ void CFrame::OnCharHook(wxKeyEvent& event)
         CanvasDeleteKey();
         return; // handled: the canvas must not see the same key again
     }
-    if (m_tabKey)
+    if (m_tabKey && GetCurrentBlock() && GetCurrentBlock()->IsCondition()) {
         RotateSelectedExits();
-    else if (m_escapeKey)
+        return; // handled: Tab turns the exits instead of moving the focus
+    }
+    if (m_escapeKey) {
         SelectCanvasTool(TOOL_SELECT);
+        CanvasCancelDrag();
+    }
     event.Skip();
 }
 
 void CFrame::RotateSelectedExits()
 {
     CState* block = GetCurrentBlock();
-    if (!block || !block->IsCondition())
+    if (!block || !block->IsCondition() || !AskToStopSimulation())
         return;
     if (CanvasRotateExits(block)) {
         CanvasCommitEdit();

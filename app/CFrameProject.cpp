@@ -75,6 +75,7 @@ bool CFrame::PassGuardQuestions()
 void CFrame::ClearProgramAndViews()
 {
     m_runControl.DropRun(); // no run may outlive the blocks it runs
+    CanvasCancelDrag();
     SetCurrentBlock(nullptr);
     CProgram& program = TheProgram();
     program.EnsureRoot();
@@ -137,6 +138,7 @@ bool CFrame::OpenProjectByPath(const wxString& path)
     OfferProjectCalibration(project);
     TheEditHistory().Reset();
     CanvasProgramChanged();
+    VariablesChanged();
 
     if (!read) {
         // What was read stays on screen, but without the path: a later save must not silently

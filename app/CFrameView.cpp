@@ -56,6 +56,7 @@ void CFrame::OnUndo(wxCommandEvent&)
     if (!m_runControl.AskToDropRun())
         return;
     // The program is rebuilt from text: no block of the old graph may stay highlighted.
+    CanvasCancelDrag();
     SetCurrentBlock(nullptr);
     if (!TheEditHistory().Undo())
         return;
@@ -66,6 +67,7 @@ void CFrame::OnRedo(wxCommandEvent&)
 {
     if (!m_runControl.AskToDropRun())
         return;
+    CanvasCancelDrag();
     SetCurrentBlock(nullptr);
     if (!TheEditHistory().Redo())
         return;
@@ -85,7 +87,7 @@ void CFrame::AfterHistoryStep()
     else
         DisableCommands(CMD_REDO);
     CanvasProgramChanged();
-    RefreshCanvas();
+    VariablesChanged();
 }
 
 void CFrame::OnHelp(wxCommandEvent&)

@@ -1,56 +1,22 @@
 // The cost of one edit's commit (a snapshot and its comparison) and of one undo and one redo
 // (clearing the program, reading a snapshot back and a new snapshot) on a flowchart of 2,000 pieces.
 
+#include "EditedFlowchart.h"
 #include "calibration/CalibrationRecord.h"
 #include "model/CProgram.h"
 #include "model/EditHistory.h"
-#include "model/Prototypes.h"
-#include "support/Blocks.h"
 
 #include <benchmark/benchmark.h>
 #include <wx/init.h>
 #include <wx/mstream.h>
 
 namespace {
-CState* Proto(PalettePage page, size_t i)
-{
-    return Prototypes::Get().At(page, i);
-}
-
-using testing_support::Drop;
-
-// A long program: steps of one to three actions, every fourth step a condition with a block on
-// its branch exit, every block joined to the next by a link piece.
-int BuildFlowchart(CProgram& program, int pieces)
-{
-    CState* last = program.EnsureRoot();
-    last->SetPosition(600, 40);
-    int count = 1;
-    for (int step = 0; count < pieces; ++step) {
-        if (step % 4 == 3) {
-            CState* condition = Drop(program, last, Proto(PalettePage::Sensor, step % 5), 0);
-            if (Drop(program, condition, Proto(PalettePage::Action, 1), 2))
-                count += 2;
-            last = condition;
-            count += 2;
-            continue;
-        }
-        CState* action = Drop(program, last, Proto(PalettePage::Action, 3 + step % 4), 0);
-        action->SetParameterText(wxString::Format("%d", step % 100));
-        count += 2;
-        if (step % 3 == 0 && Drop(program, action, Proto(PalettePage::Action2, 0), 2))
-            ++count;
-        if (step % 6 == 0 && Drop(program, action, Proto(PalettePage::Action, 0), 2))
-            ++count;
-        last = action;
-    }
-    return count;
-}
+using bench_programs::BuildEditedFlowchart;
 
 struct Flowchart
 {
     CProgram program;
-    int pieces = BuildFlowchart(program, 2000);
+    int pieces = BuildEditedFlowchart(program, 2000);
     CState* edited = program.GetRoot()->GetSon()->GetSon();
 };
 

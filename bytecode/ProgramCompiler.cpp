@@ -110,11 +110,17 @@ bool ProgramCompiler::Place(CState* block, CompileStatus& status)
 void ProgramCompiler::FollowBranch(CState* block, int address)
 {
     CState* branch = block->GetBranchSon(0);
-    if (!branch)
-        return;
     // The branch's displacement is the last two bytes of the block's own code; it counts from
     // its first byte to the branch path, which starts here.
     const int field = address + block->GetCodeLength() - 2;
+    if (!branch) {
+        // A condition without its FALSE path (its exit deleted, or a file that names an earlier
+        // block there) tests again: the branch leads back to its own first instruction, never
+        // into the middle of one.
+        if (block->IsCondition() && block->GetCodeLength() >= 3)
+            PatchLittleEndian(field, address - (field - 1));
+        return;
+    }
     if (IsPlaced(branch)) {
         // A branch back to code placed before (only a damaged graph has one): aimed there, and
         // not placed twice, so the compilation always ends.

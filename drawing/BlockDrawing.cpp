@@ -2,6 +2,7 @@
 
 #include "drawing/WxImageStore.h"
 #include "model/CState.h"
+#include "model/LinkPath.h"
 
 #include <algorithm>
 #include <unordered_set>
@@ -15,13 +16,6 @@ namespace {
 constexpr double kTextBandTop = 54;
 constexpr double kTextBandBottom = 77;
 constexpr double kTextMaxWidth = 50;
-
-int StepDirection(const CState& from, const CState& to)
-{
-    if (from.GetY() == to.GetY())
-        return to.GetX() > from.GetX() ? Direction::Right : Direction::Left;
-    return to.GetY() > from.GetY() ? Direction::Down : Direction::Up;
-}
 } // namespace
 
 BlockPainter::BlockPainter(wxGraphicsContext* gc) : m_gc(gc)
@@ -62,7 +56,11 @@ void BlockPainter::DrawPicture(const ImageHandle& picture, double x, double y, d
 
 void BlockPainter::DrawBlock(CState& block, bool highlighted)
 {
-    block.RefreshShape();
+    const int shape = m_path ? m_path->ShapeOf(block) : -1;
+    if (shape >= 0)
+        block.ShowShape(shape);
+    else
+        block.RefreshShape();
     if (!IsVisible(block))
         return;
     const int x = block.GetX(), y = block.GetY();
@@ -145,6 +143,9 @@ void BlockPainter::DrawTree(CState* root, const CState* skipped)
         stack.pop_back();
         if (!seen.insert(block).second)
             continue;
+        if (m_path && IsReplaced(block))
+            continue; // the path being laid takes its place
+
         if (block != skipped)
             DrawBlock(*block, false);
         std::vector<CState*> next;
@@ -159,6 +160,41 @@ void BlockPainter::DrawTree(CState* root, const CState* skipped)
         for (auto it = next.rbegin(); it != next.rend(); ++it)
             stack.push_back(*it);
     }
+}
+
+bool BlockPainter::IsReplaced(const CState* block) const
+{
+    const std::vector<CState*>& replaced = m_path->Replaced();
+    return std::find(replaced.begin(), replaced.end(), block) != replaced.end();
+}
+
+wxImage BlendedDragPicture(const CState& block)
+{
+    CState& shown = const_cast<CState&>(block);
+    const WxBlockImage* tile = AsWx(shown.GetBlueTile());
+    const WxBlockImage* picture = AsWx(shown.DisplayedImage());
+    wxImage result = tile ? tile->Image().Copy() : picture ? picture->Image().Copy() : wxImage();
+    if (!result.IsOk() || !picture || !tile)
+        return result;
+    if (!result.HasAlpha())
+        result.InitAlpha();
+    const wxImage& top = picture->Image();
+    const int width = std::min(result.GetWidth(), top.GetWidth());
+    const int height = std::min(result.GetHeight(), top.GetHeight());
+    unsigned char* rgb = result.GetData();
+    unsigned char* alpha = result.GetAlpha();
+    const unsigned char* topRgb = top.GetData();
+    const unsigned char* topAlpha = top.HasAlpha() ? top.GetAlpha() : nullptr;
+    // The picture over the tile, each pixel mixed by the picture's own alpha.
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const int i = y * result.GetWidth() + x, j = y * top.GetWidth() + x;
+            const int a = topAlpha ? topAlpha[j] : 255;
+            for (int c = 0; c < 3; ++c)
+                rgb[3 * i + c] = static_cast<unsigned char>((topRgb[3 * j + c] * a + rgb[3 * i + c] * (255 - a)) / 255);
+            alpha[i] = static_cast<unsigned char>(a + alpha[i] * (255 - a) / 255);
+        }
+    return result;
 }
 
 void DrawBlock(CState& block, wxGraphicsContext* gc, bool highlighted, bool sharp)

@@ -5,9 +5,11 @@
 #include "model/ImageStore.h"
 
 #include <unordered_map>
+#include <wx/image.h>
 #include <wx/string.h>
 
 class CState;
+class LinkPath;
 class wxGraphicsContext;
 
 // Draws blocks into one graphics context; keeps what every block of a drawing shares (the
@@ -20,6 +22,9 @@ public:
     void SetVisibleArea(double x, double y, double width, double height);
     // Draws the sharper versions of the pictures (for zoomed-in views and printing).
     void SetSharp(bool sharp) { m_sharp = sharp; }
+    // A link path being laid: the pieces it replaces are not drawn, and the blocks it starts from
+    // and leads onto show their shapes with it.
+    void ShowPath(const LinkPath* path) { m_path = path; }
     // Gives every action its parameter text, also a block that no canvas shows (a picture drawn
     // without a window); otherwise only blocks on a canvas carry it, palette prototypes not.
     void SetAllTexts(bool all) { m_allTexts = all; }
@@ -32,6 +37,7 @@ public:
 
 private:
     bool IsVisible(const CState& block) const;
+    bool IsReplaced(const CState* block) const;
     void DrawPicture(const ImageHandle& picture, double x, double y);
     void DrawPicture(const ImageHandle& picture, double x, double y, double width, double height);
     void DrawExitLabel(CState& block);
@@ -51,6 +57,7 @@ private:
     std::unordered_map<wxString, FittedText> m_texts;
     bool m_clipped = false;
     bool m_sharp = false;
+    const LinkPath* m_path = nullptr;
     bool m_allTexts = false;
     double m_left = 0, m_top = 0, m_right = 0, m_bottom = 0;
 };
@@ -59,3 +66,7 @@ private:
 void DrawBlock(CState& block, wxGraphicsContext* gc, bool highlighted, bool sharp = false);
 // The program tree from root drawn the way the canvas does: every block but the current one.
 void DrawTree(CState* root, wxGraphicsContext* gc, bool sharp = false);
+
+// The drag picture of a block: its displayed image blended over its blue tile (alpha blend as the
+// palette's drag does), unscaled.
+wxImage BlendedDragPicture(const CState& block);

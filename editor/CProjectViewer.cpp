@@ -2,9 +2,11 @@
 
 #include "drawing/BlockDrawing.h"
 #include "drawing/WxImageStore.h"
+#include "editor/CanvasMenuIds.h"
 #include "editor/CanvasOwner.h"
 #include "model/CProgram.h"
 #include "model/EditHistory.h"
+#include "model/Prototypes.h"
 #include "model/UserInterface.h"
 
 #include <algorithm>
@@ -48,7 +50,8 @@ wxBEGIN_EVENT_TABLE(CProjectViewer, wxPanel)
 wxEND_EVENT_TABLE()
 
 CProjectViewer::CProjectViewer(wxWindow* parent, CanvasOwner* owner)
-    : wxPanel(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxTAB_TRAVERSAL | wxBORDER_NONE), m_owner(owner)
+    : wxPanel(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxTAB_TRAVERSAL | wxBORDER_NONE), m_owner(owner),
+      m_path(TheProgram())
 {
     SetBackgroundStyle(wxBG_STYLE_PAINT);
     m_horizontalBar = new wxScrollBar(this, wxID_ANY, wxDefaultPosition, wxSize(-1, kBarSize), wxSB_HORIZONTAL);
@@ -60,6 +63,8 @@ CProjectViewer::CProjectViewer(wxWindow* parent, CanvasOwner* owner)
     TheProgram().EnsureRoot()->SetViewer(this);
     // The undo history and its pending edit exist from here on, so the first edit is recorded too.
     TheEditHistory();
+    m_cursorPiece.reset(Prototypes::Get().LinkPrototype()->Clone());
+    m_cursorPiece->SetConnectorMask(Connector::FourWay);
 
     // The tip is filled with a block's description while the mouse is over it; GTK sizes the tip
     // window to its text, so no wide placeholder is needed and a pupil never sees one.
@@ -73,16 +78,20 @@ CProjectViewer::CProjectViewer(wxWindow* parent, CanvasOwner* owner)
     Bind(wxEVT_MOTION, &CProjectViewer::OnMouse, this);
     Bind(wxEVT_RIGHT_DOWN, &CProjectViewer::OnRightDown, this);
     Bind(wxEVT_LEFT_DCLICK, &CProjectViewer::OnPropertiesCommand, this);
+    for (int id : {kMenuChangeTrue, kMenuChangeFalse, kMenuDelete, kMenuProperties})
+        Bind(wxEVT_MENU, &CProjectViewer::OnContextCommand, this, id);
+    Bind(wxEVT_MENU, &CProjectViewer::OnContextCommand, this, kMenuKindFirst, kMenuKindLast);
 }
 
 CProjectViewer::~CProjectViewer()
 {
-    for (CStateList& list : m_lists)
-        list.Clear();
+    m_path.Discard();
 }
 
 void CProjectViewer::SetTool(int tool)
 {
+    if (tool != m_tool)
+        CancelPaletteDrag(); // a gesture of one tool does not go on under another
     m_tool = tool;
     m_toolChanged = true;
 }
@@ -115,65 +124,29 @@ void CProjectViewer::PaintView(wxGraphicsContext* gc, const wxSize& size)
     gc->SetBrush(wxBrush(background));
     gc->DrawRectangle(0, 0, size.x, size.y);
 
-    AttachPendingPath();
     const double zx = ZoomX(), zy = ZoomY();
+    gc->PushState();
     gc->Scale(zx, zy);
     gc->Translate(m_offsetX, m_offsetY);
     BlockPainter painter(gc);
     painter.SetVisibleArea(-m_offsetX, -m_offsetY, size.x / zx, size.y / zy);
     painter.SetSharp(zx > 1.0 || zy > 1.0); // enlarged pictures come from their sharper versions
+    if (m_path.IsActive())
+        painter.ShowPath(&m_path);
     CState* current = GetCurrentBlock();
     if (CState* root = TheProgram().GetRoot())
         painter.DrawTree(root, current);
     if (current)
         painter.DrawBlock(*current, true);
-    DetachPendingPath();
-}
-
-void CProjectViewer::AttachPendingPath()
-{
-    CStateList& path = m_lists[0];
-    if (path.IsEmpty())
-        return;
-    CState* first = path.GetFirst()->GetData();
-    CState* from = first->GetParent();
-    if (!from)
-        return;
-    // The first piece is linked by the editing rules, as a drop would link it, then its own
-    // links are put back and the rest of the path hung behind it.
-    CState* extra = first->GetExtraParent(0);
-    CState* son = first->GetSon();
-    first->SetParent(nullptr);
-    first->SetSon(nullptr);
-    int side = 1; // bottom
-    if (first->GetY() == from->GetY())
-        side = first->GetX() > from->GetX() ? 4 : 8;
-    else if (first->GetY() < from->GetY())
-        side = 2;
-    TheProgram().ConnectBlock(from, first, side);
-    first->SetParent(from);
-    if (extra) {
-        first->SetExtraParent(0, extra);
-        extra->SetSon(first);
-    }
-    first->SetSon(son);
-    for (auto node = path.GetFirst()->GetNext(); node; node = node->GetNext())
-        if (CState* parent = node->GetData()->GetParent())
-            parent->SetSon(node->GetData());
-}
-
-void CProjectViewer::DetachPendingPath()
-{
-    CStateList& path = m_lists[0];
-    if (path.IsEmpty())
-        return;
-    CState* first = path.GetFirst()->GetData();
-    for (CState* holder : {first->GetParent(), first->GetExtraParent(0), first->GetExtraParent(1)})
-        if (holder && holder->GetSon() == first)
-            holder->SetSon(nullptr);
-    for (auto node = path.GetFirst()->GetNext(); node; node = node->GetNext())
-        if (CState* parent = node->GetData()->GetParent())
-            parent->SetSon(nullptr);
+    for (CState* piece : m_path.Pieces())
+        painter.DrawBlock(*piece, false);
+    if (m_cursorShown)
+        painter.DrawBlock(*m_cursorPiece, false);
+    gc->PopState();
+    // The drag picture is drawn last, in window pixels, where the mouse holds it.
+    if (m_drag.active && m_drag.picture.IsOk())
+        gc->DrawBitmap(m_drag.picture, m_drag.at.x - m_drag.grab.x, m_drag.at.y - m_drag.grab.y,
+                       m_drag.picture.GetWidth(), m_drag.picture.GetHeight());
 }
 
 void CProjectViewer::UpdateScrollBars()
@@ -183,10 +156,38 @@ void CProjectViewer::UpdateScrollBars()
     // Thumb, page and range are all in window pixels of the zoomed drawing area.
     const int visibleWidth = std::max(client.x - m_verticalBar->GetSize().x, 1);
     const int visibleHeight = std::max(client.y - m_horizontalBar->GetSize().y, 1);
-    m_horizontalBar->SetScrollbar(static_cast<int>(m_scrollX * zx), visibleWidth, static_cast<int>(kAreaWidth * zx),
+    m_horizontalBar->SetScrollbar(static_cast<int>(m_scrollX * zx), visibleWidth, static_cast<int>(m_areaWidth * zx),
                                   visibleWidth, true);
-    m_verticalBar->SetScrollbar(static_cast<int>(m_scrollY * zy), visibleHeight, static_cast<int>(kAreaHeight * zy),
+    m_verticalBar->SetScrollbar(static_cast<int>(m_scrollY * zy), visibleHeight, static_cast<int>(m_areaHeight * zy),
                                 visibleHeight, true);
+}
+
+void CProjectViewer::ProgramChanged()
+{
+    UpdateDrawingArea();
+    UpdateScrollBars();
+    Refresh();
+}
+
+void CProjectViewer::UpdateDrawingArea()
+{
+    int minX = 0, minY = 0, maxX = 0, maxY = 0;
+    TheProgram().ForEachBlock([&](CState* block) {
+        minX = std::min(minX, block->GetX());
+        minY = std::min(minY, block->GetY());
+        maxX = std::max(maxX, block->GetX() + block->ImageWidth());
+        maxY = std::max(maxY, block->GetY() + block->ImageHeight());
+    });
+    // A block left of or above the first area moves the origin, so the area starts at it; the
+    // area ends a margin beyond the program, and never before the part of it in view.
+    const int originX = std::max(kScrollOriginX, -minX), originY = std::max(kScrollOriginY, -minY);
+    m_scrollX += originX - m_originX;
+    m_scrollY += originY - m_originY;
+    m_originX = originX, m_originY = originY;
+    const wxSize client = GetClientSize();
+    const int visibleWidth = static_cast<int>(client.x / ZoomX()), visibleHeight = static_cast<int>(client.y / ZoomY());
+    m_areaWidth = std::max({kAreaWidth, originX + maxX + kAreaMargin, m_scrollX + visibleWidth});
+    m_areaHeight = std::max({kAreaHeight, originY + maxY + kAreaMargin, m_scrollY + visibleHeight});
 }
 
 void CProjectViewer::OnScroll(wxScrollEvent& event)
@@ -273,8 +274,8 @@ void CProjectViewer::ShowWantedView()
         scroll = static_cast<int>(std::lround(shown));
         return shown == position ? wanted : origin - shown;
     };
-    m_offsetX = show(m_wantedX, kScrollOriginX, static_cast<int>(client.x / ZoomX()), kAreaWidth, m_scrollX);
-    m_offsetY = show(m_wantedY, kScrollOriginY, static_cast<int>(client.y / ZoomY()), kAreaHeight, m_scrollY);
+    m_offsetX = show(m_wantedX, m_originX, static_cast<int>(client.x / ZoomX()), m_areaWidth, m_scrollX);
+    m_offsetY = show(m_wantedY, m_originY, static_cast<int>(client.y / ZoomY()), m_areaHeight, m_scrollY);
 }
 
 void CProjectViewer::ForgetZoomAnchor()
@@ -361,12 +362,12 @@ void CProjectViewer::Pan(wxMouseEvent& event)
     const int visibleWidth = static_cast<int>(client.x / zx), visibleHeight = static_cast<int>(client.y / zy);
     if (m_scrollX - dx < 0)
         dx = m_scrollX;
-    if (m_scrollX - dx + visibleWidth > kAreaWidth)
-        dx = m_scrollX + visibleWidth - kAreaWidth;
+    if (m_scrollX - dx + visibleWidth > m_areaWidth)
+        dx = m_scrollX + visibleWidth - m_areaWidth;
     if (m_scrollY - dy < 0)
         dy = m_scrollY;
-    if (m_scrollY - dy + visibleHeight > kAreaHeight)
-        dy = m_scrollY + visibleHeight - kAreaHeight;
+    if (m_scrollY - dy + visibleHeight > m_areaHeight)
+        dy = m_scrollY + visibleHeight - m_areaHeight;
     if (TheProgram().GetRoot())
         m_offsetX += dx, m_offsetY += dy;
     ForgetZoomAnchor();
@@ -432,17 +433,16 @@ void CProjectViewer::OnMouse(wxMouseEvent& event)
     default:
         break;
     }
-    if (changed)
+    if (changed) {
         CommitEdit();
+        UpdateDrawingArea();
+        UpdateScrollBars();
+    }
     if (event.LeftDown() || event.Leaving())
         Ui().SetLastMessage(wxString()); // a repeated warning shows again after a new click
     // A click shows what can be done with the program; only an edit enables saving and undoing.
-    if (event.LeftDown() || changed) {
-        CState* root = TheProgram().GetRoot();
-        if (root && root->GetSon() && m_owner)
-            m_owner->EnableCommands(CanvasGroups::ProgramShown |
-                                    (m_owner->IsSimulationRunning() ? 0 : CanvasGroups::Start));
-    }
+    if (event.LeftDown() || changed)
+        EnableProgramCommands();
 }
 
 void CProjectViewer::OnKeyDown(wxKeyEvent& event)
@@ -452,10 +452,7 @@ void CProjectViewer::OnKeyDown(wxKeyEvent& event)
         event.Skip();
         return;
     }
-    TheProgram().RemoveBlock(current);
-    SetCurrentBlock(nullptr);
-    CommitEdit();
-    Refresh();
+    DeleteCurrentBlock();
 }
 
 bool CProjectViewer::CommitEdit()
@@ -466,5 +463,14 @@ bool CProjectViewer::CommitEdit()
         m_owner->DisableCommands(CanvasGroups::Redo);
         m_owner->EnableCommands(CanvasGroups::Edited);
     }
+    EnableProgramCommands(); // also for an edit made outside the canvas: a drop from the palette
     return true;
+}
+
+void CProjectViewer::EnableProgramCommands()
+{
+    CState* root = TheProgram().GetRoot();
+    if (root && root->GetSon() && m_owner)
+        m_owner->EnableCommands(CanvasGroups::ProgramShown |
+                                (m_owner->IsSimulationRunning() ? 0 : CanvasGroups::Start));
 }

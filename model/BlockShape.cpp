@@ -1,7 +1,5 @@
 #include "model/CState.h"
 
-namespace {
-// The direction of the step from block a to block b: along a row right or left, otherwise down or up.
 int StepDirection(const CState& a, const CState& b)
 {
     if (a.GetY() == b.GetY())
@@ -9,6 +7,7 @@ int StepDirection(const CState& a, const CState& b)
     return b.GetY() > a.GetY() ? Direction::Down : Direction::Up;
 }
 
+namespace {
 // Writes a side value into a shape code on the side a direction points to.
 int WithSide(int shape, int direction, int value)
 {
@@ -19,6 +18,26 @@ int WithSide(int shape, int direction, int value)
 }
 } // namespace
 
+int CState::LinkShapeWith(const CState* son, const CState* extraEntry) const
+{
+    const CState* entries[3] = {m_extraParents[0], m_extraParents[1], extraEntry};
+    int shape = 0;
+    if (m_parent)
+        shape = WithSide(shape, StepDirection(*this, *m_parent), 2);
+    bool joined = false;
+    for (const CState* entry : entries)
+        if (entry) {
+            shape = WithSide(shape, StepDirection(*this, *entry), 2);
+            joined = true;
+        }
+    // A loose end continues straight on.
+    if (m_parent && !son && !joined)
+        shape = WithSide(shape, Direction::Opposite(StepDirection(*this, *m_parent)), 1);
+    if (son)
+        shape = WithSide(shape, StepDirection(*this, *son), 1);
+    return shape;
+}
+
 int CState::FlowShape() const
 {
     if (IsLinkPiece()) {
@@ -26,18 +45,7 @@ int CState::FlowShape() const
         // shape it was made with.
         if (!m_parent && !m_son && !m_extraParents[0] && !m_extraParents[1])
             return m_connectorMask;
-        int shape = 0;
-        if (m_parent)
-            shape = WithSide(shape, StepDirection(*this, *m_parent), 2);
-        for (const CState* extra : m_extraParents)
-            if (extra)
-                shape = WithSide(shape, StepDirection(*this, *extra), 2);
-        // A loose end continues straight on.
-        if (m_parent && !m_son && !m_extraParents[0] && !m_extraParents[1])
-            shape = WithSide(shape, Direction::Opposite(StepDirection(*this, *m_parent)), 1);
-        if (m_son)
-            shape = WithSide(shape, StepDirection(*this, *m_son), 1);
-        return shape;
+        return LinkShapeWith(m_son, nullptr);
     }
     if (IsCondition()) {
         if (!m_parent)
@@ -51,7 +59,11 @@ int CState::FlowShape() const
 
 void CState::RefreshShape()
 {
-    const int shape = FlowShape();
+    ShowShape(FlowShape());
+}
+
+void CState::ShowShape(int shape)
+{
     if (shape == m_drawnShape)
         return;
     LoadTiles(shape, IsLinkPiece());

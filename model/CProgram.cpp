@@ -105,8 +105,8 @@ void CProgram::AppendToChain(CState* block)
     CState* last = m_root;
     while (last->GetSon() && last->OwnsSon())
         last = last->GetSon();
-    last->SetSon(block);
-    block->SetParent(last);
+    if (!last->GetSon())
+        AttachSon(last, block);
 }
 
 void CProgram::InsertAfter(CState* block, CState* after, bool asSon)
@@ -377,8 +377,20 @@ void CProgram::ForgetVariableBlock(CState* block)
         return b != block && b->GetCategory() == Category::Variable && b->GetVariableIndex() == index &&
                b->ResolvedName() == name && !m_variables.Find(b);
     });
-    if (heir)
+    if (heir) {
         node->SetData(heir);
-    else
-        m_variables.DeleteNode(node);
+        return;
+    }
+    // The variable is no longer used: it leaves the list, and every higher variable number moves
+    // down by one, as reading the program back would number them.
+    m_variables.DeleteNode(node);
+    m_nextVariableIndex = static_cast<int>(m_variables.GetCount());
+    ForEachBlock([block, index](CState* b) {
+        if (b == block || !b->IsVariableKind())
+            return;
+        if (b->GetVariableIndex() == index)
+            b->SetVariableIndex(-1); // a comparison of the variable gone
+        else if (b->GetVariableIndex() > index)
+            b->SetVariableIndex(b->GetVariableIndex() - 1);
+    });
 }

@@ -43,6 +43,26 @@ public:
     // Puts a Start block at the root when there is none (the canvas makes one at (577, 48)).
     CState* EnsureRoot();
 
+    // Graph primitives: each changes the links between blocks at both ends, so that parents,
+    // extra parents and row neighbours always point back. Editing code calls these (or the
+    // operations below), never the single-pointer setters of CState.
+    // Makes child the owned son of parent; parent's son slot and child's parent must be free.
+    void AttachSon(CState* parent, CState* child);
+    // Makes child the owned branch son (slot 0 or 1) of parent; the slot and child's parent must be free.
+    void AttachBranch(CState* parent, CState* child, int slot = 0);
+    // Takes block out of the son or branch slot of its parent; what follows block stays with it.
+    void DetachFromParent(CState* block);
+    // A loop or join: from, whose son slot is free, refers to target without owning it, and target
+    // records from in a free extra-parent slot; false (nothing changed) when target has none free.
+    bool JoinTo(CState* from, CState* target);
+    // Undoes the loop or join that starts at from (nothing when from's son is owned or absent).
+    void Unjoin(CState* from);
+    // Puts a block that stands in no row next to member (side 0 left, 1 right); a neighbour
+    // already on that side moves out by one place, beyond block.
+    void InsertInRow(CState* member, int side, CState* block);
+    // Takes block out of its row; its two neighbours become each other's.
+    void LeaveRow(CState* block);
+
     // Graph operations.
     void AppendToChain(CState* block);
     void InsertAfter(CState* block, CState* after, bool asSon);
@@ -55,6 +75,9 @@ public:
     CState* FindByAddress(int pc) const;
     void SwapInPlace(CState* oldBlock, CState* newBlock);
     void Unlink(CState* block);
+    // Destroys one block that the graph no longer needs, after removing every reference other
+    // blocks hold to it (its owned successors must be gone or moved before).
+    void DestroyBlock(CState* block);
     void DeleteSubtree(CState* block);
     void Clear();
     void Destroy();
@@ -82,6 +105,9 @@ public:
     // 8 left), and remove a block closing the gap. Questions and warnings go through Ui().
     bool ConnectBlock(CState* target, CState* block, int side);
     bool RemoveBlock(CState* block);
+    // Whether nothing follows block, so that removing it loses no path: for a condition, nothing
+    // but the bare link pieces on its exits, which go with it.
+    bool CanRemoveWithItsExits(const CState* block) const;
 
     // The compiled program image (the compiler in bytecode/ fills it).
     const unsigned char* Image() const { return m_code; }
@@ -90,8 +116,6 @@ public:
     void SetImageLength(int length) { m_imageLength = length; }
 
 private:
-    // Destroys one block after removing every reference other blocks hold to it.
-    void DestroyBlock(CState* block);
     // Deletes the members of a block's row other than the block itself.
     void DeleteRowExcept(CState* block);
     // Keeps the variable list free of a block that is going away.

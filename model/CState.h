@@ -74,6 +74,8 @@ public:
     }
     // Whether the son is owned by this block (its parent points back) rather than a loop or join reference.
     bool OwnsSon() const { return m_son && m_son->m_parent == this; }
+    // Whether the block stands in a row with others (it has a row neighbour).
+    bool IsInRow() const { return m_left || m_right; }
 
     // Names: sensors and actuators read theirs through the prototype, variable blocks keep their own.
     wxString ResolvedName() const;
@@ -125,8 +127,13 @@ public:
     // The shape a link piece or a condition shows for its actual flow (entries 2, exits 1);
     // any other block keeps its drawn shape.
     int FlowShape() const;
+    // The shape of a link piece whose son were son, entered besides by extraEntry (may be null).
+    int LinkShapeWith(const CState* son, const CState* extraEntry) const;
     // Brings the drawn shape and its tiles up to date with FlowShape; tiles are reloaded only on a change.
     void RefreshShape();
+    // Loads the tiles of a shape to draw (a shape the block shows for a moment, such as with a
+    // path being laid); the next RefreshShape goes back to the block's own.
+    void ShowShape(int shape);
 
     // Graph links. The setters change one pointer only; keeping the back pointers is the caller's task.
     void SetParent(CState* block) { m_parent = block; }
@@ -210,6 +217,10 @@ private:
     bool m_calibrationFlag = false;
     int m_calibrationInts[5] = {1, 0, 1, 0, 1};
 };
+
+// The direction of the step from block a to block b: along a row (same y) right or left, otherwise
+// down or up. It is how the drawing tells on which side a neighbour lies.
+int StepDirection(const CState& a, const CState& b);
 
 // The process-wide block-id counter: every prototype, and the canvas's start block, takes the next value.
 int NextBlockId();

@@ -38,7 +38,8 @@ CStateCommand::CStateCommand(CProgram& program, const wxMemoryOutputStream& curr
 {
     size_t size = 0;
     const char* bytes = StreamBytes(current, size);
-    m_before.Write(bytes, size);
+    if (size > 0) // a program without root writes nothing, and an empty stream has no buffer
+        m_before.Write(bytes, size);
 }
 
 bool CStateCommand::Finish()

@@ -39,10 +39,6 @@ bool IsStepBlock(const CState* block)
     return block->GetCategory() == Category::Action || block->GetCategory() == Category::Variable;
 }
 
-bool InRow(const CState* block)
-{
-    return block->GetRowNeighbour(0) || block->GetRowNeighbour(1);
-}
 bool HasExtraParent(const CState* block)
 {
     return block->GetExtraParent(0) || block->GetExtraParent(1);
@@ -54,6 +50,21 @@ bool HasBranchSon(const CState* block)
 bool HasSuccessor(const CState* block)
 {
     return block->GetSon() || HasBranchSon(block);
+}
+
+// The link pieces that hang on a condition's exits and lead nowhere: each exit a chain of owned
+// pieces with nothing beyond them, nothing joining into them and no row. False when an exit leads
+// on (to a block, a loop or a join), so the condition is not bare.
+bool CollectBareExits(const CState* condition, std::vector<CState*>& pieces)
+{
+    for (CState* exit : {condition->GetSon(), condition->GetBranchSon(0), condition->GetBranchSon(1)})
+        for (CState* piece = exit; piece; piece = piece->GetSon()) {
+            if (!piece->IsLinkPiece() || piece->GetParent() != (piece == exit ? condition : pieces.back()) ||
+                HasBranchSon(piece) || HasExtraParent(piece) || piece->IsInRow())
+                return false;
+            pieces.push_back(piece);
+        }
+    return true;
 }
 
 // Whether block stands in step with another block (a kind is set once per step, opposite
@@ -157,6 +168,14 @@ bool CProgram::RemoveBlock(CState* block)
     return EditingRules(*this).Remove(block);
 }
 
+bool CProgram::CanRemoveWithItsExits(const CState* block) const
+{
+    if (!block->IsCondition())
+        return !HasSuccessor(block);
+    std::vector<CState*> pieces;
+    return CollectBareExits(block, pieces);
+}
+
 // ---------------------------------------------------------------------------------------------
 // Helpers
 
@@ -179,12 +198,12 @@ CState* EditingRules::HeadOfRow(CState* block) const
 
 bool EditingRules::CanOwnSuccessor(const CState* block) const
 {
-    return !InRow(block) || block->GetParent() || block == m_program.GetRoot();
+    return !block->IsInRow() || block->GetParent() || block == m_program.GetRoot();
 }
 
 bool EditingRules::IsLoose(const CState* block) const
 {
-    if (block->GetParent() || InRow(block) || block == m_program.GetRoot())
+    if (block->GetParent() || block->IsInRow() || block == m_program.GetRoot())
         return false;
     return block->IsLinkPiece() || !HasExtraParent(block);
 }
@@ -202,10 +221,9 @@ void EditingRules::Attach(CState* block, CState* after, bool asSon)
     }
     // An empty place: the block keeps whatever follows it already.
     if (asSon)
-        after->SetSon(block);
+        m_program.AttachSon(after, block);
     else
-        after->SetBranchSon(0, block);
-    block->SetParent(after);
+        m_program.AttachBranch(after, block);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -277,8 +295,7 @@ bool EditingRules::JoinStep(CState* target, CState* block, int direction)
     CState* inPlace = target->GetRowNeighbour(slot);
     if (!inPlace) {
         block->SetConnectorMask(Connector::FullHorizontal);
-        target->SetRowNeighbour(slot, block);
-        block->SetRowNeighbour(1 - slot, target);
+        m_program.InsertInRow(target, slot, block);
         return true;
     }
     if (inPlace->GetCategory() == block->GetCategory() && !inPlace->IsLinkPiece())
@@ -296,9 +313,7 @@ bool EditingRules::JoinStepOfWait(CState* wait, CState* block)
     if (!waitWasHead)
         block->SetConnectorMask(Connector::FullHorizontal);
     CState* last = block->RightmostOfRow();
-    last->SetRowNeighbour(1, wait);
-    wait->SetRowNeighbour(0, last);
-    wait->SetRowNeighbour(1, nullptr);
+    m_program.InsertInRow(last, 1, wait);
     wait->SetConnectorMask(Connector::FullHorizontal);
     const CGraphicState::Point point = last->GetNeighbourPoint(Direction::Right);
     wait->SetPosition(point.x, point.y);
@@ -407,7 +422,7 @@ bool EditingRules::Remove(CState* block)
     switch (block->GetCategory()) {
     case Category::Action:
     case Category::Variable:
-        return InRow(block) ? RemoveFromStep(block) : RemoveAction(block);
+        return block->IsInRow() ? RemoveFromStep(block) : RemoveAction(block);
     case Category::SensorCondition:
     case Category::VariableCondition:
         return RemoveCondition(block);
@@ -437,7 +452,7 @@ void EditingRules::RemoveHalfParent(CState* parent)
 {
     if (!parent || !parent->IsLinkPiece() || !parent->IsHalf() || parent == m_program.GetRoot())
         return;
-    if (HasSuccessor(parent) || InRow(parent))
+    if (HasSuccessor(parent) || parent->IsInRow())
         return;
     m_program.DestroyBlock(parent);
 }
@@ -465,12 +480,7 @@ bool EditingRules::RemoveFromStep(CState* block)
             x = oldX, y = oldY;
         }
     }
-    if (left)
-        left->SetRowNeighbour(1, right);
-    if (right)
-        right->SetRowNeighbour(0, left);
-    block->SetRowNeighbour(0, nullptr);
-    block->SetRowNeighbour(1, nullptr);
+    m_program.LeaveRow(block);
     if (block == head && taker)
         TakeOverChainLinks(block, taker);
     m_program.DestroyBlock(block);
@@ -519,8 +529,13 @@ void EditingRules::TakeOverChainLinks(CState* from, CState* to)
 
 bool EditingRules::RemoveCondition(CState* block)
 {
-    if (HasSuccessor(block) || InRow(block))
+    // A condition goes with the bare link pieces on its exits (those a drop gives it), never with
+    // a path that leads on.
+    std::vector<CState*> pieces;
+    if (!CollectBareExits(block, pieces) || block->IsInRow())
         return false;
+    for (auto it = pieces.rbegin(); it != pieces.rend(); ++it)
+        m_program.DestroyBlock(*it);
     CState* parent = block->GetParent();
     m_program.DestroyBlock(block);
     RemoveHalfParent(parent);
@@ -532,7 +547,7 @@ bool EditingRules::RemoveCondition(CState* block)
 // on to a block stays as it is.
 bool EditingRules::RemoveLinkChain(CState* piece)
 {
-    if (HasBranchSon(piece) || InRow(piece))
+    if (HasBranchSon(piece) || piece->IsInRow())
         return false;
 
     std::vector<CState*> below;
@@ -545,7 +560,7 @@ bool EditingRules::RemoveLinkChain(CState* piece)
         }
         if (!son->IsLinkPiece())
             return true;
-        if (HasBranchSon(son) || InRow(son))
+        if (HasBranchSon(son) || son->IsInRow())
             return false;
         below.push_back(son);
         last = son;
@@ -554,7 +569,7 @@ bool EditingRules::RemoveLinkChain(CState* piece)
     std::vector<CState*> above;
     CState* top = piece;
     for (CState* parent = piece->GetParent(); parent; parent = parent->GetParent()) {
-        if (!parent->IsLinkPiece() || HasExtraParent(parent) || HasBranchSon(parent) || InRow(parent) ||
+        if (!parent->IsLinkPiece() || HasExtraParent(parent) || HasBranchSon(parent) || parent->IsInRow() ||
             parent->GetSon() != top || parent == m_program.GetRoot())
             break;
         if (parent->GetParent() && parent->GetParent()->IsCondition())
@@ -565,14 +580,11 @@ bool EditingRules::RemoveLinkChain(CState* piece)
 
     // A join that the path owned passes to another path that reaches it, outside its own subtree.
     CState* heir = nullptr;
-    int heirSlot = -1;
     if (join && join->GetParent() == last) {
         for (int i = 0; i < 2 && !heir; ++i) {
             CState* extra = join->GetExtraParent(i);
-            if (extra && extra->GetSon() == join && CanOwnSuccessor(extra) && !OwnsBlock(join, extra)) {
+            if (extra && extra->GetSon() == join && CanOwnSuccessor(extra) && !OwnsBlock(join, extra))
                 heir = extra;
-                heirSlot = i;
-            }
         }
         if (!heir)
             return false; // the join would be lost with the path
@@ -583,12 +595,9 @@ bool EditingRules::RemoveLinkChain(CState* piece)
     const int dy = remaining ? top->GetY() - remaining->GetY() : 0;
 
     if (heir) {
-        join->SetExtraParent(heirSlot, nullptr);
-        if (heirSlot == 0) {
-            join->SetExtraParent(0, join->GetExtraParent(1));
-            join->SetExtraParent(1, nullptr);
-        }
-        join->SetParent(heir);
+        m_program.Unjoin(heir);
+        m_program.DetachFromParent(join);
+        m_program.AttachSon(heir, join);
     }
     // From the bottom up, so that each piece's owner is still there when it goes.
     for (auto it = below.rbegin(); it != below.rend(); ++it)

@@ -109,19 +109,6 @@ void MarkFacingSides(CState& a, CState& b)
     b.SetSideSet(b.GetSideSet() | sideOfB);
 }
 
-// Makes from refer to target as its son without owning it (a loop or a join); false when the
-// target has no free extra-parent slot, since then nothing could unhook the reference.
-bool ReferAsSon(CState& from, CState& target)
-{
-    for (int i = 0; i < 2; ++i)
-        if (!target.GetExtraParent(i)) {
-            target.SetExtraParent(i, &from);
-            from.SetSon(&target);
-            return true;
-        }
-    return false;
-}
-
 } // namespace
 
 void InstallProjectReaderChecker(ProjectReaderChecker* checker)
@@ -211,10 +198,7 @@ private:
         return nullptr;
     }
 
-    bool IsRowMember(const CState* block) const
-    {
-        return block != m_root && !block->GetParent() && (block->GetRowNeighbour(0) || block->GetRowNeighbour(1));
-    }
+    bool IsRowMember(const CState* block) const { return block != m_root && !block->GetParent() && block->IsInRow(); }
 
     // The first block in graph-search order that expects number as a son.
     CState* FindExpectingSon(int number)
@@ -360,8 +344,7 @@ private:
     bool AttachAsSuccessor(CState& predecessor, CState& block, int number)
     {
         if (!predecessor.GetSon() && predecessor.GetSonNumber() == number) {
-            predecessor.SetSon(&block);
-            block.SetParent(&predecessor);
+            m_program.AttachSon(&predecessor, &block);
             m_order.AddSon(&predecessor, &block);
             if (predecessor.IsCondition())
                 predecessor.SetSonExitSide(DirectionFrom(predecessor, block));
@@ -369,8 +352,7 @@ private:
         }
         for (int i = 0; i < 2; ++i)
             if (!predecessor.GetBranchSon(i) && predecessor.GetBranchSonNumber() == number) {
-                predecessor.SetBranchSon(i, &block);
-                block.SetParent(&predecessor);
+                m_program.AttachBranch(&predecessor, &block, i);
                 m_order.AddBranchSon(&predecessor, i, &block);
                 if (predecessor.IsCondition())
                     predecessor.SetBranchExitSide(DirectionFrom(predecessor, block));
@@ -390,19 +372,13 @@ private:
             return VerifiedPlaceholder(nullptr, number) != nullptr;
         CState* placeholder = VerifiedPlaceholder(slot->second.begin()->second, number);
         slot->second.erase(slot->second.begin());
-        for (int side = 0; side < 2; ++side) {
-            CState* neighbour = placeholder->GetRowNeighbour(side);
-            block.SetRowNeighbour(side, neighbour);
-            if (neighbour)
-                neighbour->SetRowNeighbour(1 - side, &block);
-            placeholder->SetRowNeighbour(side, nullptr);
-        }
+        m_program.InsertInRow(placeholder, 1, &block);
+        m_program.LeaveRow(placeholder);
         // A loop read earlier may already point at the placeholder: it now points at the block.
         for (int i = 0; i < 2; ++i)
-            if (CState* from = placeholder->GetExtraParent(i)) {
-                placeholder->SetExtraParent(i, nullptr);
-                from->SetSon(nullptr);
-                ReferAsSon(*from, block);
+            if (CState* from = placeholder->GetExtraParent(0); from && from->GetSon() == placeholder) {
+                m_program.Unjoin(from);
+                m_program.JoinTo(from, &block);
             }
         Unindex(m_byNumber, number, placeholder);
         const SearchOrder::Place place = m_order.RowPlace(placeholder);
@@ -440,7 +416,7 @@ private:
         }
         CState* expecting = FindExpectingSon(number);
         if (attached) {
-            if (CState* joining = FindJoining(number, block.GetParent()); joining && ReferAsSon(*joining, block))
+            if (CState* joining = FindJoining(number, block.GetParent()); joining && m_program.JoinTo(joining, &block))
                 MarkFacingSides(*joining, block);
             return true;
         }
@@ -516,14 +492,15 @@ private:
         block.SetSonNumber(son);
         block.SetBranchSonNumber(branch);
         IndexSuccessorNumbers(&block, son != oldSon ? son : -1, branch != oldBranch ? branch : -1);
-        // A son numbered below the line's own number was read before: the line loops back to it.
+        // A son already read (numbered below the line's own, or a block written earlier under a
+        // higher number, as a branch path's blocks are): the line loops back or joins it.
         // The graph search never tests the Start block's row, but a join may have led there, so
         // that row is looked at last.
-        if (sonRead && son < number && !block.GetSon()) {
+        if (sonRead && son != number && !block.GetSon()) {
             CState* target = FindNumbered(son);
             if (!target)
                 target = FindInStartRow(son);
-            if (target && ReferAsSon(block, *target))
+            if (target && m_program.JoinTo(&block, target))
                 MarkFacingSides(block, *target);
         }
     }
@@ -600,15 +577,10 @@ private:
     void RemoveLeftoverPlaceholders()
     {
         for (CState* placeholder : m_placeholders) {
-            CState* left = placeholder->GetRowNeighbour(0);
-            CState* right = placeholder->GetRowNeighbour(1);
-            if (left)
-                left->SetRowNeighbour(1, right);
-            if (right)
-                right->SetRowNeighbour(0, left);
+            m_program.LeaveRow(placeholder);
             for (int i = 0; i < 2; ++i)
-                if (CState* from = placeholder->GetExtraParent(i); from && from->GetSon() == placeholder)
-                    from->SetSon(nullptr);
+                if (CState* from = placeholder->GetExtraParent(0); from && from->GetSon() == placeholder)
+                    m_program.Unjoin(from);
             delete placeholder;
         }
         m_placeholders.clear();

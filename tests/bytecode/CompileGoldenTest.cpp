@@ -7,24 +7,12 @@
 #include "support/Blocks.h"
 #include "support/ProjectText.h"
 
-#include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
 
 using namespace testing_support;
 
 namespace {
-// Listed with the standard library: the list is made before wxWidgets is initialised.
-std::vector<std::string> Projects()
-{
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(std::string(TAMEK_TEST_DATA) + "/compile"))
-        if (entry.path().extension() == ".tamek")
-            names.push_back(entry.path().stem().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 struct CompileGolden : ::testing::TestWithParam<std::string>
 {
 };
@@ -53,7 +41,8 @@ TEST_P(CompileGolden, ImageMatches)
     program.ResetPrototypeNames();
 }
 
-INSTANTIATE_TEST_SUITE_P(Projects, CompileGolden, ::testing::ValuesIn(Projects()),
+INSTANTIATE_TEST_SUITE_P(Projects, CompileGolden,
+                         ::testing::ValuesIn(ProjectNames(std::string(TAMEK_TEST_DATA) + "/compile")),
                          [](const ::testing::TestParamInfo<std::string>& info) { return info.param; });
 
 TEST(Compiler, AProgramWithoutRootIsNotCompiled)

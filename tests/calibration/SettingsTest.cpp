@@ -136,25 +136,6 @@ TEST_F(SettingsFixture, GoldenFilesLatin1WhenEverythingFitsElseUtf8)
     EXPECT_EQ(SettingsText(recent, CalibrationRecord::Defaults()), expected);
 }
 
-TEST(Settings, TheRobotPaneLineIsWrittenWhileShownAndReadOnlyWhenWhole)
-{
-    const auto exists = [](const wxString&) { return true; };
-    PanePreferences shown;
-    shown.robotPane = true;
-    const std::string text = SettingsText({"/tmp/a.tamek"}, CalibrationRecord::Defaults(), shown);
-    EXPECT_EQ(text, "File0:/tmp/a.tamek\nRobotPane:1\n");
-    for (const auto& [bytes, expected] : std::vector<std::pair<std::string, bool>>{
-             {text, true},
-             {"File0:/tmp/a.tamek\n", false},                   // hidden, or written before the line existed
-             {"File0:/tmp/RobotPane:1\nRobotPane:10\n", false}, // only the whole line counts
-         }) {
-        CalibrationRecord calibration = CalibrationRecord::Defaults();
-        PanePreferences read;
-        EXPECT_EQ(ReadSettingsText(bytes, calibration, exists, &read).size(), 1u) << bytes;
-        EXPECT_EQ(read.robotPane, expected) << bytes;
-    }
-}
-
 TEST_F(SettingsFixture, AFailedWriteLeavesTheOldFile)
 {
     const wxString a = Project("a.tamek");

@@ -154,6 +154,22 @@ TEST_F(CanvasView, ScrollingMovesTheViewAndWritesTheTrace)
     EXPECT_EQ(TheConsole()->GetLastMessage(), "");
 }
 
+TEST_F(CanvasView, TheAreaGrowsSoTheEndOfALongColumnCanBeScrolledTo)
+{
+    Open("compile/limit_992.tamek"); // a column of Wait blocks as long as the robot holds, 5,896 units
+    CState* end = nullptr;
+    TheProgram().ForEachBlock([&](CState* b) { end = b->GetY() > (end ? end->GetY() : 0) ? b : end; });
+    wxScrollBar* bar = Canvas()->VerticalBar();
+    ASSERT_GE(bar->GetRange(), end->GetY() + end->ImageHeight());
+    const int last = bar->GetRange() - bar->GetThumbSize();
+    bar->SetThumbPosition(last);
+    wxScrollEvent event(wxEVT_SCROLL_THUMBTRACK, bar->GetId(), last, wxVERTICAL);
+    event.SetEventObject(bar);
+    Canvas()->GetEventHandler()->ProcessEvent(event);
+    const wxPoint bottom = Canvas()->ToWindow(wxPoint(end->GetX(), end->GetY() + end->ImageHeight()));
+    EXPECT_TRUE(bottom.y > 0 && bottom.y <= bar->GetSize().y) << bottom.y;
+}
+
 TEST_F(CanvasView, ToolsChooseTheirCursors)
 {
     for (int tool : {TOOL_MOVE, TOOL_ZOOM, TOOL_LINK, TOOL_SELECT}) {

@@ -252,42 +252,23 @@ TEST_F(Projects, AProjectCalibrationIsOfferedAndTakenOnYesOnly)
     frame->SetCalibration(CalibrationRecord::Defaults());
 }
 
-TEST_F(Projects, DeleteRemovesTheSelectedPlacedBlockAsOneUndoableEdit)
-{
-    Open("examples/switch.tamek");
-    const int before = CountBlocks();
-    for (CState* kept : {TheProgram().GetRoot(), BlockNumbered(5)}) { // a block read from a file keeps the key off
-        SetCurrentBlock(kept);
-        Key(WXK_DELETE);
-    }
-    EXPECT_EQ(CountBlocks(), before);
-    BlockNumbered(5)->SetDeletable(true); // as a block placed by the pupil
-    SetCurrentBlock(BlockNumbered(5));
-    Key(WXK_DELETE);
-    EXPECT_LT(CountBlocks(), before);
-    EXPECT_EQ(GetCurrentBlock(), nullptr);
-    EXPECT_TRUE(frame->IsModified() && MenuEnabled(ID_MENU_UNDO));
-    Command(ID_TOOL_UNDO);
-    EXPECT_EQ(CountBlocks(), before);
-}
-
 TEST_F(Projects, UndoAndRedoFromTheMenuAndToolbarFollowTheHistory)
 {
     Open("examples/blink.tamek");
-    BlockNumbered(3)->SetParameterText("9"); // an edit as the canvas makes it
+    BlockNumbered(6)->SetParameterText("9"); // an edit as the canvas makes it
     EXPECT_TRUE(Canvas()->CommitEdit());
     EXPECT_TRUE(MenuEnabled(ID_MENU_UNDO) && ToolEnabled(ID_TOOL_UNDO) && frame->IsModified());
-    SetCurrentBlock(BlockNumbered(3));
+    SetCurrentBlock(BlockNumbered(6));
     Command(ID_MENU_UNDO);
     EXPECT_EQ(GetCurrentBlock(), nullptr); // the old blocks are gone
-    EXPECT_EQ(BlockNumbered(3)->GetParameterText(), "5");
+    EXPECT_EQ(BlockNumbered(6)->GetParameterText(), "5");
     EXPECT_TRUE(!MenuEnabled(ID_MENU_UNDO) && MenuEnabled(ID_MENU_REDO) && ToolEnabled(ID_TOOL_REDO));
     Command(ID_TOOL_REDO);
-    EXPECT_EQ(BlockNumbered(3)->GetParameterText(), "9");
+    EXPECT_EQ(BlockNumbered(6)->GetParameterText(), "9");
     EXPECT_TRUE(MenuEnabled(ID_MENU_UNDO) && !MenuEnabled(ID_MENU_REDO) && frame->IsModified());
     EXPECT_FALSE(Canvas()->CommitEdit()); // nothing changed since
     Command(ID_MENU_UNDO);
-    BlockNumbered(3)->SetParameterText("7"); // a new edit after an undo: nothing to redo any more
+    BlockNumbered(6)->SetParameterText("7"); // a new edit after an undo: nothing to redo any more
     EXPECT_TRUE(Canvas()->CommitEdit());
     EXPECT_FALSE(MenuEnabled(ID_MENU_REDO) || ToolEnabled(ID_TOOL_REDO));
 }

@@ -45,8 +45,8 @@ TEST_F(KilledCopy, DISABLED_EditsAndWaitsToBeKilled)
 {
     const wxString home = getenv("XDG_DATA_HOME");
     ASSERT_TRUE(frame->OpenProjectByPath(home + "/switch.tamek"));
-    BlockNumbered(5)->SetDeletable(true); // as a block placed by the pupil
-    SetCurrentBlock(BlockNumbered(5));
+    BlockNumbered(7)->SetDeletable(true); // as a block placed by the pupil
+    SetCurrentBlock(BlockNumbered(7));
     Key(WXK_DELETE);
     ASSERT_TRUE(frame->IsModified() && WriteTextFile(home + "/expected.tamek", SavedText(frame)));
     WaitFor([] { return false; }, 60000);

@@ -66,30 +66,6 @@ TEST_F(Pictures, ProgramsAsTheCanvasShowsThem)
     EXPECT_TRUE(MatchesGolden(Render(wxSize(1200, 840)), "branching-loop-150.png"));
 }
 
-TEST_F(Pictures, APendingLinkPathIsDrawnAndTakenOutAgain)
-{
-    CState* root = TheProgram().GetRoot();
-    CState* pieces[2];
-    for (int i = 0; i < 2; ++i) {
-        pieces[i] = Prototypes::Get().LinkPrototype()->Clone();
-        pieces[i]->SetConnectorMask(0x06);
-        pieces[i]->SetViewer(Canvas());
-        pieces[i]->SetPosition(577, 108 + 60 * i);
-        pieces[i]->SetParent(i ? pieces[0] : root);
-        Canvas()->PendingPath().Append(pieces[i]);
-    }
-    const wxImage image = Render(wxSize(800, 300));
-    // The second piece's line runs through its centre: (577 + 48, 48 + 120 + 48) on the window.
-    EXPECT_EQ(wxColour(image.GetRed(625, 216), image.GetGreen(625, 216), image.GetBlue(625, 216)),
-              wxColour(0x4A, 0x5D, 0x73));
-    EXPECT_EQ(root->GetSon(), nullptr);
-    EXPECT_EQ(pieces[0]->GetSon(), nullptr);
-    EXPECT_EQ(pieces[1]->GetParent(), pieces[0]);
-    Canvas()->PendingPath().Clear();
-    delete pieces[1];
-    delete pieces[0];
-}
-
 TEST_F(Pictures, TheExtentCoversEveryBlockAndDecidesThePaper)
 {
     EXPECT_EQ(ComputeProgramExtent(CProgram()), wxRect());

@@ -13,7 +13,6 @@
 #include <wx/mstream.h>
 
 #include <cstdlib>
-#include <map>
 #include <random>
 #include <sstream>
 #include <string>
@@ -128,25 +127,10 @@ private:
     }
 
     // What the link tool does when it ends a path on a block: a link piece without a son points
-    // at a block elsewhere in the graph (a join, or a loop when the block lies above it). Only
-    // blocks that the project text numbers and writes before the piece are taken: the reader
-    // places a reference only to a block it has already read under a smaller number.
+    // at a block elsewhere in the graph (a join, or a loop when the block lies above it), written
+    // before or after the piece in the project text, under a smaller or a larger number.
     bool Join(const std::vector<CState*>& blocks)
     {
-        // The order of the node lines: writing numbers every block.
-        wxMemoryOutputStream numbering;
-        m_program.WriteSnapshot(numbering);
-        std::map<int, size_t> lineOf;
-        {
-            const size_t size = static_cast<size_t>(numbering.GetLength());
-            std::string text(size, '\0');
-            numbering.CopyTo(&text[0], size);
-            std::istringstream lines(text);
-            std::string line;
-            for (size_t index = 0; std::getline(lines, line); ++index)
-                if (line.rfind("Node: ", 0) == 0)
-                    lineOf[std::atoi(line.c_str() + 6)] = index;
-        }
         std::vector<CState*> ends;
         for (CState* b : blocks)
             if (b->IsLinkPiece() && !b->GetSon() && !IsRowMember(b))
@@ -156,8 +140,7 @@ private:
         CState* end = ends[Below(ends.size())];
         std::vector<CState*> targets;
         for (CState* b : blocks)
-            if (b != m_program.GetRoot() && !IsRowMember(b) && !b->GetExtraParent(1) &&
-                b->GetNodeNumber() < end->GetNodeNumber() && lineOf[b->GetNodeNumber()] < lineOf[end->GetNodeNumber()])
+            if (b != m_program.GetRoot() && !IsRowMember(b) && !b->GetExtraParent(1) && b != end)
                 targets.push_back(b);
         if (targets.empty())
             return false;

@@ -112,6 +112,10 @@ wxString DataPath(const wxString& name);
 // Two pictures of one size that agree within the same tolerance.
 ::testing::AssertionResult ImagesMatch(const wxImage& actual, const wxImage& expected);
 
+// A text compared with its reviewed reference in tests/data/ (exactly); TAMEK_UPDATE_GOLDEN=1 makes
+// the text the new reference.
+::testing::AssertionResult MatchesGoldenText(const std::string& actual, const wxString& name);
+
 // Keeps the messages logged at this level or above while it lives.
 struct LogCapture : wxLog
 {
@@ -147,6 +151,14 @@ protected:
     // A real key press on the main window that should reach the menu command (on Wayland, which takes
     // no simulated keys, the command is sent instead).
     void PressCommandKey(int key, int modifiers, int command);
+    // A real gesture of the simulated mouse with the left button on the canvas, in parts: pressed
+    // at a window point, moved (held) to others, released; each part waits until the canvas has
+    // seen it. Under Wayland the events are handed to the canvas as the toolkit hands them.
+    void PressAt(const wxPoint& point);
+    void DragTo(const wxPoint& point);
+    void ReleaseAt(const wxPoint& point);
+    // Pressed at the first point, dragged through the others, released at the last.
+    void Gesture(std::initializer_list<wxPoint> points);
     // A menu or tool command as the menu or toolbar sends it; checked items carry their new state.
     void Command(int id, bool checked = false);
     // A key as the window's character hook sees it.

@@ -207,11 +207,23 @@ wxString DataPath(const wxString& name)
     return ImagesMatch(actual, expected) << " (" << reference << ")";
 }
 
+::testing::AssertionResult MatchesGoldenText(const std::string& actual, const wxString& name)
+{
+    const wxString reference = wxString(TAMEK_TEST_DATA) + "/" + name;
+    if (wxString(getenv("TAMEK_UPDATE_GOLDEN")) == "1")
+        return ::testing::AssertionResult(WriteTextFile(reference, actual));
+    const std::string expected = ReadTextFile(reference);
+    if (expected == actual)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << name << " differs; the text is:\n" << actual;
+}
+
 void MainWindowTest::SetUp()
 {
     wxFileName::Rmdir(wxString(getenv("XDG_DATA_HOME")) + "/Tamek", wxPATH_RMDIR_RECURSIVE);
     TheViewZoom() = ViewZoom();
     frame = CreateMainWindow();
+    TheEditHistory().Reset(); // the history starts from this window's program, with its Start block
     ASSERT_TRUE(WaitFor([this] { return frame->IsShownOnScreen(); }));
 }
 
@@ -315,13 +327,65 @@ void MainWindowTest::PressCommandKey(int key, int modifiers, int command)
     frame->Raise();
     frame->SetFocus();
     WaitFor([this] { return wxWindow::FindFocus() && wxGetTopLevelParent(wxWindow::FindFocus()) == frame; }, 1000);
-    bool handled = false;
-    auto notice = [&handled](wxCommandEvent& event) { handled = true, event.Skip(); };
-    frame->Bind(wxEVT_MENU, notice, command);
-    wxUIActionSimulator keyboard;
-    keyboard.Char(key, modifiers);
-    EXPECT_TRUE(WaitFor([&] { return handled; })) << "the key did not reach its command " << command;
-    frame->Unbind(wxEVT_MENU, notice, command);
+    Await<wxCommandEvent>(
+        frame, wxEVT_MENU, [&] { wxUIActionSimulator().Char(key, modifiers); },
+        [command](const wxCommandEvent& event) { return event.GetId() == command; });
+}
+
+namespace {
+// Sends one part of a gesture with the simulated mouse and waits until the canvas has seen an
+// event of that type at that window point.
+void SimulateAndWait(wxWindow* canvas, wxEventType type, const wxPoint& point, const std::function<void()>& act)
+{
+    bool seen = false;
+    auto notice = [&](wxMouseEvent& event) {
+        if (event.GetPosition() == point)
+            seen = true;
+        event.Skip();
+    };
+    canvas->Bind(wxEventTypeTag<wxMouseEvent>(type), notice);
+    act();
+    EXPECT_TRUE(WaitFor([&] { return seen; })) << "the mouse did not reach the canvas at " << point.x << "," << point.y;
+    canvas->Unbind(wxEventTypeTag<wxMouseEvent>(type), notice);
+}
+} // namespace
+
+void MainWindowTest::PressAt(const wxPoint& point)
+{
+    if (OnWayland())
+        return Mouse(wxEVT_LEFT_DOWN, point.x, point.y);
+    wxUIActionSimulator mouse;
+    const wxPoint screen = Canvas()->ClientToScreen(point);
+    mouse.MouseMove(screen);
+    WaitFor([&] { return wxGetMousePosition() == screen; }, 1000);
+    SimulateAndWait(Canvas(), wxEVT_LEFT_DOWN, point, [&] { mouse.MouseDown(); });
+}
+
+void MainWindowTest::DragTo(const wxPoint& point)
+{
+    if (OnWayland())
+        return Mouse(wxEVT_MOTION, point.x, point.y);
+    wxUIActionSimulator mouse;
+    SimulateAndWait(Canvas(), wxEVT_MOTION, point, [&] { mouse.MouseMove(Canvas()->ClientToScreen(point)); });
+}
+
+void MainWindowTest::ReleaseAt(const wxPoint& point)
+{
+    if (OnWayland())
+        return Mouse(wxEVT_LEFT_UP, point.x, point.y);
+    wxUIActionSimulator mouse;
+    if (wxGetMousePosition() != Canvas()->ClientToScreen(point))
+        DragTo(point);
+    SimulateAndWait(Canvas(), wxEVT_LEFT_UP, point, [&] { mouse.MouseUp(); });
+}
+
+void MainWindowTest::Gesture(std::initializer_list<wxPoint> points)
+{
+    const wxPoint* point = points.begin();
+    PressAt(*point);
+    for (++point; point != points.end(); ++point)
+        DragTo(*point);
+    ReleaseAt(*(points.end() - 1));
 }
 
 void MainWindowTest::Command(int id, bool checked)

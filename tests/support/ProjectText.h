@@ -7,8 +7,11 @@
 #include "model/CProgram.h"
 #include "support/ProjectReaderChecks.h"
 
+#include <algorithm>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
 #include <wx/mstream.h>
 
 namespace testing_support {
@@ -19,6 +22,18 @@ inline std::string DataFile(const std::string& name)
     std::string bytes;
     ReadFileBytes(name.size() && name[0] == '/' ? name : std::string(TAMEK_TEST_DATA) + "/" + name, bytes);
     return bytes;
+}
+
+// The names (without ".tamek") of the projects in a folder, sorted. Listed with the standard
+// library: parameterised tests list them before wxWidgets is initialised.
+inline std::vector<std::string> ProjectNames(const std::string& folder)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        if (entry.path().extension() == ".tamek")
+            names.push_back(entry.path().stem().string());
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 // Reads project text (raw bytes) into program through ReadText; every indexed search and key

@@ -47,7 +47,7 @@ public:
     void ResetSensorRows() override { ++sensorResets; }
     void ShowMode(int mode) override { shownMode = mode; }
     void RepaintCanvas() override { Note(); }
-    void RefreshPanel() override { ++refreshes; }
+    void RefreshPanel() override {}
     void SendStop() override
     {
         endedAt = now;
@@ -86,7 +86,7 @@ public:
     RobotLink* link = nullptr;
     bool answer = true;
     long enabled = 0;
-    int questions = 0, closed = 0, sensorResets = 0, shownMode = 0, refreshes = 0;
+    int questions = 0, closed = 0, sensorResets = 0, shownMode = 0;
     long now = 0, endedAt = -1;
     TamekMachine stateAtEnd;
     // Every change of the highlight: "<ms>:<kind word>".
