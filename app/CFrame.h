@@ -21,6 +21,8 @@
 class CRobotPane;
 class CSimulatorViewer;
 class CState;
+class CStateViewer;
+class RunValues;
 class CTamekConfigDialog;
 class RecoveryKeeper;
 struct RecoveryRecord;
@@ -98,8 +100,13 @@ public:
     void ShowPalettePane(bool show);
     void ShowConsolePane(bool show);
     bool IsPaneShown(const wxString& name);
-    // Shows or hides one palette page (0, 1, 2 or 4); the pane follows whether any page is shown.
+    // Shows or hides one palette page (0 to 4); the pane follows whether any page is shown.
     void ShowPalettePage(int page, bool show);
+
+    // The palette, the properties dialog and the names list (palette11).
+    // The names list, where a run shows its values.
+    RunValues* GetRunValues();
+    CStateViewer* GetPalette() const { return m_stateViewer; }
 
     void RefreshCanvas();
     void UpdateTitle();
@@ -114,9 +121,6 @@ public:
     // Before an edit while a run exists: "Een simulatie loopt, onderbreken?"; OK stops the run.
     bool AskToStopSimulation() override;
     RunControl& GetRunControl() { return m_runControl; }
-    // The names list's values, or null while there is none.
-    RunValues* GetRunValues() { return m_runValues; }
-    void SetRunValues(RunValues* values) { m_runValues = values; }
     bool IsVirtualRunActive() const override { return m_runControl.IsVirtualRunActive(); }
     void SetRawInput(int port, int raw) override;
     // The run (or none) as the robot pane shows it.
@@ -262,7 +266,7 @@ private:
     wxAuiToolBar* m_toolbar = nullptr;
     wxMenu* m_recentMenu = nullptr;
     wxWindow* m_canvas = nullptr;
-    wxPanel* m_palette = nullptr;
+    CStateViewer* m_stateViewer = nullptr; // palette11
 
     std::map<wxString, wxBitmap> m_pictures;
     wxPrintData m_printData;
@@ -277,7 +281,6 @@ private:
     bool m_modified = false;
     bool m_connected = false;
     int m_canvasTool = 0;
-    unsigned m_visiblePalettePages = 0x17; // pages 0, 1, 2 and 4
     bool m_closing = false;
 
     bool m_shiftHeld = false;
@@ -289,12 +292,10 @@ private:
     bool m_spaceKey = false;
 
     // Run control (sim12): the mode and the run; the run window while a run exists; the robot pane;
-    // the names list's values (null until it exists); whether the program was too long at the last
-    // measure.
+    // whether the program was too long at the last measure.
     RunControl m_runControl;
     CSimulatorViewer* m_simulator = nullptr;
     CRobotPane* m_robotPane = nullptr;
-    RunValues* m_runValues = nullptr;
     bool m_budgetTooLong = false;
 
     // The robot (calib14). The timer stops before the link goes.

@@ -87,14 +87,3 @@ void CFrame::CanvasCancelDrag()
     Viewer(m_canvas)->CancelPaletteDrag();
 }
 
-int CFrame::ShowBlockProperties(CState* block, bool newBlock)
-{
-    // The properties dialog comes with the palette.
-    (void)block, (void)newBlock;
-    return kPropertiesAbandoned;
-}
-
-void CFrame::VariablesChanged()
-{
-    // The names list, which shows the variables, comes with the palette.
-}

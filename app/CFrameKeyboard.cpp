@@ -4,6 +4,7 @@
 #include "app/CommandIds.h"
 #include "base/Translation.h"
 #include "calibration/Settings.h"
+#include "editor/CStateViewer.h"
 #include "model/CProgram.h"
 
 #include <wx/msgdlg.h>
@@ -28,6 +29,7 @@ void CFrame::OnCharHook(wxKeyEvent& event)
         return; // handled: Tab turns the exits instead of moving the focus
     }
     if (m_escapeKey) {
+        m_stateViewer->CancelDrag(); // a block dragged from the palette is dropped nowhere
         SelectCanvasTool(TOOL_SELECT);
         CanvasCancelDrag();
     }

@@ -4,6 +4,8 @@
 #include "app/CommandIds.h"
 #include "base/Translation.h"
 #include "console/CConsoleViewer.h"
+#include "editor/CProjectViewer.h"
+#include "editor/CStateViewer.h"
 #include "simulator/CRobotPane.h"
 
 #include <wx/menu.h>
@@ -15,38 +17,36 @@ const char* const kPalettePane = "State";
 const char* const kConsolePane = "Console";
 const char* const kRobotPane = "Robot";
 
-// Palette page number of each page command, and its bit in the visible-pages set.
+// The palette page of each page command (4616 to 4620 show or hide pages 0 to 4).
 int PageOfCommand(int id)
 {
-    switch (id) {
-    case ID_PALETTE_PAGE_0:
-        return 0;
-    case ID_PALETTE_PAGE_1:
-        return 1;
-    case ID_PALETTE_PAGE_2:
-        return 2;
-    case ID_PALETTE_PAGE_4:
-        return 4;
-    default:
-        return -1;
-    }
+    return id >= ID_PALETTE_PAGE_0 && id <= ID_PALETTE_PAGE_4 ? id - ID_PALETTE_PAGE_0 : -1;
 }
 } // namespace
 
 void CFrame::BuildPanes()
 {
-    m_palette = new wxPanel(this, wxID_ANY);
-    m_palette->SetBackgroundColour(kPaneBackground);
-    m_aui.AddPane(m_palette, wxAuiPaneInfo()
-                                 .Name(kPalettePane)
-                                 .CaptionVisible(false)
-                                 .Right()
-                                 .MinSize(240, 400)
-                                 .Resizable(true)
-                                 .CloseButton(false)
-                                 .Floatable(false));
-
     m_canvas = CreateCanvas();
+    m_stateViewer = new CStateViewer(this, static_cast<CProjectViewer*>(m_canvas), this, this);
+    m_stateViewer->SetBackgroundColour(kPaneBackground);
+    m_stateViewer->onProgramRebuilt = [this] {
+        CanvasProgramChanged();
+        VariablesChanged();
+    };
+    // The sensor, action and second action pages and the names list; the link page on demand.
+    for (int page : {0, 1, 2})
+        m_stateViewer->ShowPage(page, true);
+    m_stateViewer->SelectPage(0);
+    m_aui.AddPane(m_stateViewer, wxAuiPaneInfo()
+                                     .Name(kPalettePane)
+                                     .CaptionVisible(false)
+                                     .Right()
+                                     .MinSize(240, 400)
+                                     .BestSize(340, 400)
+                                     .Resizable(true)
+                                     .CloseButton(false)
+                                     .Floatable(false));
+
     m_aui.AddPane(m_canvas, wxAuiPaneInfo().Name("project").Caption(_("Projet")).CenterPane().Resizable(true));
 
     CConsoleViewer* console = TheConsole(this);
@@ -108,13 +108,9 @@ void CFrame::ShowRobotPane(bool show)
 
 void CFrame::ShowPalettePage(int page, bool show)
 {
-    if (page < 0 || page > 4 || page == 3)
+    if (page < 0 || page >= CStateViewer::kPageCount)
         return;
-    if (show)
-        m_visiblePalettePages |= 1u << page;
-    else
-        m_visiblePalettePages &= ~(1u << page);
-    const bool anyPage = m_visiblePalettePages != 0;
+    const bool anyPage = m_stateViewer->ShowPage(page, show);
     ShowPalettePane(anyPage);
     GetMenuBar()->Enable(ID_MENU_SHOW_PALETTE, anyPage);
 }

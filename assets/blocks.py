@@ -5,7 +5,8 @@ A block's body fills 19 to 77 of its picture, inside its 60-unit cell (18 to 78)
 neighbouring tiles (which end one unit past the cell border) meet its edges. Actions with a parameter keep
 a white band (BAND_TOP to 77) at the bottom of the card, where the canvas writes the parameter, centred in
 the band and at most 50 units wide (editor/BlockDrawing.cpp keeps the same numbers).
-Conditions are diamonds; their exits are marked by the overlays.
+Conditions are diamonds; their exits are marked by the overlays. A detector's and a variable test's
+comparison is written on a white plate over the diamond's upper half, which no exit mark uses but an upward one.
 """
 
 from palette import (ACTION, MACRO, SENSOR, VARIABLE, START, STOP, PLACEHOLDER, INK, WHITE, YES, NO,
@@ -178,7 +179,8 @@ def kind_bodies(band):
                            "_on": condition(SENSOR, push_button(INK, True), n)}
     for n in ("1", "2"):
         k["Detector" + n] = {"": condition(SENSOR, eye(INK, SENSOR), n)}
-    k["Var"] = {"": card(VARIABLE, False) + svg.text(48, 56, "x=", 22, w)}
+    # A variable block writes its assignment in the band, as an action its parameter.
+    k["Var"] = {"": card(VARIABLE, band) + (svg.text(48, 47, "x=", 18, w) if band else svg.text(48, 56, "x=", 22, w))}
     k["VarIf"] = {"": diamond(VARIABLE) + svg.text(48, 55, "x?", 17, w)}
     return k
 

@@ -17,31 +17,8 @@
 #include <wx/dcmemory.h>
 #include <wx/graphics.h>
 #include <wx/init.h>
-#include <wx/listctrl.h>
 
 namespace {
-// The names list's value column as a report list of the fixed rows and the variable rows.
-class ListRunValues : public RunValues
-{
-public:
-    explicit ListRunValues(wxWindow* parent)
-        : m_list(new wxListCtrl(parent, wxID_ANY, wxDefaultPosition, wxSize(240, 400), wxLC_REPORT))
-    {
-        for (const char* column : {"Naam", "Waarde", "Label"})
-            m_list->AppendColumn(column);
-        for (int row = 0; row < 16; ++row)
-            m_list->SetItem(m_list->InsertItem(row, "row"), 1, "-");
-    }
-    void SetRowValue(int row, const wxString& text) override { m_list->SetItem(row, 1, text); }
-    wxString GetRowValue(int row) const override { return m_list->GetItemText(row, 1); }
-    void SetVariableValue(int variable, const wxString& text) override { SetRowValue(14 + variable % 2, text); }
-    void ResetVariableValues() override {}
-    void ResetAllValues() override {}
-
-private:
-    wxListCtrl* m_list;
-};
-
 CFrame* g_frame = nullptr;
 
 // A run of the serpentine: an LED or buzzer block every tenth cell (2 bytes each), link pieces
@@ -168,13 +145,10 @@ int main(int argc, char** argv)
     InitialiseAppPaths();
     wxImage::AddHandler(new wxPNGHandler);
     g_frame = CreateMainWindow();
-    ListRunValues values(g_frame);
-    g_frame->SetRunValues(&values);
     g_frame->ShowRobotPane(true);
     BuildProgram();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    g_frame->SetRunValues(nullptr);
     g_frame->Destroy();
     wxEntryCleanup();
     return 0;

@@ -260,3 +260,39 @@ bool IsConstantText(const wxString& text)
             return false;
     return true;
 }
+
+ExpressionCheck CheckExpression(const wxString& text, const CProgram& program, const wxString& ownName)
+{
+    ExpressionCheck check;
+    const auto fail = [&check](ExpressionCheck::Fault fault, const wxString& first, const wxString& second) {
+        check.fault = fault, check.first = first, check.second = second;
+        return check;
+    };
+    int depth = 0;
+    const ExpressionToken* operand = nullptr; // the last operand, while no operator has followed it
+    for (const ExpressionToken& token : TokenizeExpression(text)) {
+        if (IsParenthesis(token)) {
+            if (token.text == L"(") {
+                if (operand)
+                    return fail(ExpressionCheck::TwoOperands, operand->text, token.text);
+                ++depth;
+            } else if (--depth < 0) {
+                return fail(ExpressionCheck::Unbalanced, token.text, wxString());
+            }
+            continue;
+        }
+        if (IsOperator(token)) {
+            operand = nullptr;
+            continue;
+        }
+        if (operand)
+            return fail(ExpressionCheck::TwoOperands, operand->text, token.text);
+        if (token.kind == ExpressionToken::Name && token.text != ownName && program.VariableIndex(token.text) < 0 &&
+            !FindSensor(token.text))
+            return fail(ExpressionCheck::UnknownName, token.text, wxString());
+        operand = &token;
+    }
+    if (depth != 0)
+        return fail(ExpressionCheck::Unbalanced, L"(", wxString());
+    return check;
+}

@@ -38,3 +38,23 @@ CompiledExpression CompileExpression(const wxString& text, unsigned char* buffer
 
 // Whether a parameter text is a constant: optional signs, then at least one digit, nothing else.
 bool IsConstantText(const wxString& text);
+
+// What keeps an expression text from being well formed. The compiler takes any text all the same;
+// the properties dialog warns with it.
+struct ExpressionCheck
+{
+    enum Fault
+    {
+        WellFormed,
+        Unbalanced,  // a parenthesis without its partner
+        TwoOperands, // two operands without an operator between them (first, second)
+        UnknownName  // a name that is neither a variable nor a sensor (first)
+    };
+    Fault fault = WellFormed;
+    wxString first, second;
+    explicit operator bool() const { return fault == WellFormed; }
+};
+
+// Checks text as an expression of program; ownName counts as a variable too (the one a block
+// being edited assigns).
+ExpressionCheck CheckExpression(const wxString& text, const CProgram& program, const wxString& ownName = wxString());

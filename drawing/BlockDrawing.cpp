@@ -5,10 +5,13 @@
 #include "model/LinkPath.h"
 
 #include <algorithm>
+#include <tuple>
 #include <unordered_set>
 #include <vector>
+#include <wx/brush.h>
 #include <wx/font.h>
 #include <wx/graphics.h>
+#include <wx/pen.h>
 
 namespace {
 // The white band at the bottom of an action's picture that holds its parameter text, and the
@@ -16,7 +19,36 @@ namespace {
 constexpr double kTextBandTop = 54;
 constexpr double kTextBandBottom = 77;
 constexpr double kTextMaxWidth = 50;
+// A variable's assignment and a condition's comparison are longer: they may use the whole picture's
+// width (less a margin), on a white plate where they leave the card: a variable's in its band, a
+// condition's over the diamond's upper half, where no exit mark stands but an upward one.
+constexpr double kWideTextMaxWidth = 90;
+constexpr double kPlateTop = 21;
+constexpr double kPlateBottom = 37;
 } // namespace
+
+wxString BlockCaption(const CState& block)
+{
+    if (!block.HasParameter())
+        return wxString();
+    const wxString name = block.ResolvedName(), text = block.GetParameterText();
+    switch (block.GetCategory()) {
+    case Category::Action:
+        return text;
+    case Category::Variable:
+        // A block with no variable yet shows its value alone.
+        return name.empty() ? text : wxString::Format("%s = %s", name, text);
+    case Category::SensorCondition:
+        // A switch reads as its picture; a detector's threshold is what makes it readable.
+        if (block.ParameterMaximum() - block.ParameterMinimum() <= 1)
+            return wxString();
+        [[fallthrough]];
+    case Category::VariableCondition:
+        return wxString::Format("%s %s %s", name, block.GetConditionOperator(), text);
+    default:
+        return wxString();
+    }
+}
 
 BlockPainter::BlockPainter(wxGraphicsContext* gc) : m_gc(gc)
 {
@@ -71,8 +103,8 @@ void BlockPainter::DrawBlock(CState& block, bool highlighted)
         DrawPicture(m_overlays[block.GetBranchExitSide() & 3], x, y);
     }
     DrawExitLabel(block);
-    if (block.GetCategory() == Category::Action && block.HasParameter() && (m_allTexts || block.IsOnCanvas()))
-        DrawParameterText(block);
+    if (m_allTexts || block.IsOnCanvas())
+        DrawCaption(block);
 }
 
 void BlockPainter::DrawExitLabel(CState& block)
@@ -95,38 +127,55 @@ void BlockPainter::DrawExitLabel(CState& block)
     DrawPicture(*label, lx, ly, 32, 32);
 }
 
-void BlockPainter::DrawParameterText(CState& block)
+void BlockPainter::DrawCaption(CState& block)
 {
+    const wxString caption = BlockCaption(block);
+    if (caption.empty())
+        return;
     if (!m_fontSet) {
         m_gc->SetFont(wxFont(9, wxFONTFAMILY_SWISS, wxFONTSTYLE_NORMAL, wxFONTWEIGHT_NORMAL), *wxBLACK);
         m_fontSet = true;
     }
-    // Most parameters of a drawing repeat ("0", "10", ...): each is measured (and shortened) once.
-    const wxString& text = block.GetParameterText();
-    auto found = m_texts.find(text);
+    // Most captions of a drawing repeat ("0", "10", ...): each is measured (and shortened) once.
+    const bool condition = block.IsCondition(), wide = condition || block.GetCategory() == Category::Variable;
+    // A comparison too long keeps its operator and value whole and shortens the name before them.
+    const size_t tail = condition ? caption.length() - block.ResolvedName().length() : 0;
+    const auto key = std::make_tuple(caption, wide, tail);
+    auto found = m_texts.find(key);
     if (found == m_texts.end())
-        found = m_texts.emplace(text, FitText(text)).first;
+        found = m_texts.emplace(key, FitText(caption, wide ? kWideTextMaxWidth : kTextMaxWidth, tail)).first;
     const FittedText& fitted = found->second;
-    m_gc->DrawText(fitted.shown, block.GetX() + 48 - fitted.width / 2,
-                   block.GetY() + (kTextBandTop + kTextBandBottom - fitted.height) / 2);
+    const double top = condition ? kPlateTop : kTextBandTop, bottom = condition ? kPlateBottom : kTextBandBottom;
+    const double x = block.GetX() + 48 - fitted.width / 2, y = block.GetY() + (top + bottom - fitted.height) / 2;
+    if (condition || fitted.width > kTextMaxWidth) {
+        m_gc->SetPen(wxPen(wxColour(120, 120, 120)));
+        m_gc->SetBrush(*wxWHITE_BRUSH);
+        m_gc->DrawRoundedRectangle(x - 2, block.GetY() + top, fitted.width + 4, bottom - top, 3);
+    }
+    m_gc->DrawText(fitted.shown, x, y);
 }
 
-BlockPainter::FittedText BlockPainter::FitText(const wxString& text) const
+BlockPainter::FittedText BlockPainter::FitText(const wxString& text, double maxWidth, size_t tail) const
 {
     FittedText fitted{text, 0, 0};
     m_gc->GetTextExtent(text, &fitted.width, &fitted.height);
-    if (fitted.width <= kTextMaxWidth)
+    if (fitted.width <= maxWidth)
         return fitted;
-    // The longest start of the text that fits with an ellipsis after it; the tooltip shows it whole.
+    // The longest start of the text that fits with an ellipsis (and the tail) after it; the
+    // tooltip shows it whole. A tail that does not fit even alone is shortened like the rest.
     const wxString ellipsis = wxString::FromUTF8("\u2026");
-    size_t fits = 0, fails = text.length();
+    const wxString end = ellipsis + text.Right(tail);
     double width = 0, height = 0;
+    m_gc->GetTextExtent(end, &width, &height);
+    if (tail > 0 && width > maxWidth)
+        return FitText(text, maxWidth, 0);
+    size_t fits = 0, fails = text.length() - tail;
     while (fails - fits > 1) {
         const size_t length = (fits + fails) / 2;
-        m_gc->GetTextExtent(text.Left(length) + ellipsis, &width, &height);
-        (width <= kTextMaxWidth ? fits : fails) = length;
+        m_gc->GetTextExtent(text.Left(length) + end, &width, &height);
+        (width <= maxWidth ? fits : fails) = length;
     }
-    fitted.shown = text.Left(fits) + ellipsis;
+    fitted.shown = text.Left(fits) + end;
     m_gc->GetTextExtent(fitted.shown, &fitted.width, &fitted.height);
     return fitted;
 }

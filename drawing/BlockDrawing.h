@@ -4,13 +4,15 @@
 
 #include "model/ImageStore.h"
 
-#include <unordered_map>
+#include <map>
+#include <tuple>
 #include <wx/image.h>
 #include <wx/string.h>
 
 class CState;
 class LinkPath;
 class wxGraphicsContext;
+class wxImage;
 
 // Draws blocks into one graphics context; keeps what every block of a drawing shares (the
 // overlays, the labels, the font), and optionally skips blocks outside a visible rectangle.
@@ -25,8 +27,8 @@ public:
     // A link path being laid: the pieces it replaces are not drawn, and the blocks it starts from
     // and leads onto show their shapes with it.
     void ShowPath(const LinkPath* path) { m_path = path; }
-    // Gives every action its parameter text, also a block that no canvas shows (a picture drawn
-    // without a window); otherwise only blocks on a canvas carry it, palette prototypes not.
+    // Gives every block its caption (parameter, assignment, comparison), also a block that no canvas shows (a picture
+    // drawn without a window); otherwise only blocks on a canvas carry it, palette prototypes not.
     void SetAllTexts(bool all) { m_allTexts = all; }
 
     // Draws one block, with the red tile when highlighted.
@@ -41,26 +43,34 @@ private:
     void DrawPicture(const ImageHandle& picture, double x, double y);
     void DrawPicture(const ImageHandle& picture, double x, double y, double width, double height);
     void DrawExitLabel(CState& block);
-    void DrawParameterText(CState& block);
-    // A parameter text as drawn: whole, or shortened with an ellipsis to fit the block.
+    // The block's caption (its parameter, assignment or comparison), whole or shortened.
+    void DrawCaption(CState& block);
+    // A caption as drawn: whole, or shortened with an ellipsis to fit the block.
     struct FittedText
     {
         wxString shown;
         double width, height;
     };
-    FittedText FitText(const wxString& text) const;
+    // tail: the characters at the end that stay whole (the ellipsis stands before them).
+    FittedText FitText(const wxString& text, double maxWidth, size_t tail) const;
 
     wxGraphicsContext* m_gc;
     ImageHandle m_overlays[4];
     ImageHandle m_yes, m_no;
     bool m_fontSet = false;
-    std::unordered_map<wxString, FittedText> m_texts;
+    // By caption, whether it may take the wide room of a variable or a condition, and its tail.
+    std::map<std::tuple<wxString, bool, size_t>, FittedText> m_texts;
     bool m_clipped = false;
     bool m_sharp = false;
     const LinkPath* m_path = nullptr;
     bool m_allTexts = false;
     double m_left = 0, m_top = 0, m_right = 0, m_bottom = 0;
 };
+
+// What a drawing writes on a block: an action's parameter, a variable's assignment ("x = x + 1"),
+// the comparison of a variable test or a detector ("y > 7"); "" for the others. The tooltip
+// (CState::GetLabel) says it whole where the block has to shorten it.
+wxString BlockCaption(const CState& block);
 
 // One block drawn on its own (with the sharper pictures when asked).
 void DrawBlock(CState& block, wxGraphicsContext* gc, bool highlighted, bool sharp = false);

@@ -65,6 +65,11 @@ bool EditHistory::Redo()
     return done;
 }
 
+bool EditHistory::RevertPending()
+{
+    return m_pending->Undo();
+}
+
 void EditHistory::Reset()
 {
     m_processor->ClearCommands();

@@ -29,6 +29,9 @@ public:
     // Rebuilds the program from the text before (after) the last undone (redone) edit.
     bool Undo();
     bool Redo();
+    // Takes back the edit in progress, which is not recorded: the program is rebuilt from the text
+    // before it.
+    bool RevertPending();
     // Forgets every command (a new or opened project) and starts from the program as it is now.
     void Reset();
     // Called after every change the history sees: an edit stored, an undo, a redo, a reset.

@@ -2,6 +2,7 @@
 
 #include "base/Translation.h"
 #include "model/CState.h"
+#include "model/Prototypes.h"
 
 #include <wx/intl.h>
 
@@ -50,4 +51,12 @@ NameCheck SetStorableName(CState& block, const wxString& name)
     if (check)
         block.SetName(name);
     return check;
+}
+
+CState* PrototypeNamed(const wxString& name)
+{
+    for (CState* prototype : Prototypes::Get().NamedPrototypes())
+        if (prototype->GetName().IsSameAs(name, false))
+            return prototype;
+    return nullptr;
 }

@@ -32,3 +32,7 @@ NameCheck CheckStorableName(const wxString& name);
 // a variable block (an assignment or a comparison). A name the file could not give back is refused
 // and nothing changes.
 NameCheck SetStorableName(CState& block, const wxString& name);
+
+// The sensor or actuator prototype whose current name is name, ignoring case (the twelve whose
+// names the user may change), or null.
+CState* PrototypeNamed(const wxString& name);

@@ -4,6 +4,9 @@
 //   calibration LINE          a calibration line applied to the calibration compiled with
 //   code REF HEX... | refused the block's code (the emitter refuses code that does not fit)
 //   expr TEXT REG HEX...      the expression's code, its result in register A or B
+//   check TEXT VERDICT [WORD...] [own NAME]   the expression's check: wellformed, unbalanced,
+//                             twooperands or unknownname, with the words it names (NAME: the
+//                             variable the block assigns)
 //   compile | toolong         a compilation that succeeds / is refused as too long
 //   forrun yes|no             a compilation for a run (a refusal says so in a message box)
 //   length N / tail HEX... / bytes AT HEX...   the image's length, its bytes after the 72-byte
@@ -48,6 +51,16 @@ class CompileScenario final : public ScenarioRunner
             const CompiledExpression result = CompileExpression(wxString::FromUTF8(w[1]), buffer, 256, program);
             EXPECT_EQ(result.resultRegister ? "B" : "A", w[2]);
             EXPECT_EQ(Hex(buffer, result.length), rest(3));
+        } else if (c == "check") {
+            const size_t own = std::find(w.begin(), w.end(), std::string("own")) - w.begin();
+            const ExpressionCheck check = CheckExpression(wxString::FromUTF8(w[1]), program,
+                                                          own + 1 < w.size() ? wxString(w[own + 1]) : wxString());
+            static const char* const kVerdicts[] = {"wellformed", "unbalanced", "twooperands", "unknownname"};
+            std::string said = kVerdicts[check.fault];
+            for (const wxString& word : {check.first, check.second})
+                if (!word.empty())
+                    said += " " + std::string(word.utf8_str());
+            EXPECT_EQ(said, rest(2).substr(0, rest(2).find(" own")));
         } else if (c == "compile" || c == "toolong") {
             CompileStatus status;
             EXPECT_EQ(CompileProgram(program, m_calibration, m_image, m_length, &status), c == "compile");

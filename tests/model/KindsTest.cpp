@@ -96,6 +96,11 @@ TEST(Names, OnlyNamesTheFileGivesBackWholeAreTaken)
     EXPECT_TRUE(SetStorableName(*variable, "snelheid_links"));
     EXPECT_TRUE(SetStorableName(*motor, "Links"));
     EXPECT_EQ(motor->GetName(), "Links");
+    // A name in use is found by the prototype that carries it, whatever its case; Stop keeps no name.
+    EXPECT_EQ(PrototypeNamed("LINKS"), motor);
+    EXPECT_EQ(PrototypeNamed("motor1"), nullptr);
+    EXPECT_EQ(PrototypeNamed("zoemer"), Proto(KindId::Buzzer));
+    EXPECT_EQ(PrototypeNamed("Stop"), nullptr);
     motor->SetName(motor->GetDefaultName());
     delete variable;
 }

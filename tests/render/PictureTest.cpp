@@ -53,8 +53,9 @@ struct Pictures : MainWindowTest
 TEST_F(Pictures, ProgramsAsTheCanvasShowsThem)
 {
     EXPECT_TRUE(MatchesGolden(Render(wxSize(800, 300)), "start.png"));
-    // The last file holds parameters too long for their blocks, which end in an ellipsis.
-    for (const char* name : {"condition_join", "rows", "loops", "render/parameters"}) {
+    // The last two hold parameters, assignments and comparisons too long for their blocks, which
+    // end in an ellipsis; a switch shows no comparison.
+    for (const char* name : {"condition_join", "rows", "loops", "render/parameters", "render/captions"}) {
         Open(wxString(name) + ".tamek");
         EXPECT_TRUE(MatchesGolden(Render(wxSize(800, 580)), wxString(name).AfterLast('/') + ".png")) << name;
     }

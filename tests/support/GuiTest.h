@@ -17,8 +17,10 @@
 #include <wx/image.h>
 #include <wx/log.h>
 #include <wx/menu.h>
+#include <wx/modalhook.h>
 #include <wx/msgdlg.h>
 #include <wx/testing.h>
+#include <wx/timer.h>
 
 // Reports a dialog that no test expected (or one that did not come) as a test failure.
 class GtestModalHook : public wxTestingModalHook
@@ -87,6 +89,64 @@ bool SamePicture(const wxBitmap& shown, const wxString& file);
 
 // Windows of the tests link to a virtual robot in the test run's runtime folder, never a USB robot.
 void InstallTestRobotLink();
+
+// Real input through the simulated mouse and keyboard (X11 only), each step waited for.
+// Moves the pointer to a screen point.
+void MoveMouseTo(const wxPoint& screen);
+// Presses the left button at from, moves to to in a few steps and releases it there.
+void DragMouse(const wxPoint& from, const wxPoint& to);
+// Clicks the left button in the middle of a window (a button, a check box, a radio button).
+void ClickOn(wxWindow* window);
+// Types a text, or presses one key, in the window that has the focus.
+void TypeText(const wxString& text);
+void PressKey(int key);
+
+// Whether the display shows a window (also a native dialog the toolkit does not track).
+bool IsMapped(wxWindow* window);
+
+// Runs act on the next dialog of this class that is shown modally (a message box too), inside its
+// modal loop, so act can click and type in it for real; the test fails when none is shown before
+// this object goes.
+template <class Dialog> class WhenShown : public wxTimer, public wxModalDialogHook
+{
+public:
+    explicit WhenShown(std::function<void(Dialog*)> act) : m_act(std::move(act))
+    {
+        Register();
+        Start(20);
+    }
+    ~WhenShown() override
+    {
+        Stop();
+        Unregister();
+        EXPECT_TRUE(m_shown) << "no dialog was shown";
+    }
+    bool Shown() const { return m_shown; }
+
+protected:
+    int Enter(wxDialog* dialog) override
+    {
+        if (!m_dialog && !m_shown)
+            m_dialog = dynamic_cast<Dialog*>(dialog);
+        return wxID_NONE; // shown as usual
+    }
+    void Exit(wxDialog*) override {}
+
+private:
+    void Notify() override
+    {
+        if (!m_dialog || !IsMapped(m_dialog))
+            return;
+        Stop();
+        Dialog* dialog = m_dialog;
+        m_dialog = nullptr;
+        m_shown = true;
+        m_act(dialog);
+    }
+    std::function<void(Dialog*)> m_act;
+    Dialog* m_dialog = nullptr;
+    bool m_shown = false;
+};
 
 // The titles of the top-level windows as the display itself lists them (the X server, or the
 // Wayland compositor's scene graph; tests/gui/display.sh), so a test sees what a pupil sees.

@@ -21,6 +21,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
+#include <dlfcn.h>
 #include <fstream>
 #include <memory>
 #include <sstream>
@@ -50,6 +51,52 @@ bool WaitFor(const std::function<bool()>& predicate, int timeoutMs)
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
     return true;
+}
+
+bool IsMapped(wxWindow* window)
+{
+    // GTK is found in the running program: its development headers are needed nowhere else.
+    using Mapped = int(void*);
+    static auto* mapped = reinterpret_cast<Mapped*>(dlsym(RTLD_DEFAULT, "gtk_widget_get_mapped"));
+    return window->GetHandle() && (mapped ? mapped(window->GetHandle()) != 0 : window->IsShownOnScreen());
+}
+
+void MoveMouseTo(const wxPoint& screen)
+{
+    wxUIActionSimulator mouse;
+    mouse.MouseMove(screen);
+    EXPECT_TRUE(WaitFor([&] { return wxGetMousePosition() == screen; }, 1000)) << "the pointer did not move";
+}
+
+void DragMouse(const wxPoint& from, const wxPoint& to)
+{
+    wxUIActionSimulator mouse;
+    MoveMouseTo(from);
+    mouse.MouseDown();
+    WaitFor([] { return wxGetMouseState().LeftIsDown(); }, 1000);
+    constexpr int kSteps = 6;
+    for (int i = 1; i <= kSteps; ++i)
+        MoveMouseTo(from + (to - from) * i / kSteps);
+    mouse.MouseUp();
+}
+
+void ClickOn(wxWindow* window)
+{
+    const wxSize size = window->GetClientSize();
+    ClickAt(window, wxPoint(size.x / 2, size.y / 2));
+    wxTheApp->Yield(true);
+}
+
+void TypeText(const wxString& text)
+{
+    wxUIActionSimulator().Text(text.utf8_str());
+    wxTheApp->Yield(true);
+}
+
+void PressKey(int key)
+{
+    wxUIActionSimulator().Char(key);
+    wxTheApp->Yield(true);
 }
 
 namespace {
@@ -225,6 +272,7 @@ void MainWindowTest::SetUp()
     frame = CreateMainWindow();
     TheEditHistory().Reset(); // the history starts from this window's program, with its Start block
     ASSERT_TRUE(WaitFor([this] { return frame->IsShownOnScreen(); }));
+    TheEditHistory().Reset(); // the history starts with the window's program, as at start-up
 }
 
 void MainWindowTest::TearDown()

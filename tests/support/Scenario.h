@@ -14,6 +14,8 @@
 //   link TARGET REF DIR / nolink  a block connected on a side of target, accepted / refused
 //   remove REF / keep REF         a removal, accepted / refused
 //   register REF / forget         a variable block entered in the variable list / the list emptied
+//   assign REF NAME [new]         a variable block given a variable by name (new: one is made)
+//   renamevar OLD NEW [refused]   a variable renamed in every block (refused: nothing changes)
 //   answer yes|no ...             the answers to the next questions
 //   set REF PROP VALUE            param (text and value), value, name, index, op, x, y, mask, sides, addsides,
 //                                 exit (the son exit side: down, up, right, left), half,
@@ -22,7 +24,7 @@
 //   expect REF is REF             the same block (or both none)
 //   expect REF PROP VALUE         kind, x, y, mask, sides, name, param, value, index, op, exit,
 //                                 branchexit, half, deletable, row (kinds left to right)
-//   expect program PROP VALUE     blocks, variables, nextindex
+//   expect program PROP VALUE     blocks, variables, nextindex, names (of the variables, by number)
 //   report TEXT / question TEXT   the next warning shown / question asked; "silent": nothing more came;
 //   message TEXT                  the next message box (caption: message)
 //   read [error LINE WORD] ... end   project text (lines until "end") read, or failing at LINE
@@ -40,6 +42,7 @@
 // Every scenario ends with a sound graph.
 
 #include "model/EditHistory.h"
+#include "model/Variables.h"
 #include "support/Blocks.h"
 #include "support/CaseFile.h"
 #include "support/EditingGraphCheck.h"
@@ -179,8 +182,9 @@ private:
         const std::string& c = w[0];
         // The blocks a command works on must exist; a failed expectation before must not crash the test.
         static const std::map<std::string, std::vector<size_t>> kBlockWords = {
-            {"son", {1, 2}}, {"branch", {1, 2}}, {"join", {1, 2}}, {"row", {1, 2}}, {"drop", {3}},  {"refuse", {3}},
-            {"link", {1}},   {"nolink", {1}},    {"set", {1}},     {"exit", {1}},   {"chain", {1}}, {"register", {1}}};
+            {"son", {1, 2}}, {"branch", {1, 2}}, {"join", {1, 2}}, {"row", {1, 2}}, {"drop", {3}},
+            {"refuse", {3}}, {"link", {1}},      {"nolink", {1}},  {"set", {1}},    {"exit", {1}},
+            {"chain", {1}},  {"register", {1}},  {"assign", {1}}};
         if (const auto words = kBlockWords.find(c); words != kBlockWords.end())
             for (size_t i : words->second)
                 if (!Ref(w[i])) {
@@ -223,6 +227,10 @@ private:
             EXPECT_EQ(program.ConnectBlock(Ref(w[1]), Ref(w[2]), 1 << Direction(w[3])), c == "link");
         } else if (c == "register") {
             program.RegisterVariable(Ref(w[1]));
+        } else if (c == "assign") {
+            EXPECT_EQ(AssignVariable(program, *Ref(w[1]), W(w[2])), w.size() > 3 && w[3] == "new");
+        } else if (c == "renamevar") {
+            EXPECT_EQ(RenameVariable(program, W(w[1]), W(w[2])), w.size() < 4);
         } else if (c == "forget") {
             program.Variables().Clear();
         } else if (c == "remove" || c == "keep") {
@@ -411,6 +419,8 @@ private:
             return std::to_string(program.Variables().GetCount());
         if (property == "nextindex")
             return std::to_string(program.GetNextVariableIndex());
+        if (property == "names")
+            return std::string(wxJoin(VariableNames(program), ',').utf8_str());
         return "unknown property " + property;
     }
 
