@@ -4,6 +4,7 @@
 
 #include "app/CommandIds.h"
 #include "console/CConsoleViewer.h"
+#include "editor/CStateViewer.h"
 #include "support/VirtualRobotProcess.h"
 
 #include <chrono>
@@ -50,7 +51,8 @@ struct RobotRun : MainWindowTest
 TEST_F(RobotRun, ManualModeTakesTheRobotsSwitch)
 {
     OpenWithRobot("simulation/wait_for_switch.tamek"); // waits for Schakelaar1, then the LED, then Stop
-    std::vector<std::array<long, 2>> polls;            // the listener's simulated time and input a
+    frame->GetPalette()->SelectPage(CStateViewer::kNamesPage);
+    std::vector<std::array<long, 2>> polls; // the listener's simulated time and input a
     frame->SetInputPollListener([&](long ms, int a, int, int) { polls.push_back({ms, a}); });
     Command(ID_MENU_MODE_MANUAL, true);
     PressCommandKey(WXK_F5, wxMOD_NONE, ID_MENU_START);
@@ -70,6 +72,7 @@ TEST_F(RobotRun, ManualModeTakesTheRobotsSwitch)
 TEST_F(RobotRun, UploadGoStepFollowsTheRobotAndUnpluggingIsToldOnce)
 {
     OpenWithRobot("simulation/outputs.tamek"); // Start, Servo1, Servo2, Motor2, Motor1, LedR, Buzzer
+    frame->GetPalette()->SelectPage(CStateViewer::kNamesPage);
     Upload("Upload klaar, druk op 'GO' om programma te starten.", "Upload klaar.");
     EXPECT_TRUE(frame->GetMenuBar()->IsChecked(ID_MENU_MODE_STANDALONE) && ToolEnabled(ID_TOOL_STEP));
     ASSERT_EQ(robot.Command("go"), "ok"); // the robot runs on its own
