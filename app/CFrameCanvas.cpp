@@ -86,4 +86,3 @@ void CFrame::CanvasCancelDrag()
 {
     Viewer(m_canvas)->CancelPaletteDrag();
 }
-
