@@ -60,8 +60,8 @@ TEST_F(RobotRun, ManualModeTakesTheRobotsSwitch)
     EXPECT_TRUE(WaitFor([&] { return Highlighted("Wait", "1"); }, 2000)); // round the loop again
     ASSERT_EQ(robot.Command("switch 1 on"), "ok");
     ASSERT_TRUE(WaitFor([&] { return Highlighted("LedR"); }, 4000));
-    if (RunValues* names = frame->GetRunValues())
-        EXPECT_EQ(names->GetRowValue(0) + names->GetRowValue(3), "   11023");
+    RunValues* names = frame->GetRunValues();
+    EXPECT_EQ(names->GetRowValue(0) + names->GetRowValue(3), "   11023");
     Screenshot("robot-manual-switch-pressed");
     ASSERT_TRUE(WaitFor([&] { return !frame->IsRunActive(); }, 4000));
     ASSERT_GT(polls.size(), 10u);
