@@ -22,7 +22,6 @@ class CRobotPane;
 class CSimulatorViewer;
 class CState;
 class CStateViewer;
-class RunValues;
 class CTamekConfigDialog;
 class RecoveryKeeper;
 struct RecoveryRecord;
@@ -48,8 +47,8 @@ public:
     // True while the project has unsaved changes (the Save group is enabled).
     bool IsModified() const { return m_modified; }
 
-    // Questions of the canvas (owned by the canvas tools; the properties dialog and the names list
-    // make them real).
+    // Questions of the canvas. The properties dialog opens 300 x 150 at least, centred on this
+    // window; the names list follows the variables (and the prototypes' names). Run control below.
     int ShowBlockProperties(CState* block, bool newBlock) override;
     void VariablesChanged() override;
     bool IsShiftHeld() const override { return m_shiftHeld; }
@@ -292,7 +291,8 @@ private:
     bool m_spaceKey = false;
 
     // Run control (sim12): the mode and the run; the run window while a run exists; the robot pane;
-    // whether the program was too long at the last measure.
+    // whether the program was too long at the last
+    // measure.
     RunControl m_runControl;
     CSimulatorViewer* m_simulator = nullptr;
     CRobotPane* m_robotPane = nullptr;

@@ -12,6 +12,7 @@
 #include "model/Names.h"
 #include "model/Prototypes.h"
 #include "model/Variables.h"
+#include "simulation/RunPanel.h"
 
 #include <wx/app.h>
 #include <wx/checkbox.h>
@@ -440,4 +441,41 @@ TEST_F(Palette, EveryPageAndTheDialogShowTheirWholeContent)
         });
         frame->ShowBlockProperties(block, false);
     }
+}
+
+TEST_F(Palette, TheRoadOfOneActionFromTheDropToTheRunAndATypedSwitch)
+{
+    // Wait dropped onto the Start block, 10 typed, "Ok": the new block is highlighted, Start enabled.
+    Drag(OnPage(1, KindId::Wait), Below(TheProgram().GetRoot()), Answer("10"));
+    CState* wait = Placed("Wait");
+    ASSERT_NE(wait, nullptr);
+    EXPECT_TRUE(DrawnRed(wait) && RunToolsAre(true, false, false));
+    EXPECT_EQ(frame->GetStatusBar()->GetStatusText(2), wxString::Format("%d / 1024 bytes", TheProgram().ImageLength()));
+    Screenshot("road-1-wait-dropped");
+
+    // F5: the highlight walks onto the Wait block, which the program repeats; Shift-F5 ends the run.
+    PressCommandKey(WXK_F5, wxMOD_NONE, ID_MENU_START);
+    EXPECT_TRUE(frame->IsRunActive() && RunToolsAre(false, true, true));
+    ASSERT_TRUE(WaitFor([&] { return GetCurrentBlock() == wait; }, 2000));
+    EXPECT_TRUE(DrawnRed(wait));
+    Screenshot("road-2-wait-running");
+    PressCommandKey(WXK_F5, wxMOD_SHIFT, ID_MENU_STOP);
+    EXPECT_FALSE(frame->IsRunActive() || GetCurrentBlock() || DrawnRed(wait));
+    EXPECT_TRUE(RunToolsAre(true, false, false));
+    Screenshot("road-3-stopped");
+
+    // A program that waits for "Schakelaar1": 1 typed into its value during the run takes the LED's path.
+    Open("simulation/wait_for_switch.tamek");
+    Viewer()->SelectPage(CStateViewer::kNamesPage);
+    PressCommandKey(WXK_F5, wxMOD_NONE, ID_MENU_START);
+    const long switch1 = Names()->ItemOfRow(RunRow::Switch1);
+    EXPECT_EQ(Names()->GetItemText(switch1) + "=" + Names()->GetRowValue(RunRow::Switch1), "Schakelaar1=    0");
+    ASSERT_TRUE(WaitFor([&] { return Highlighted("Wait", "1"); }, 2000)); // tested over and over
+    DoubleClickAt(Names()->RowArea(), ScreenPointOf(Names(), switch1, CMyListCtrl::ValueColumn));
+    TypeText("1");
+    Screenshot("road-4-switch-typed");
+    PressKey(WXK_RETURN);
+    ASSERT_TRUE(WaitFor([&] { return Highlighted("LedR"); }, 6000));
+    Screenshot("road-5-led-path");
+    EXPECT_TRUE(WaitFor([&] { return !frame->IsRunActive(); }, 4000));
 }

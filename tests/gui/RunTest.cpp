@@ -1,12 +1,15 @@
-// Running programs in the real window with real keys and clicks: the road of one action from F5 to
-// the end of the run, the robot pane's switch changing a program's path, and the simulated inputs
-// as the names list sets them. The run window's own timers drive these runs.
+// Running programs in the real window with real keys and clicks: the robot pane's switch and
+// detector changing a program's path, the pane's outputs, a program too long to run, and the run
+// question before undo, redo, New and another mode. The run window's own timers drive these runs
+// (the road from a drop on the canvas to a run is a palette test).
 
 #include "GuiTest.h"
 
 #include "app/CRobotApp.h"
 #include "app/CommandIds.h"
 #include "console/CConsoleViewer.h"
+#include "editor/RunValues.h"
+#include "simulation/RunPanel.h"
 #include "simulator/CRobotPane.h"
 
 namespace {
@@ -15,63 +18,7 @@ struct Run : MainWindowTest
 };
 } // namespace
 
-TEST_F(Run, F5RunsTheWaitHighlightedThenStopThenEndsAndStartComesBack)
-{
-    Open("worked_example.tamek"); // Start, Wait 10, Stop
-    frame->ShowRobotPane(true);
-    EXPECT_EQ(frame->GetStatusBar()->GetStatusText(2), wxString::Format("%d / 1024 bytes", TheProgram().ImageLength()));
-    Screenshot("run-1-opened");
-
-    PressCommandKey(WXK_F5, wxMOD_NONE, ID_MENU_START);
-    ASSERT_TRUE(frame->IsRunActive());
-    EXPECT_TRUE(RunToolsAre(false, true, true));
-    ASSERT_TRUE(WaitFor([&] { return Highlighted("Wait"); }, 2000));
-    EXPECT_TRUE(DrawnRed(BlockOfKind("Wait")));
-    Screenshot("run-2-wait-highlighted");
-
-    ASSERT_TRUE(WaitFor([&] { return Highlighted("Stop"); }, 4000));
-    EXPECT_FALSE(DrawnRed(BlockOfKind("Wait")));
-    Screenshot("run-3-stop-highlighted");
-
-    ASSERT_TRUE(WaitFor([&] { return !frame->IsRunActive(); }, 3000));
-    EXPECT_EQ(GetCurrentBlock(), nullptr);
-    EXPECT_TRUE(RunToolsAre(true, false, false));
-    EXPECT_EQ(frame->GetRobotPane()->View().state, RobotView::NoRun);
-    Screenshot("run-4-ended");
-}
-
-TEST_F(Run, TheRobotPanesSwitchAndTheNamesListsSetterChangeTheProgramsPath)
-{
-    Open("simulation/wait_for_switch.tamek"); // waits for Schakelaar1, then the LED, then Stop
-    frame->ShowRobotPane(true);
-    CRobotPane* pane = frame->GetRobotPane();
-    ASSERT_TRUE(WaitFor([&] { return pane->IsShownOnScreen() && pane->GetClientSize().y > 300; }));
-
-    PressCommandKey(WXK_F5, wxMOD_NONE, ID_MENU_START);
-    ASSERT_TRUE(WaitFor([&] { return Highlighted("Switch1"); }, 2000)); // tested over and over
-    EXPECT_TRUE(WaitFor([&] { return Highlighted("Wait", "1"); }, 3000));
-    EXPECT_TRUE(pane->View().inputsActive);
-    Screenshot("run-5-waiting-for-switch");
-
-    const wxRect switch1 = pane->Layout().SwitchRect(0);
-    Click(switch1.GetPosition() + switch1.GetSize() / 2, wxMOUSE_BTN_LEFT, pane);
-    EXPECT_TRUE(pane->View().SwitchPressed(0));
-    ASSERT_TRUE(WaitFor([&] { return Highlighted("LedR"); }, 6000)); // the LED's path
-    EXPECT_TRUE(WaitFor([&] { return pane->View().led; }, 1000));
-    Screenshot("run-6-switch-pressed");
-    ASSERT_TRUE(WaitFor([&] { return !frame->IsRunActive(); }, 4000));
-
-    // A new run starts with every input free: the names list's setter presses the switch.
-    PressCommandKey(WXK_F5, wxMOD_NONE, ID_MENU_START);
-    ASSERT_TRUE(frame->IsVirtualRunActive());
-    EXPECT_FALSE(pane->View().SwitchPressed(0));
-    ASSERT_TRUE(WaitFor([&] { return Highlighted("Wait", "1"); }, 2000));
-    static_cast<SimulatedInputs*>(frame)->SetRawInput(0, 0);
-    EXPECT_TRUE(WaitFor([&] { return Highlighted("LedR"); }, 6000));
-    EXPECT_TRUE(WaitFor([&] { return !frame->IsRunActive(); }, 4000));
-}
-
-TEST_F(Run, ADetectorDraggedInTheRobotPaneChangesTheProgramsPath)
+TEST_F(Run, TheRobotPanesDetectorAndSwitchChangeTheProgramsPath)
 {
     Open("compile/detector.tamek"); // Sensor1 > 512: the buzzer, else the LED
     frame->ShowRobotPane(true);
@@ -88,6 +35,18 @@ TEST_F(Run, ADetectorDraggedInTheRobotPaneChangesTheProgramsPath)
     EXPECT_EQ(pane->View().DetectorValue(1), 0); // the other detector stays where it was
     ASSERT_TRUE(WaitFor([&] { return Highlighted("Buzzer"); }, 4000));
     Screenshot("run-detector-dragged");
+    ASSERT_TRUE(WaitFor([&] { return !frame->IsRunActive(); }, 4000));
+    EXPECT_EQ(pane->View().state, RobotView::NoRun);
+
+    Open("simulation/wait_for_switch.tamek"); // waits for Schakelaar1, then the LED, then Stop
+    PressCommandKey(WXK_F5, wxMOD_NONE, ID_MENU_START);
+    EXPECT_TRUE(WaitFor([&] { return Highlighted("Wait", "1"); }, 3000)); // the switch tested over and over
+    const wxRect switch1 = pane->Layout().SwitchRect(0);
+    Click(switch1.GetPosition() + switch1.GetSize() / 2, wxMOUSE_BTN_LEFT, pane);
+    EXPECT_TRUE(pane->View().SwitchPressed(0));
+    EXPECT_EQ(frame->GetRunValues()->GetRowValue(RunRow::Switch1), SensorText(1)); // as if typed there
+    ASSERT_TRUE(WaitFor([&] { return Highlighted("LedR"); }, 6000));               // the LED's path
+    Screenshot("run-6-switch-pressed");
     EXPECT_TRUE(WaitFor([&] { return !frame->IsRunActive(); }, 4000));
 }
 
@@ -96,7 +55,6 @@ TEST_F(Run, TheRobotPaneShowsTheOutputsAndIsRememberedWhenShown)
     Open("simulation/outputs.tamek"); // both servos, both motors, the LED and the buzzer
     Command(ID_MENU_SHOW_ROBOT, true);
     CRobotPane* pane = frame->GetRobotPane();
-    EXPECT_TRUE(frame->GetMenuBar()->IsChecked(ID_MENU_SHOW_ROBOT));
     EXPECT_EQ(pane->View().state, RobotView::NoRun);
     PressCommandKey(WXK_F5, wxMOD_NONE, ID_MENU_START);
     ASSERT_TRUE(WaitFor([&] { return pane->View().buzzer; }, 4000));
@@ -107,14 +65,17 @@ TEST_F(Run, TheRobotPaneShowsTheOutputsAndIsRememberedWhenShown)
                                v.continuous[1]),
               "servos -45 6, motors -6 10, forward 0 1, led 1, run light 1, continuous 0 1");
     Screenshot("robot-pane-outputs");
+    wxString rows; // the names list: buzzer, LED, motor 1 and 2, servo 1 and 2
+    for (int row = RunRow::Buzzer; row <= RunRow::Servo2; ++row)
+        rows << frame->GetRunValues()->GetRowValue(row) << ";";
+    EXPECT_EQ(rows, "1;1; -6; 10;-45;  6;");
     PressCommandKey(WXK_F5, wxMOD_SHIFT, ID_MENU_STOP);
     EXPECT_FALSE(frame->IsRunActive());
 
     frame->Close();
     ASSERT_TRUE(WaitFor([] { return MainFrameIfAny() == nullptr; }));
     frame = CreateMainWindow();
-    EXPECT_TRUE(frame->IsPaneShown("Robot"));
-    EXPECT_TRUE(frame->GetMenuBar()->IsChecked(ID_MENU_SHOW_ROBOT));
+    EXPECT_TRUE(frame->IsPaneShown("Robot") && frame->GetMenuBar()->IsChecked(ID_MENU_SHOW_ROBOT));
     Command(ID_MENU_SHOW_ROBOT, false);
     EXPECT_FALSE(frame->IsPaneShown("Robot"));
 }
@@ -147,7 +108,6 @@ TEST_F(Run, ModeUndoRedoAndNewAskBeforeTheyEndARun)
     wxTEST_DIALOG(Command(ID_MENU_UNDO), ExpectMessage(question, caption, wxID_OK));
     EXPECT_FALSE(frame->IsRunActive());
     EXPECT_EQ(BlockOfKind("Wait")->GetParameterText(), "10");
-    EXPECT_TRUE(MenuEnabled(ID_MENU_START) && !MenuEnabled(ID_MENU_PAUSE) && !MenuEnabled(ID_MENU_STOP));
     Command(ID_MENU_START); // redo asks as undo does
     wxTEST_DIALOG(Command(ID_MENU_REDO), ExpectMessage(question, caption, wxID_OK));
     EXPECT_FALSE(frame->IsRunActive());

@@ -3,7 +3,6 @@
 // Also, on the same projects, the address table against the graph search.
 
 #include "bytecode/HeadlessRun.h"
-#include "bytecode/ProgramCompiler.h"
 #include "support/RunDriver.h"
 #include "support/RunTamekc.h"
 
@@ -47,23 +46,12 @@ TEST_P(GoldenRun, EndsInTheStateOfTamekcRun)
     ASSERT_EQ(run.control.IsRunActive(), expected.status == 0) << expected.err;
     if (expected.status != 0)
         return;
+    for (int pc = -4; pc < program.ImageLength() + 4; ++pc) // the run's address table, as the graph search
+        EXPECT_EQ(run.control.Run()->BlockAt(pc), program.FindByAddress(pc)) << pc;
     HeadlessRunResult result;
     result.ended = run.RunToEnd(600000);
     const TamekMachine& machine = result.ended ? run.stateAtEnd : run.Machine();
     EXPECT_EQ(Settled(HeadlessRunJson(machine, result, program) + "\n"), Settled(expected.out));
-}
-
-TEST_P(GoldenRun, TheAddressTableAnswersAsTheGraphSearch)
-{
-    CProgram program;
-    RunDriver run(program, GetParam());
-    const unsigned char* image = nullptr;
-    int length = 0;
-    if (!CompileProgram(program, run.calibration, image, length))
-        GTEST_SKIP() << "too long";
-    const BlockAddresses addresses(program);
-    for (int pc = -4; pc < length + 4; ++pc)
-        EXPECT_EQ(addresses.At(pc), program.FindByAddress(pc)) << pc;
 }
 
 INSTANTIATE_TEST_SUITE_P(Projects, GoldenRun, ::testing::ValuesIn(Projects()),
