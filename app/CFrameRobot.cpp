@@ -102,7 +102,8 @@ void CFrame::ShowRobotConnected(bool connected)
         CheckRadioItem(menuBar, ID_MENU_MODE_VIRTUAL);
         SetModeToolPictures(linked ? kModesVirtualActiveOthersGreyed : kModesAllGreyed);
         m_runControl.SetModeQuietly(1);
-        if (RunValues* values = GetRunValues())
+        // The robot's values are gone; a virtual run keeps showing its own.
+        if (RunValues* values = GetRunValues(); values && !IsVirtualRunActive())
             values->ResetAllValues();
     }
     m_toolbar->Realize();

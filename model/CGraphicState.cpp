@@ -3,9 +3,11 @@
 #include "model/CState.h"
 
 #include <array>
+#include <optional>
 
 namespace {
 ImageStore* g_imageStore = nullptr;
+unsigned g_storeGeneration = 0;
 
 // The shapes that have a tile of their own, as (top, right, bottom, left).
 constexpr std::array<const char*, 43> kTileShapes = {
@@ -49,6 +51,11 @@ ImageStore* GetImageStore()
 void InstallImageStore(ImageStore* store)
 {
     g_imageStore = store;
+    ++g_storeGeneration;
+}
+unsigned ImageStoreGeneration()
+{
+    return g_storeGeneration;
 }
 
 wxString TileFolder(TileSet set)
@@ -71,10 +78,25 @@ wxString TileFileName(int shape, bool half)
     return name ? wxString(name) : wxString("top2right1bottom1left2.png");
 }
 
+// Every block asks for its tiles when it is made and when its shape changes: each tile is asked of
+// the store once, without making its path again.
 ImageHandle TileFor(TileSet set, int shape, bool half)
 {
     ImageStore* store = GetImageStore();
-    return store ? store->Load(TileFolder(set) + TileFileName(shape, half)) : ImageHandle();
+    if (!store)
+        return ImageHandle();
+    static std::array<std::optional<ImageHandle>, 3 * 512> tiles;
+    static unsigned generation = 0;
+    if (generation != g_storeGeneration) {
+        tiles.fill(std::nullopt);
+        generation = g_storeGeneration;
+    }
+    const int key =
+        TileKey(Connector::Top(shape), Connector::Right(shape), Connector::Bottom(shape), Connector::Left(shape), half);
+    std::optional<ImageHandle>& tile = tiles[static_cast<size_t>(set) * 512 + static_cast<size_t>(key)];
+    if (!tile)
+        tile = store->Load(TileFolder(set) + TileFileName(shape, half));
+    return *tile;
 }
 
 CGraphicState::CGraphicState(int connectorMask) : m_connectorMask(connectorMask), m_drawnShape(connectorMask) {}

@@ -3,6 +3,8 @@
 #include "base/Translation.h"
 #include "model/KindInfo.h"
 
+#include <array>
+#include <optional>
 #include <wx/intl.h>
 #include <wx/listimpl.cpp>
 
@@ -15,6 +17,51 @@ int g_blockIdCounter = 0;
 wxString Translated(const char* key)
 {
     return Tr(key);
+}
+
+// What every block of a kind starts with, made once per kind: an undo rebuilds thousands of blocks.
+// The catalogue is chosen at start-up, before the first block.
+struct KindTexts
+{
+    wxString defaultName;
+    wxString kindWord;
+};
+const KindTexts& TextsOf(const KindInfo& kind)
+{
+    static std::array<std::optional<KindTexts>, kKindCount> texts;
+    std::optional<KindTexts>& entry = texts[static_cast<size_t>(kind.id)];
+    if (!entry)
+        entry = KindTexts{kind.nameFromCatalogue ? Translated(kind.defaultNameKey) : wxString(kind.defaultNameKey),
+                          wxString(kind.kindWord)};
+    return *entry;
+}
+
+// The pictures of a kind as the installed store gives them, asked once per store.
+struct KindPictures
+{
+    ImageHandle icon, main, on, off;
+};
+const KindPictures& PicturesOf(const KindInfo& kind, ImageStore& store)
+{
+    static std::array<std::optional<KindPictures>, kKindCount> pictures;
+    static unsigned generation = 0;
+    if (generation != ImageStoreGeneration()) {
+        pictures.fill(std::nullopt);
+        generation = ImageStoreGeneration();
+    }
+    std::optional<KindPictures>& entry = pictures[static_cast<size_t>(kind.id)];
+    if (!entry) {
+        const wxString file = kind.imageFile;
+        const wxString stem = "Img/State/" + file.BeforeLast('.');
+        const wxString ext = file.AfterLast('.');
+        entry = KindPictures{ImageHandle(), ImageHandle(), store.Load(stem + "_on." + ext),
+                             store.Load(stem + "_off." + ext)};
+        if (kind.category != Category::LinkPiece) {
+            entry->icon = store.Load("Img/State/icons/" + file);
+            entry->main = store.Load("Img/State/" + file);
+        }
+    }
+    return *entry;
 }
 
 // Mask bits of the connector on the side of an exit side code: top and left are entries (2),
@@ -70,9 +117,10 @@ int NextBlockId()
 CState::CState(const KindInfo& kind, int category, int connectorMask)
     : CGraphicState(connectorMask), m_kind(kind), m_category(category)
 {
-    m_defaultName = kind.nameFromCatalogue ? Translated(kind.defaultNameKey) : wxString(kind.defaultNameKey);
+    const KindTexts& texts = TextsOf(kind);
+    m_defaultName = texts.defaultName;
     m_name = m_defaultName;
-    m_kindWord = kind.kindWord;
+    m_kindWord = texts.kindWord;
     for (auto& list : m_compatible)
         list.DeleteContents(true);
     m_hasParameter = kind.parameterIndex >= 0;
@@ -112,18 +160,15 @@ void CState::LoadImages(int mask)
 {
     const bool link = IsLinkPiece();
     LoadTiles(mask, link);
-    const wxString file = m_kind.imageFile;
     ImageStore* store = GetImageStore();
+    const KindPictures* pictures = store ? &PicturesOf(m_kind, *store) : nullptr;
     if (!link) {
-        SetPaletteIcon(store ? store->Load("Img/State/icons/" + file) : ImageHandle());
-        SetMainImage(store ? store->Load("Img/State/" + file) : ImageHandle());
+        SetPaletteIcon(pictures ? pictures->icon : ImageHandle());
+        SetMainImage(pictures ? pictures->main : ImageHandle());
         m_linkTile = false;
     }
-    if (store) {
-        const wxString stem = "Img/State/" + file.BeforeLast('.');
-        const wxString ext = file.AfterLast('.');
-        SetStateImages(store->Load(stem + "_on." + ext), store->Load(stem + "_off." + ext));
-    }
+    if (pictures)
+        SetStateImages(pictures->on, pictures->off);
     m_connectorMask = mask;
     m_drawnShape = mask;
 }

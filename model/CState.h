@@ -210,10 +210,10 @@ private:
     int m_parameterValues[2] = {0, 0};
     int m_parameterMinimum = 0, m_parameterMaximum = 0;
     int m_calibrationModeBits = 0;
-    wxString m_parameterText = "0";
+    wxString m_parameterText = L"0";
     int m_parameterIndex = -1;
     bool m_hasParameter = false;
-    wxString m_conditionOperator = "==";
+    wxString m_conditionOperator = L"==";
     bool m_calibrationFlag = false;
     int m_calibrationInts[5] = {1, 0, 1, 0, 1};
 };

@@ -29,3 +29,5 @@ public:
 // The installed store, or null. The GUI installs one before it creates any block.
 ImageStore* GetImageStore();
 void InstallImageStore(ImageStore* store);
+// Changes with every installed store: pictures kept from one store are asked again of the next.
+unsigned ImageStoreGeneration();

@@ -4,6 +4,7 @@
 #include "model/CProgram.h"
 #include "model/StateKinds.h"
 
+#include <cwchar>
 #include <wx/intl.h>
 
 namespace {
@@ -15,6 +16,17 @@ void Place(std::vector<CState*>& page)
         prototype->SetPosition(20, y);
         y += prototype->ImageHeight() + 10;
     }
+}
+
+// Equal ignoring case; a case-insensitive comparison per character costs more than the length check
+// that rules out most words.
+bool SameWordIgnoringCase(const wxString& a, const wxString& b)
+{
+    return a.length() == b.length() && a.IsSameAs(b, false);
+}
+bool SameWordIgnoringCase(const wxString& a, const wchar_t* b)
+{
+    return a.length() == std::wcslen(b) && a.IsSameAs(b, false);
 }
 
 } // namespace
@@ -52,7 +64,16 @@ Prototypes::Prototypes()
                 prototype->AddCompatibleId(Of(kind.opposite)->GetPrototypeId(), kFirstAndThird);
             if (kind.renamable)
                 m_named.push_back(prototype);
+            m_words.emplace_back(Tr(prototype->GetKindWordRaw()), prototype);
         }
+}
+
+CState* Prototypes::ByTranslatedWord(const wxString& name) const
+{
+    for (const auto& [word, prototype] : m_words)
+        if (SameWordIgnoringCase(word, name))
+            return prototype;
+    return nullptr;
 }
 
 CState* Prototypes::At(PalettePage page, size_t position) const
@@ -65,22 +86,20 @@ CState* Prototypes::At(PalettePage page, size_t position) const
 // reader asks once per node line.
 CState* PrototypeByName(const wxString& name)
 {
-    if (name.IsSameAs(L"fake", false))
+    if (SameWordIgnoringCase(name, L"fake"))
         return new CStateFake();
-    if (name.IsSameAs(L"start", false))
+    if (SameWordIgnoringCase(name, L"start"))
         return new CStateStart();
 
     const Prototypes& registry = Prototypes::Get();
-    for (PalettePage page : {PalettePage::Action, PalettePage::Action2, PalettePage::Sensor})
-        for (CState* prototype : registry.Page(page))
-            if (Tr(prototype->GetKindWordRaw()).IsSameAs(name, false))
-                return prototype;
+    if (CState* prototype = registry.ByTranslatedWord(name))
+        return prototype;
 
     // Every link word, and "linkHalf", gives the four-way link prototype.
-    if (name.IsSameAs(L"linkHalf", false))
+    if (SameWordIgnoringCase(name, L"linkHalf"))
         return registry.LinkPrototype();
     for (CState* prototype : registry.Page(PalettePage::Link))
-        if (name.IsSameAs(prototype->Kind().name, false))
+        if (SameWordIgnoringCase(name, prototype->Kind().name))
             return registry.LinkPrototype();
     return nullptr;
 }

@@ -6,6 +6,7 @@
 #include "model/CState.h"
 #include "model/KindInfo.h"
 
+#include <utility>
 #include <vector>
 
 class CProgram;
@@ -24,11 +25,15 @@ public:
     CState* LinkPrototype() const { return Of(KindId::Link); }
     // The twelve sensor and actuator prototypes whose names the user can change, in file order.
     const std::vector<CState*>& NamedPrototypes() const { return m_named; }
+    // The action or sensor prototype whose translated kind word is name, ignoring case, or null.
+    CState* ByTranslatedWord(const wxString& name) const;
 
 private:
     Prototypes();
     std::vector<CState*> m_pages[4];
     std::vector<CState*> m_named;
+    // The action and sensor prototypes by translated kind word, in the order a name finds them.
+    std::vector<std::pair<wxString, CState*>> m_words;
     CState* m_byKind[kKindCount] = {};
 };
 

@@ -167,21 +167,21 @@ void RunControl::CloseRun()
 
 bool RunControl::AskToStopSimulation()
 {
-    if (!m_run)
-        return true;
-    if (!m_host.ConfirmStopSimulation())
-        return false;
-    StopRun();
-    return true;
+    return AskToEndRun(&RunControl::StopRun);
 }
 
 bool RunControl::AskToDropRun()
+{
+    return AskToEndRun(&RunControl::DropRun);
+}
+
+bool RunControl::AskToEndRun(void (RunControl::*end)())
 {
     if (!m_run)
         return true;
     if (!m_host.ConfirmStopSimulation())
         return false;
-    DropRun();
+    (this->*end)();
     return true;
 }
 

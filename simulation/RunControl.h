@@ -90,6 +90,8 @@ private:
     // Step of a standalone run: the robot steps until its program counter leaves the block shown.
     void StepRobot();
     void CloseRun();
+    // Without a run true; else the question, and OK ends the run as end does.
+    bool AskToEndRun(void (RunControl::*end)());
 
     CProgram& m_program;
     RunHost& m_host;

@@ -170,9 +170,11 @@ TEST_F(Commands, RobotCommandsFollowTheRobotWithinASecond)
     Open("examples/blink.tamek");
     ASSERT_TRUE(shownWithin(true));
     ExpectStates('P');
+    frame->GetRunValues()->SetRowValue(0, "    1"); // as the input poll shows the robot's switch
     ASSERT_EQ(robot.Command("unplug"), "ok");
     ASSERT_TRUE(shownWithin(false));
     ExpectStates('O');
+    EXPECT_EQ(frame->GetRunValues()->GetRowValue(0), "-");
     EXPECT_TRUE(SamePicture(toolbar->GetToolBitmap(ID_TOOL_MODE_VIRTUAL), "Img/Icons/ghost_on-ico.png"));
     ASSERT_EQ(robot.Command("plug"), "ok");
     EXPECT_TRUE(shownWithin(true));

@@ -460,8 +460,7 @@ TEST_F(Palette, TheRoadOfOneActionFromTheDropToTheRunAndATypedSwitch)
     EXPECT_TRUE(DrawnRed(wait));
     Screenshot("road-2-wait-running");
     PressCommandKey(WXK_F5, wxMOD_SHIFT, ID_MENU_STOP);
-    EXPECT_FALSE(frame->IsRunActive() || GetCurrentBlock() || DrawnRed(wait));
-    EXPECT_TRUE(RunToolsAre(true, false, false));
+    EXPECT_TRUE(!frame->IsRunActive() && !GetCurrentBlock() && !DrawnRed(wait) && RunToolsAre(true, false, false));
     Screenshot("road-3-stopped");
 
     // A program that waits for "Schakelaar1": 1 typed into its value during the run takes the LED's path.

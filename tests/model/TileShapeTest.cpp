@@ -1,6 +1,7 @@
 // Tile choice, the pictures a block loads, drawn shapes of link pieces and conditions, geometry.
 #include "support/Blocks.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <set>
 
@@ -128,6 +129,18 @@ TEST_F(WithStore, TilesAndPicturesComeFromTheirFolders)
     prototype->SetParameterValue(0);
     for (CState* block : {wait, piece, buzzer})
         delete block;
+}
+
+TEST_F(WithStore, EachStoreIsAskedOnceForAKindsPicturesAndTiles)
+{
+    RecordingStore next;
+    for (RecordingStore* asked : {&store, &next}) {
+        InstallImageStore(asked);
+        for (int i = 0; i < 2; ++i)
+            delete Make("Wait");
+        for (const char* path : {"Img/State/Wait.png", "Img/State/background_red/top2right1bottom1left2.png"})
+            EXPECT_EQ(std::count(asked->asked.begin(), asked->asked.end(), path), 1) << path;
+    }
 }
 
 TEST_F(WithStore, LinkPieceShapeFollowsItsFlowAndLoosePiecesKeepTheirOwn)
