@@ -29,6 +29,7 @@ class ScenarioPlayer;
 struct RecoveryRecord;
 enum class MenuPlace;
 class RobotLink;
+struct RobotInputs;
 class wxAuiToolBar;
 class wxMenu;
 class wxPanel;
@@ -138,11 +139,28 @@ public:
     void ResetSensorRows() override;
     void ShowMode(int mode) override;
     void RepaintCanvas() override { RefreshCanvas(); }
-    // Input poll (robot13gui).
+    wxAuiManager& GetAuiManager() { return m_aui; }
+    wxAuiToolBar* GetTamekToolBar() const { return m_toolbar; }
+    wxWindow* GetCanvas() const { return m_canvas; }
+
+    // The robot link, its presence poll and the calibration dialog (calib14; CFrameRobot.cpp). The
+    // input poll, the upload and the robot's run modes join them there.
+    RobotLink& GetRobotLink() { return *m_robotLink; }
+    // The open calibration dialog, or null.
+    CTamekConfigDialog* GetConfigDialog() const { return m_configDialog; }
+    // How a window makes its robot link (by default the USB robot, else this user's virtual robot).
+    // Tests give one that reaches their virtual robot only; an empty maker restores the default.
+    using RobotLinkMaker = std::function<std::unique_ptr<RobotLink>()>;
+    static void SetRobotLinkMaker(RobotLinkMaker maker);
+
+    // The robot's runs (robot13gui; CFrameInputPoll.cpp, CFrameUpload.cpp): the input poll into the
+    // names list and the manual mode's simulator, and the upload that leads to standalone mode.
     // Called after every input poll of a manual-mode run, with the robot's three inputs as
     // ReadInputs answers them (a, b, c) and the run's simulated time in milliseconds.
     using InputPollListener = std::function<void(long timeMs, int a, int b, int c)>;
     void SetInputPollListener(InputPollListener listener);
+    // A manual-mode run takes the robot's three inputs as its raw input values.
+    void FeedRobotInputs(const RobotInputs& inputs);
 
     // Scenarios (scen17gui): "Test met scenario...", "Afspelen" and "Opnemen".
     // Runs each scenario file on the program shown and writes each result to the console as tamekc
@@ -161,20 +179,6 @@ public:
     const InputPollListener& GetInputPollListener() const { return m_inputPollListener; }
     // The run's clock reached simulatedMs (the run window calls this after every clock tick).
     void RunClockAdvanced(long simulatedMs);
-
-    wxAuiManager& GetAuiManager() { return m_aui; }
-    wxAuiToolBar* GetTamekToolBar() const { return m_toolbar; }
-    wxWindow* GetCanvas() const { return m_canvas; }
-
-    // The robot link, its presence poll and the calibration dialog (calib14; CFrameRobot.cpp). The
-    // input poll, the upload and the robot's run modes join them there.
-    RobotLink& GetRobotLink() { return *m_robotLink; }
-    // The open calibration dialog, or null.
-    CTamekConfigDialog* GetConfigDialog() const { return m_configDialog; }
-    // How a window makes its robot link (by default the USB robot, else this user's virtual robot).
-    // Tests give one that reaches their virtual robot only; an empty maker restores the default.
-    using RobotLinkMaker = std::function<std::unique_ptr<RobotLink>()>;
-    static void SetRobotLinkMaker(RobotLinkMaker maker);
 
 private:
     // Construction pieces (each in its own source file).
@@ -285,6 +289,11 @@ private:
     void OnConfiguration(wxCommandEvent& event);
     void OnStopActuators(wxCommandEvent& event);
 
+    // The robot's runs (robot13gui).
+    void StartRobotRuns();
+    void OnInputTimer(wxTimerEvent& event);
+    void OnUpload(wxCommandEvent& event);
+
     wxAuiManager m_aui;
     wxAuiToolBar* m_toolbar = nullptr;
     wxMenu* m_recentMenu = nullptr;
@@ -328,7 +337,8 @@ private:
     wxTimer m_presenceTimer;
     CTamekConfigDialog* m_configDialog = nullptr;
 
-    // Input poll (robot13gui): the listener of a manual-mode run's polls.
+    // The robot's runs (robot13gui): the input poll's timer and who hears a manual run's polls.
+    wxTimer m_inputTimer;
     InputPollListener m_inputPollListener;
 
     // Scenarios (scen17gui): the inputs of the scenario played into the virtual run, and the

@@ -1,8 +1,8 @@
 // The robot in the main window: the link, the presence poll that enables and disables the robot
 // commands as the robot comes and goes, the calibration dialog and "Stop servo / motor".
 //
-// The input poll (every 100 ms, into the names list and the manual mode's simulator), the upload
-// and the robot's run modes belong here too; StartRobotLink starts their timer beside this one.
+// The input poll (every 100 ms, into the names list and the manual mode's simulator) and the
+// upload live beside it (CFrameInputPoll.cpp, CFrameUpload.cpp).
 #include "app/CFrame.h"
 
 #include "app/CommandIds.h"
@@ -44,6 +44,7 @@ void CFrame::StartRobotLink()
     Bind(wxEVT_MENU, &CFrame::OnStopActuators, this, ID_MENU_STOP_ACTUATORS);
     Bind(wxEVT_MENU, &CFrame::OnStopActuators, this, ID_TOOL_STOP_ACTUATORS);
     m_presenceTimer.Start(kPresencePeriodMs);
+    StartRobotRuns();
 }
 
 void CFrame::OnPresenceTimer(wxTimerEvent&)

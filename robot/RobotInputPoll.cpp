@@ -29,7 +29,7 @@ void PollRobotInputs(RobotLink& link, RobotInputView& view)
         return;
     }
     RobotInputs inputs;
-    if (!link.ReadInputs(inputs))
+    if (link.RecentlySilent() || !link.ReadInputs(inputs))
         return;
     const std::array<int, kSensorRows> values = SensorRowValues(inputs);
     for (int row = 0; row < kSensorRows; ++row)

@@ -34,5 +34,6 @@ public:
     virtual void FeedSimulator(const RobotInputs& inputs) = 0;
 };
 
-// One poll. A read that gets no answer changes nothing: zeros would show every switch pressed.
+// One poll. A read that gets no answer changes nothing (zeros would show every switch pressed), and
+// a robot that recently did not answer is not asked.
 void PollRobotInputs(RobotLink& link, RobotInputView& view);

@@ -100,11 +100,17 @@ bool RobotLink::Exchange(const RobotReport& request, RobotReport& answer)
     RobotReport stale;
     for (int i = 0; i < kMaxStaleAnswers && m_active->Read(stale, 0); ++i) {
     }
-    if (!m_active->Write(request) || !m_active->Read(answer, kAnswerTimeoutMs)) {
+    m_silent = !m_active->Write(request) || !m_active->Read(answer, kAnswerTimeoutMs);
+    if (m_silent) {
         answer.fill(0);
-        return false;
+        m_silentAt = std::chrono::steady_clock::now();
     }
-    return true;
+    return !m_silent;
+}
+
+bool RobotLink::RecentlySilent() const
+{
+    return m_silent && std::chrono::steady_clock::now() - m_silentAt < std::chrono::milliseconds(kSilencePauseMs);
 }
 
 bool RobotLink::Command(int code, int argument)

@@ -7,6 +7,7 @@
 
 #include "robot/RobotTransport.h"
 
+#include <chrono>
 #include <memory>
 #include <string>
 #include <wx/string.h>
@@ -29,6 +30,8 @@ class RobotLink
 {
 public:
     static constexpr int kAnswerTimeoutMs = 500;
+    // How long the polls leave a robot alone after it did not answer.
+    static constexpr int kSilencePauseMs = 1000;
 
     // The USB robot (hidraw) and, when none is plugged in, this user's virtual robot.
     RobotLink();
@@ -53,6 +56,9 @@ public:
     // write failed or no answer came within kAnswerTimeoutMs. Answers that came too late for an
     // earlier exchange are dropped first, so request and answer stay paired.
     bool Exchange(const RobotReport& request, RobotReport& answer);
+    // Whether the last exchange got no answer, less than kSilencePauseMs ago. The polls, which ask
+    // again and again, skip a robot that is silent, so it never keeps the window busy.
+    bool RecentlySilent() const;
 
     // The command set. Each returns false when the report could not be sent or, for the commands
     // with an answer, when no answer came (the value is then 0).
@@ -86,4 +92,6 @@ private:
     RobotLinkState m_state = RobotLinkState::NotFound;
     FoundDevice m_device;
     bool m_foundVirtual = false;
+    bool m_silent = false; // the last exchange got no answer
+    std::chrono::steady_clock::time_point m_silentAt;
 };

@@ -2,9 +2,16 @@
 
 #include "bytecode/ProgramCompiler.h"
 #include "model/CProgram.h"
+#include "model/UserInterface.h"
 #include "robot/RobotLink.h"
 
 #include <algorithm>
+
+namespace {
+// The most instructions one step of a standalone run executes: a block's straight-line code is far
+// shorter, and each costs two exchanges with the robot, so a step never holds the window long.
+constexpr int kRobotStepLimit = 256;
+} // namespace
 
 RunControl::RunControl(CProgram& program, RunHost& host) : m_program(program), m_host(host) {}
 
@@ -81,11 +88,38 @@ void RunControl::Step()
         if (m_run->GetMode() != SimulationRun::Standalone)
             m_run->PrepareRun();
     }
-    // A standalone run steps the robot and follows its program counter (the robot's run commands).
-    if (m_run->GetMode() != SimulationRun::Standalone) {
-        m_run->SetRunning(false);
-        m_run->SetStepRequest(true);
+    if (m_run->GetMode() == SimulationRun::Standalone) {
+        StepRobot();
+        return;
     }
+    m_run->SetRunning(false);
+    m_run->SetStepRequest(true);
+}
+
+void RunControl::StepRobot()
+{
+    // The robot executes while the counter stays in the block shown and does not jump back (a loop
+    // inside the block ends the step); a counter in no block takes one more step. The run's tick
+    // then moves the highlight. A robot that stops answering ends the step where it is.
+    RobotLink* link = StandaloneLink();
+    int pc = 0, answer = 0;
+    if (!link || !link->ReadProgramCounter(pc))
+        return;
+    CState* block = m_run->BlockAt(pc);
+    for (int previous = pc, steps = 0; block == GetCurrentBlock() && pc >= previous && steps < kRobotStepLimit;
+         ++steps) {
+        previous = pc;
+        if (!link->Step(answer) || !link->ReadProgramCounter(pc))
+            return;
+        block = m_run->BlockAt(pc);
+        Ui().SetLastMessage(wxString::Format("PC:%04x", pc));
+    }
+    if (!block) {
+        if (!link->Step(answer) || !link->ReadProgramCounter(pc))
+            return;
+        Ui().SetLastMessage(wxString::Format("BRANCH PC:%04x", pc));
+    }
+    Ui().SetLastMessage(wxString::Format("PC:%04x", pc));
 }
 
 void RunControl::Pause()

@@ -87,6 +87,8 @@ public:
 private:
     // The robot commands of a standalone run go to this link, when there is one.
     RobotLink* StandaloneLink() const;
+    // Step of a standalone run: the robot steps until its program counter leaves the block shown.
+    void StepRobot();
     void CloseRun();
     // Without a run true; else the question, and OK ends the run as end does.
     bool AskToEndRun(void (RunControl::*end)());

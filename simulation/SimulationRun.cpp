@@ -187,7 +187,7 @@ void SimulationRun::CatchUp()
 void SimulationRun::WatchRobotTick()
 {
     int pc = 0;
-    if (m_robot && m_robot->IsConnected() && m_robot->ReadProgramCounter(pc)) {
+    if (m_robot && m_robot->IsConnected() && !m_robot->RecentlySilent() && m_robot->ReadProgramCounter(pc)) {
         CState* block = m_addresses.At(pc);
         int value = 0;
         if (block && block->IsVariableKind() && block->GetVariableIndex() >= 0 &&
@@ -201,11 +201,11 @@ void SimulationRun::WatchRobotTick()
                 case RobotRegister::Wait:
                     m_machine.SetTimer(value);
                     break;
-                case RobotRegister::Buzzer:
-                    m_machine.SetOutput(TamekMachine::Buzzer, value != 0);
+                case RobotRegister::Buzzer: // the lowest bit is the on or off state
+                    m_machine.SetOutput(TamekMachine::Buzzer, (value & 1) != 0);
                     break;
                 case RobotRegister::LedR:
-                    m_machine.SetOutput(TamekMachine::RedLed, value != 0);
+                    m_machine.SetOutput(TamekMachine::RedLed, (value & 1) != 0);
                     break;
                 case RobotRegister::Servo1:
                 case RobotRegister::Servo2:

@@ -38,10 +38,12 @@ TEST(LinkFault, SilentOrSlowRobotEndsTheExchangeAsAFailedRead)
     const auto start = std::chrono::steady_clock::now();
     EXPECT_FALSE(link->ReadRegister(3, value));
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(3)); // a time limit, not a hang
+    EXPECT_TRUE(link->RecentlySilent());
     EXPECT_EQ(value, 0);
     ASSERT_EQ(robot.Command("answer"), "ok");
     EXPECT_TRUE(link->ReadRegister(3, value));
     EXPECT_EQ(value, 77);
+    EXPECT_FALSE(link->RecentlySilent());
     // An answer that comes too late is not taken for the answer to the next request.
     ASSERT_EQ(robot.Command("delay 600"), "ok");
     EXPECT_FALSE(link->ReadRegister(3, value));

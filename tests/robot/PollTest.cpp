@@ -128,6 +128,8 @@ TEST(Poll, InputPollRewritesOnlyChangedRowsAndFeedsManualMode)
     ASSERT_EQ(robot.Command("silent"), "ok");
     view.fed = RobotInputs{};
     PollRobotInputs(*link, view);
+    EXPECT_TRUE(link->RecentlySilent()); // the polls leave it alone for a second
+    PollRobotInputs(*link, view);
     view.virtualRun = true;
     PollRobotInputs(*link, view);
     EXPECT_EQ(view.writes, 7);
