@@ -32,7 +32,7 @@ struct Scenarios : MainWindowTest
 };
 } // namespace
 
-TEST_F(Scenarios, ResultsGoToTheConsoleAsTamekcPrintsThemAndTheFailingBlockIsShown)
+TEST_F(Scenarios, ResultsGoToTheConsoleTheFailingBlockIsShownAndBadInputChecksNothing)
 {
     Open("robot_scenarios/muur.tamek");
     frame->ShowConsolePane(false);
@@ -59,11 +59,7 @@ TEST_F(Scenarios, ResultsGoToTheConsoleAsTamekcPrintsThemAndTheFailingBlockIsSho
         "altijd led == 0: op 0.002 s was led 1, in blok \"LedRood = 1.\"\n"));
     EXPECT_TRUE(GetCurrentBlock() == ledOn && shownWhole() && DrawnRed(ledOn));
     Screenshot("scenario-console-failed");
-}
 
-TEST_F(Scenarios, AnUnreadableScenarioOrATooLongProgramChecksNothing)
-{
-    Open("robot_scenarios/muur.tamek");
     const wxString error =
         "kapot.scenario:3: onbekende sensor \"Schakelaar4\" (Schakelaar1 tot 3, Sensor1 of Sensor2)\n";
     for (int command : {ID_MENU_TEST_SCENARIO, ID_MENU_PLAY_SCENARIO}) { // the same mistake, said each time
@@ -94,7 +90,6 @@ TEST_F(Scenarios, AManualRunsPolledInputsAreRecordedSavedAndPlayedIntoAVirtualRu
     };
     Command(ID_MENU_MODE_MANUAL, true);
     Command(ID_MENU_START);
-    EXPECT_FALSE(MenuEnabled(ID_MENU_TEST_SCENARIO) || MenuEnabled(ID_MENU_PLAY_SCENARIO));
     Command(ID_MENU_RECORD_SCENARIO, true);
     ASSERT_TRUE(frame->IsRecording() && frame->GetMenuBar()->IsChecked(ID_MENU_RECORD_SCENARIO));
     const SimulationRun* run = frame->GetRunControl().Run();
@@ -111,7 +106,6 @@ TEST_F(Scenarios, AManualRunsPolledInputsAreRecordedSavedAndPlayedIntoAVirtualRu
                   ExpectFileDialog(kSaveTitle, ""), ExpectMessage(kDrop, "Opnemen", wxID_NO),
                   ExpectFileDialog(kSaveTitle, saved));
     EXPECT_FALSE(frame->IsRecording() || frame->GetInputPollListener());
-    EXPECT_NE(ReadTextFile(saved).find("\nnaam: Opname wait_for_switch\n"), std::string::npos);
     EXPECT_NE(ReadTextFile(saved).find(" Schakelaar1 ingedrukt\n"), std::string::npos);
 
     // A recording going when the run ends is offered then.
@@ -120,7 +114,6 @@ TEST_F(Scenarios, AManualRunsPolledInputsAreRecordedSavedAndPlayedIntoAVirtualRu
                   ExpectFileDialog(kSaveTitle, ""), ExpectMessage(kDrop, "Opnemen", wxID_YES));
 
     wxTEST_DIALOG(Command(ID_MENU_PLAY_SCENARIO), ExpectFileDialog("Afspelen", saved));
-    ASSERT_TRUE(frame->IsVirtualRunActive() && frame->IsPlayingScenario());
     EXPECT_TRUE(WaitFor([&] { return follow(1), !frame->IsRunActive() && !frame->IsPlayingScenario(); }, 8000));
     EXPECT_EQ(path[0], path[1]);
     EXPECT_EQ(path[1].back(), BlockOfKind("Stop"));
