@@ -1,6 +1,7 @@
 #include "emulator/RobotFirmware.h"
 
 #include "bytecode/HeadlessRun.h"
+#include "simulation/MachineRegisters.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -177,31 +178,7 @@ int RobotFirmware::ReadRegister(int number) const
 
 void RobotFirmware::SetRegister(int number, int value)
 {
-    switch (number) {
-    case RobotRegister::Wait:
-        m_machine.SetTimer(value);
-        break;
-    case RobotRegister::Buzzer:
-        m_machine.SetOutput(TamekMachine::Buzzer, value & 1);
-        break;
-    case RobotRegister::LedR:
-        m_machine.SetOutput(TamekMachine::RedLed, value & 1);
-        break;
-    case RobotRegister::Servo1:
-    case RobotRegister::Servo2:
-        m_machine.SetChannel(number - RobotRegister::Servo1, value);
-        break;
-    case RobotRegister::Motor2:
-        m_machine.SetChannel(2, value);
-        break;
-    case RobotRegister::Motor1:
-        m_machine.SetChannel(3, value);
-        break;
-    default:
-        if (number < TamekMachine::kVariableCount)
-            m_machine.SetVariable(number, value);
-        break;
-    }
+    SetMachineRegister(m_machine, number, value);
 }
 
 std::string RobotFirmware::StateJson() const

@@ -3,6 +3,7 @@
 #include "model/CProgram.h"
 #include "robot/RobotLink.h"
 #include "robot/RobotProtocol.h"
+#include "simulation/MachineRegisters.h"
 
 #include <algorithm>
 
@@ -196,27 +197,8 @@ void SimulationRun::WatchRobotTick()
                 m_machine.SetVariable(block->GetVariableIndex(), value);
         } else if (block && block->GetCategory() == Category::Action) {
             const int number = RobotRegisterOfKind(block->GetKindWordRaw().ToStdString());
-            if (number >= 0 && m_robot->ReadRegister(number, value)) {
-                switch (number) {
-                case RobotRegister::Wait:
-                    m_machine.SetTimer(value);
-                    break;
-                case RobotRegister::Buzzer: // the lowest bit is the on or off state
-                    m_machine.SetOutput(TamekMachine::Buzzer, (value & 1) != 0);
-                    break;
-                case RobotRegister::LedR:
-                    m_machine.SetOutput(TamekMachine::RedLed, (value & 1) != 0);
-                    break;
-                case RobotRegister::Servo1:
-                case RobotRegister::Servo2:
-                    m_machine.SetChannel(number - RobotRegister::Servo1, value);
-                    break;
-                case RobotRegister::Motor2:
-                case RobotRegister::Motor1:
-                    m_machine.SetChannel(2 + number - RobotRegister::Motor2, value);
-                    break;
-                }
-            }
+            if (number >= 0 && m_robot->ReadRegister(number, value))
+                SetMachineRegister(m_machine, number, value);
         }
         if (block != GetCurrentBlock()) {
             ShowBlock(block);
